@@ -1,0 +1,135 @@
+// Editing handlers of the main window: the canvas mouse, Undo, the border,
+// the page texts, the drawing colour and the two mode switches.
+
+#include "app/mainwindow.h"
+
+#include "canvas/frametool.h"
+#include "canvas/pic.h"
+#include "design/textsafe.h"
+#include "platform/dialogs.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QScrollBar>
+
+namespace plenvik {
+
+namespace {
+constexpr int kCentreX = 170;
+
+struct PageTextSpec {
+    Pic::PageText label;
+    const char *prompt;
+    const char *title;
+    int top;
+};
+
+const PageTextSpec kTitel{Pic::PageText::Titel, "Geef een titel voor dit supplement...", " Titel", 40};
+const PageTextSpec kSubTitel{Pic::PageText::SubTitel, "Geef een titel voor dit supplement...", " SubTitel", 60};
+const PageTextSpec kPagina{Pic::PageText::PaginaLabel, "Geef een paginanummer voor dit supplement...", " Paginanummer", 493};
+} // namespace
+
+void Main::onPicMouseDown(Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y)
+{
+    m_frameTool->press(x, y);
+}
+
+void Main::onPicMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, double x, double y)
+{
+    m_frameTool->move(buttons, x, y);
+}
+
+void Main::onPicMouseUp(Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y)
+{
+    m_frameTool->release(x, y);
+}
+
+void Main::onEditUndo()
+{
+    // Only frames drawn since the page was started or loaded can be taken
+    // off: each has its picture, so canvas and design stay in step.
+    if (m_design.KaderCount > 0 && !m_undo.isEmpty()) {
+        m_pic->setPicture(m_undo.takeNewest());
+        --m_design.KaderCount;
+    }
+    UpdateListing();
+}
+
+void Main::onEditBinnenkader()
+{
+    m_edit.InnerFrameMode = !m_edit.InnerFrameMode;
+    action(QStringLiteral("EditBinnenkader"))->setChecked(m_edit.InnerFrameMode);
+}
+
+void Main::onToolsKruis()
+{
+    m_edit.CrossHair = !m_edit.CrossHair;
+    action(QStringLiteral("ToolsKruis"))->setChecked(m_edit.CrossHair);
+    m_pic->setCrossHairVisible(m_edit.CrossHair);
+}
+
+void Main::onToolsBorder(int index)
+{
+    m_design.setBorder(index);
+    applyBorderToControls();
+    UpdateListing();
+}
+
+void Main::applyBorderToControls()
+{
+    m_pic->setLijst(m_design.BorderOn, m_design.BorderWidth, QColor(m_design.ColourR, m_design.ColourG, m_design.ColourB));
+    const int checked = m_design.BorderOn ? m_design.BorderWidth : 0;
+    for (int i = 0; i < 4; ++i)
+        action(QStringLiteral("ToolsBorder(%1)").arg(i))->setChecked(i == checked);
+}
+
+void Main::setPageText(Pic *pic, int which, const QString &text, int top)
+{
+    const auto label = static_cast<Pic::PageText>(which);
+    pic->setPageTextCaption(label, text.trimmed());
+    pic->placePageText(label, kCentreX - pic->pageTextWidth(label) / 2, top);
+}
+
+static QString askPageText(Dialogs &dialogs, const PageTextSpec &spec, const QString &current)
+{
+    return makeFileSafe(dialogs.inputBox(QString::fromLatin1(spec.prompt), QString::fromLatin1(spec.title), current));
+}
+
+void Main::onToolsTitel()
+{
+    m_design.PageTitle = askPageText(*m_services.dialogs, kTitel, m_design.PageTitle);
+    setPageText(m_pic, int(kTitel.label), m_design.PageTitle, kTitel.top);
+    UpdateListing();
+}
+
+void Main::onToolsSubTitel()
+{
+    m_design.PageSubtitle = askPageText(*m_services.dialogs, kSubTitel, m_design.PageSubtitle);
+    setPageText(m_pic, int(kSubTitel.label), m_design.PageSubtitle, kSubTitel.top);
+    UpdateListing();
+}
+
+void Main::onToolsPaginanummer()
+{
+    m_design.PageNumber = askPageText(*m_services.dialogs, kPagina, m_design.PageNumber);
+    setPageText(m_pic, int(kPagina.label), m_design.PageNumber, kPagina.top);
+    UpdateListing();
+}
+
+void Main::onScrollChange(int bar, int value)
+{
+    static const char *const prefixes[] = {"R : ", "G : ", "B : "};
+    // The swatch reads the three bars as they stand, the component its own value.
+    QLabel *swatch = qobject_cast<QLabel *>(control("KleurLabel"));
+    QPalette pal = swatch->palette();
+    pal.setColor(QPalette::Window, QColor(m_scroll[0]->value(), m_scroll[1]->value(), m_scroll[2]->value()));
+    swatch->setPalette(pal);
+    int *components[] = {&m_design.ColourR, &m_design.ColourG, &m_design.ColourB};
+    *components[bar] = value;
+    m_valueLabel[bar]->setText(QString::fromLatin1(prefixes[bar]) + QString::number(value));
+    m_valueLabel[bar]->adjustSize();
+    m_pic->setLijstColour(QColor(m_design.ColourR, m_design.ColourG, m_design.ColourB));
+    UpdateListing();
+}
+
+} // namespace plenvik

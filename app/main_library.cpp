@@ -1,0 +1,139 @@
+// Library handlers of the main window: saving, loading, deleting a page and
+// starting a new one. File work lives in the library; this turns its
+// outcome into the window's state and the program's messages.
+
+#include "app/mainwindow.h"
+
+#include "canvas/grid.h"
+#include "canvas/pic.h"
+#include "library/pagefiles.h"
+#include "platform/dialogs.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+
+namespace plenvik {
+
+namespace {
+const QString kNotSaved = QStringLiteral("Kan dit supplement niet opslaan!");
+const QString kNotLoaded = QStringLiteral("Kan dit supplement niet laden!");
+const QString kNotDeleted = QStringLiteral("Kan dit supplement niet verwijderen!");
+const QString kInfoRest = QStringLiteral("Informatie...");
+} // namespace
+
+bool Main::RefreshLibrary()
+{
+    const auto pages = listPages(libraryFolder(m_programDir));
+    if (!pages)
+        return false;
+    m_list->clear();
+    m_list->addItems(*pages);
+    return true;
+}
+
+void Main::onFileSave()
+{
+    Dialogs &dialogs = *m_services.dialogs;
+    const QString name = dialogs.inputBox(QStringLiteral("Geef een naam voor dit supplement ..."),
+                                          QStringLiteral(" Supplement opslaan"), QString());
+    if (name.isEmpty())
+        return;
+    const QString folder = libraryFolder(m_programDir);
+    // A name that is not a plain file name could write outside the library
+    // or not travel to another system: refuse it before anything is written.
+    if (!isPlainPageName(name)) {
+        dialogs.message(kNotSaved);
+        return;
+    }
+    if (!findPicture(folder, name).isEmpty()
+        && !dialogs.question(QStringLiteral("Bestand bestaat reeds, overschrijven?"), QStringLiteral(" File exist")))
+        return;
+    const bool saved = savePageFiles(folder, name, m_pic->picture(), m_design, SaveSteps{[this] { return RefreshLibrary(); }});
+    if (!saved)
+        dialogs.message(kNotSaved);
+}
+
+void Main::onList1DblClick()
+{
+    QListWidgetItem *item = m_list->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    const QString name = item->text();
+    QString why;
+    // Both files are read and checked before anything on screen changes.
+    auto page = readPageFiles(libraryFolder(m_programDir), name, m_design, &why);
+    if (!page) {
+        m_services.dialogs->message(kNotLoaded);
+        return;
+    }
+
+    m_pic->setPicture(page->picture);
+    m_undo.clear();
+    m_info->setText(name);
+    m_info->adjustSize();
+
+    // LoadPage
+    m_design = page->design;
+    applyBorderToControls();
+    const std::pair<Pic::PageText, std::pair<const QString *, int>> texts[] = {
+        {Pic::PageText::Titel, {&m_design.PageTitle, 40}},
+        {Pic::PageText::SubTitel, {&m_design.PageSubtitle, 60}},
+        {Pic::PageText::PaginaLabel, {&m_design.PageNumber, 493}},
+    };
+    for (const auto &[label, field] : texts) {
+        if (field.first->isEmpty())
+            m_pic->setPageTextCaption(label, QString());
+        else
+            setPageText(m_pic, int(label), *field.first, field.second);
+    }
+    QLabel *swatch = qobject_cast<QLabel *>(control("KleurLabel"));
+    QPalette pal = swatch->palette();
+    pal.setColor(QPalette::Window, QColor(m_design.ColourR, m_design.ColourG, m_design.ColourB));
+    swatch->setPalette(pal);
+    const int colour[] = {m_design.ColourR, m_design.ColourG, m_design.ColourB};
+    for (int i = 0; i < 3; ++i)
+        m_scroll[i]->setValue(colour[i]);
+
+    UpdateListing();
+}
+
+void Main::onDelKnopClick()
+{
+    Dialogs &dialogs = *m_services.dialogs;
+    const QList<QListWidgetItem *> selected = m_list->selectedItems();
+    const QString name = selected.isEmpty() ? QString() : selected.constFirst()->text();
+    if (name.isEmpty()) {
+        dialogs.message(QStringLiteral("Selecteer eerst een supplement!"));
+        return;
+    }
+    if (!dialogs.question(QStringLiteral("Wilt u '") + name + QStringLiteral("' verwijderen?"), QStringLiteral(" Delete")))
+        return;
+    // The files go first: an entry whose picture could not be removed stays listed.
+    if (!deletePageFiles(libraryFolder(m_programDir), name)) {
+        dialogs.message(kNotDeleted);
+        return;
+    }
+    delete m_list->takeItem(m_list->row(selected.constFirst()));
+}
+
+void Main::onFileNew()
+{
+    if (!m_services.dialogs->question(QStringLiteral("Wilt u een nieuw supplement ontwerpen?"), QStringLiteral(" Nieuw")))
+        return;
+    m_pic->clearPicture();
+    m_undo.clear();
+    m_pic->setPageTextCaption(Pic::PageText::Titel, QString());
+    m_pic->setPageTextCaption(Pic::PageText::SubTitel, QString());
+    DrawGrid(m_pic->picture());
+    m_pic->pictureChanged();
+    m_design.resetForNewPage();
+    applyBorderToControls();
+    m_pic->setPageTextCaption(Pic::PageText::PaginaLabel, QString());
+    UpdateListing();
+    m_info->setText(kInfoRest);
+    m_info->adjustSize();
+}
+
+} // namespace plenvik

@@ -1,0 +1,76 @@
+// Printing handlers of the main window: the print command with its sweep
+// over the canvas, and Print Setup.
+
+#include "app/mainwindow.h"
+
+#include "canvas/pic.h"
+#include "platform/dialogs.h"
+#include "platform/printer.h"
+#include "printing/pause.h"
+#include "printing/printpage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+
+namespace plenvik {
+
+namespace {
+const QString kInfoRest = QStringLiteral("Informatie...");
+constexpr float kSweepStepSeconds = 0.01f;
+} // namespace
+
+void Main::onFilePrintSupplement()
+{
+    // The sweep lets events through; a second print started meanwhile is ignored.
+    if (m_printing)
+        return;
+    Dialogs &dialogs = *m_services.dialogs;
+    if (!dialogs.question(QStringLiteral("Wilt u dit supplement afdrukken?"), QStringLiteral(" Print")))
+        return;
+
+    // Without a printer the page goes to a PDF file; ask for it before the
+    // sweep so Cancel costs nothing.
+    QString pdfPath;
+    if (!m_services.printer->hasDestination()) {
+        const QString shown = m_info->text();
+        const QString suggested = (shown == kInfoRest || shown.isEmpty()) ? QStringLiteral("supplement.pdf") : shown + QStringLiteral(".pdf");
+        pdfPath = dialogs.saveFileName(QStringLiteral(" Print"), QDir::home().filePath(suggested),
+                                       QStringLiteral("PDF (*.pdf)"));
+        if (pdfPath.isEmpty())
+            return;
+    }
+
+    m_printing = true;
+    m_pic->setPrintLijn(true, 0);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_info->setText(QStringLiteral("Scanning supplement..."));
+    m_info->adjustSize();
+    for (int i = 0; i <= 520; i += 2) {
+        Pause(kSweepStepSeconds);
+        m_pic->setPrintLijn(true, i);
+    }
+    m_pic->setPrintLijn(false);
+    QApplication::restoreOverrideCursor();
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    m_info->setText(kInfoRest);
+    m_info->adjustSize();
+
+    const bool ok = printToSurface(pdfPath);
+    m_printing = false;
+    if (!ok)
+        dialogs.message(QStringLiteral("Kan dit supplement niet afdrukken!"));
+}
+
+bool Main::printToSurface(const QString &pdfPath)
+{
+    auto surface = m_services.printer->startJob(pdfPath);
+    return surface && PrintPage(m_design, *surface);
+}
+
+void Main::onFilePrintSetup()
+{
+    m_services.printer->setup(this);
+}
+
+} // namespace plenvik

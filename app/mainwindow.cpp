@@ -1,0 +1,308 @@
+#include "app/mainwindow.h"
+
+#include "app/clock.h"
+#include "app/layout.h"
+#include "canvas/frametool.h"
+#include "canvas/grid.h"
+#include "canvas/loep.h"
+#include "canvas/pic.h"
+#include "design/listing.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+
+namespace plenvik {
+
+namespace {
+
+struct MenuSpec {
+    const char *menu;
+    const char *name;    // "" for a separator
+    const char *caption;
+    bool checkable;
+    void (Main::*handler)();
+};
+
+// clang-format off
+const MenuSpec kMenus[] = {
+    {"File", "FileNew",             "Nieuw",            false, &Main::onFileNew},
+    {"File", "FileSave",            "Opslaan",          false, &Main::onFileSave},
+    {"File", "FileStreep1",         "-",                false, nullptr},
+    {"File", "FilePrintSupplement", "Print Supplement", false, &Main::onFilePrintSupplement},
+    {"File", "FilePrintSetup",      "Print Setup",      false, &Main::onFilePrintSetup},
+    {"File", "FileStreep2",         "-",                false, nullptr},
+    {"File", "FileExit",            "Exit",             false, &Main::onFileExit},
+    {"Edit", "EditUndo",            "Undo",             false, &Main::onEditUndo},
+    {"Edit", "EditStreep1",         "-",                false, nullptr},
+    {"Edit", "EditBinnenkader",     "Binnenkader",      true,  &Main::onEditBinnenkader},
+    {"Tools", "ToolsBorder(0)",     "Border uit",       true,  nullptr},
+    {"Tools", "ToolsBorder(1)",     "Border 1 pixel",   true,  nullptr},
+    {"Tools", "ToolsBorder(2)",     "Border 2 pixels",  true,  nullptr},
+    {"Tools", "ToolsBorder(3)",     "Border 3 pixels",  true,  nullptr},
+    {"Tools", "ToolsStreep1",       "-",                false, nullptr},
+    {"Tools", "ToolsTitel",         "Titel",            false, &Main::onToolsTitel},
+    {"Tools", "ToolsSubTitel",      "Subtitel",         false, &Main::onToolsSubTitel},
+    {"Tools", "ToolsPaginanummer",  "Paginanummer",     false, &Main::onToolsPaginanummer},
+    {"Tools", "ToolsStreep2",       "-",                false, nullptr},
+    {"Tools", "ToolsKruis",         "Tekenkruis",       true,  &Main::onToolsKruis},
+    {"Help", "HelpUitleg",          "Help",             true,  &Main::onHelpUitleg},
+    {"Help", "HelpStreep1",         "-",                false, nullptr},
+    {"Help", "HelpSoftware",        "Meer Software",    false, &Main::onHelpSoftware},
+};
+// clang-format on
+
+void setColours(QWidget *w, const QColor &background, const QColor &foreground)
+{
+    QPalette pal = w->palette();
+    if (background.isValid()) {
+        pal.setColor(QPalette::Window, background);
+        pal.setColor(QPalette::Base, background);
+        pal.setColor(QPalette::Button, background);
+        w->setAutoFillBackground(true);
+    }
+    if (foreground.isValid()) {
+        pal.setColor(QPalette::WindowText, foreground);
+        pal.setColor(QPalette::Text, foreground);
+        pal.setColor(QPalette::ButtonText, foreground);
+    }
+    w->setPalette(pal);
+}
+
+} // namespace
+
+Main::Main(const QString &programDir, Services services, QWidget *parent)
+    : QMainWindow(parent), m_programDir(programDir), m_services(services)
+{
+    // The screen handle for the magnifier is the screen source, taken once by
+    // whoever made it and passed in with the services.
+    setWindowTitle(QStringLiteral(" Plenvik"));
+    resize(kWindowWidth, kWindowHeight);
+    buildControls();
+    buildMenus();
+    RefreshLibrary(); // a missing library folder just leaves the list empty
+
+    DrawGrid(m_pic->picture());
+    m_pic->pictureChanged();
+
+    m_design = PageDesign{};
+    m_edit = EditState{};
+    m_settings = Settings{};
+    m_loepScroll->setValue(1);
+
+    m_frameTool = std::make_unique<FrameTool>(
+        m_design, m_edit, *m_pic, m_undo, *m_services.dialogs,
+        FrameTool::Hooks{[this](const QString &t) {
+                             m_xy->setText(t);
+                             m_xy->adjustSize();
+                         },
+                         [this] { UpdateListing(); }});
+
+    readSettingsAtStartUp();
+    showDrawingColour();
+    applyPanelColour();
+    UpdateListing();
+
+    connect(&m_klokTimer, &QTimer::timeout, this, &Main::onKlokTimer);
+    m_klokTimer.start(1000);
+    connect(&m_loepTimer, &QTimer::timeout, this, &Main::onLoepTimer);
+    m_loepTimer.start(25);
+}
+
+Main::~Main() = default;
+
+void Main::buildControls()
+{
+    auto *client = new QWidget(this);
+    setColours(client, kWindowBackground, QColor());
+    setCentralWidget(client);
+
+    for (const ControlSpec &spec : mainWindowControls()) {
+        QWidget *w = nullptr;
+        switch (spec.kind) {
+        case ControlKind::Panel:
+        case ControlKind::Label: {
+            auto *label = new QLabel(QString::fromLatin1(spec.text), client);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setTextFormat(Qt::PlainText);
+            w = label;
+            break;
+        }
+        case ControlKind::Canvas:
+            w = m_pic = new Pic(client);
+            break;
+        case ControlKind::ScrollBar: {
+            auto *bar = new QScrollBar(Qt::Vertical, client);
+            bar->setRange(0, 255);
+            bar->setSingleStep(1);
+            bar->setPageStep(1);
+            w = bar;
+            break;
+        }
+        case ControlKind::List:
+            w = m_list = new QListWidget(client);
+            break;
+        case ControlKind::Button:
+            w = new QPushButton(QString::fromLatin1(spec.text), client);
+            break;
+        case ControlKind::Text:
+            w = m_text = new QPlainTextEdit(client);
+            m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+            break;
+        case ControlKind::Magnifier:
+            w = m_loep = new LoepPic(client);
+            break;
+        case ControlKind::Logo: {
+            auto *logo = new QLabel(client);
+            logo->setPixmap(QPixmap(QStringLiteral(":/plenvik/logo.jpg")));
+            logo->setCursor(Qt::PointingHandCursor);
+            logo->installEventFilter(this);
+            w = m_logo = logo;
+            break;
+        }
+        }
+        w->setObjectName(QString::fromLatin1(spec.name));
+        w->setFont(screenFont(spec.face, spec.points > 0 ? spec.points : 8.25, spec.bold, spec.italic));
+        setColours(w, spec.background, spec.foreground);
+        if (spec.toolTip)
+            w->setToolTip(QString::fromLatin1(spec.toolTip));
+        if (spec.place.width() > 0)
+            w->setGeometry(spec.place);
+        else {
+            w->move(spec.place.topLeft());
+            w->adjustSize();
+        }
+        w->setVisible(spec.visible);
+        m_controls.insert(w->objectName(), w);
+    }
+
+    m_help = qobject_cast<QLabel *>(control("HelpLabel"));
+    m_info = qobject_cast<QLabel *>(control("InfoLabel"));
+    m_klok = qobject_cast<QLabel *>(control("KlokLabel"));
+    m_xy = qobject_cast<QLabel *>(control("XYlabel"));
+    qobject_cast<QLabel *>(control("KleurLabel"))->setFrameShape(QFrame::Box);
+    const char *bars[] = {"ScrollR", "ScrollG", "ScrollB"};
+    const char *labels[] = {"LabelR", "LabelG", "LabelB"};
+    for (int i = 0; i < 3; ++i) {
+        m_scroll[i] = qobject_cast<QScrollBar *>(control(bars[i]));
+        m_valueLabel[i] = qobject_cast<QLabel *>(control(labels[i]));
+        connect(m_scroll[i], &QScrollBar::valueChanged, this, [this, i](int v) { onScrollChange(i, v); });
+    }
+    m_loepScroll = qobject_cast<QScrollBar *>(control("LoepScroll"));
+    m_loepScroll->setRange(1, 6);
+    m_loepScroll->setValue(1);
+    connect(m_loepScroll, &QScrollBar::valueChanged, this, &Main::onLoepScrollChange);
+
+    connect(m_pic, &Pic::mouseDown, this, &Main::onPicMouseDown);
+    connect(m_pic, &Pic::mouseMove, this, &Main::onPicMouseMove);
+    connect(m_pic, &Pic::mouseUp, this, &Main::onPicMouseUp);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &Main::onList1DblClick);
+    connect(qobject_cast<QPushButton *>(control("DelKnop")), &QPushButton::clicked, this, &Main::onDelKnopClick);
+
+    m_help->setWordWrap(false);
+    m_klok->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    placeLabels();
+}
+
+void Main::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    QHash<QString, QMenu *> menus;
+    m_borderGroup = new QActionGroup(this);
+    m_borderGroup->setExclusive(true);
+    for (const MenuSpec &spec : kMenus) {
+        const QString menuName = QString::fromLatin1(spec.menu);
+        QMenu *menu = menus.value(menuName);
+        if (!menu) {
+            menu = bar->addMenu(menuName);
+            menu->setObjectName(menuName);
+            menus.insert(menuName, menu);
+        }
+        const QString name = QString::fromLatin1(spec.name);
+        QAction *a = nullptr;
+        if (qstrcmp(spec.caption, "-") == 0) {
+            a = menu->addSeparator();
+        } else {
+            a = menu->addAction(QString::fromLatin1(spec.caption));
+            a->setCheckable(spec.checkable);
+            if (spec.handler)
+                connect(a, &QAction::triggered, this, spec.handler);
+        }
+        a->setObjectName(name);
+        m_actions.insert(name, a);
+    }
+    for (int i = 0; i < 4; ++i) {
+        QAction *a = action(QStringLiteral("ToolsBorder(%1)").arg(i));
+        m_borderGroup->addAction(a);
+        connect(a, &QAction::triggered, this, [this, i] { onToolsBorder(i); });
+    }
+    action(QStringLiteral("ToolsBorder(0)"))->setChecked(true);
+}
+
+QWidget *Main::control(const char *name) const
+{
+    return m_controls.value(QString::fromLatin1(name));
+}
+
+QAction *Main::action(const QString &name) const
+{
+    return m_actions.value(name);
+}
+
+void Main::placeLabels()
+{
+    // The clock is right-aligned against the information bar's right end.
+    m_klok->adjustSize();
+    m_klok->move(357 - m_klok->width(), 552);
+    m_info->adjustSize();
+}
+
+void Main::UpdateListing()
+{
+    m_listing = buildListing(m_design);
+    QString shown = m_listing;
+    shown.remove(QLatin1Char('\r'));
+    m_text->setPlainText(shown);
+}
+
+void Main::applyPanelColour()
+{
+    const QColor c(m_settings.panel.r, m_settings.panel.g, m_settings.panel.b);
+    for (const char *name : {"BackInfo", "RGBLabel", "List1"})
+        setColours(control(name), c, QColor());
+}
+
+void Main::showDrawingColour()
+{
+    const QColor c(m_design.ColourR, m_design.ColourG, m_design.ColourB);
+    setColours(control("KleurLabel"), c, QColor());
+    m_scroll[0]->setValue(m_design.ColourR);
+    m_scroll[1]->setValue(m_design.ColourG);
+    m_scroll[2]->setValue(m_design.ColourB);
+}
+
+void Main::onKlokTimer()
+{
+    m_klok->setText(clockText(QDateTime::currentDateTime()));
+    placeLabels();
+}
+
+bool Main::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_logo && event->type() == QEvent::MouseButtonRelease) {
+        onLogoImageClick();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace plenvik

@@ -1,0 +1,136 @@
+#pragma once
+// The main window. It owns the page design, the editing state and every
+// control; its handlers are split by subsystem over main_*.cpp files.
+
+#include "app/settings.h"
+#include "canvas/undostore.h"
+#include "design/pagedesign.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace plenvik {
+
+class Dialogs;
+class FrameTool;
+class LoepPic;
+class Pic;
+class Printer;
+class ScreenSource;
+class UrlOpener;
+
+// The platform services the window works through; tests pass fakes.
+struct Services {
+    Dialogs *dialogs = nullptr;
+    Printer *printer = nullptr;
+    ScreenSource *screen = nullptr;
+    UrlOpener *urls = nullptr;
+};
+
+class Main : public QMainWindow {
+    Q_OBJECT
+public:
+    Main(const QString &programDir, Services services, QWidget *parent = nullptr);
+    ~Main() override;
+
+    // State, for the handlers of every subsystem and for tests.
+    PageDesign &design() { return m_design; }
+    EditState &editState() { return m_edit; }
+    const Settings &settings() const { return m_settings; }
+    const UndoStore &undoStore() const { return m_undo; }
+    QString listingText() const { return m_listing; }
+    QString programDir() const { return m_programDir; }
+    QWidget *control(const char *name) const;
+    QAction *action(const QString &name) const;
+    Pic *pic() const { return m_pic; }
+    bool isPrinting() const { return m_printing; }
+
+    void UpdateListing();
+    bool RefreshLibrary();
+
+public slots:
+    // Canvas
+    void onPicMouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, double x, double y);
+    void onPicMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, double x, double y);
+    void onPicMouseUp(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, double x, double y);
+    // Edit and Tools
+    void onEditUndo();
+    void onEditBinnenkader();
+    void onToolsBorder(int index);
+    void onToolsTitel();
+    void onToolsSubTitel();
+    void onToolsPaginanummer();
+    void onToolsKruis();
+    void onScrollChange(int bar, int value);
+    // File and library
+    void onFileNew();
+    void onFileSave();
+    void onList1DblClick();
+    void onDelKnopClick();
+    void onFilePrintSupplement();
+    void onFilePrintSetup();
+    void onFileExit();
+    // Shell
+    void onKlokTimer();
+    void onLoepScrollChange(int value);
+    void onLoepTimer();
+    void onHelpUitleg();
+    void onHelpSoftware();
+    void onLogoImageClick();
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void applyPanelColour();
+    void readSettingsAtStartUp();
+    void showDrawingColour();
+    void setPageText(Pic *pic, int which, const QString &text, int top);
+    void applyBorderToControls();
+    void placeLabels();
+    bool printToSurface(const QString &pdfPath);
+
+    QString m_programDir;
+    Services m_services;
+    PageDesign m_design;
+    EditState m_edit;
+    Settings m_settings;
+    UndoStore m_undo;
+    QString m_listing;
+    bool m_printing = false;
+    bool m_closeConfirmed = false;
+
+    QHash<QString, QWidget *> m_controls;
+    QHash<QString, QAction *> m_actions;
+    QActionGroup *m_borderGroup = nullptr;
+    Pic *m_pic = nullptr;
+    LoepPic *m_loep = nullptr;
+    QLabel *m_logo = nullptr;
+    QLabel *m_help = nullptr;
+    QScrollBar *m_scroll[3] = {};
+    QLabel *m_valueLabel[3] = {};
+    QScrollBar *m_loepScroll = nullptr;
+    QListWidget *m_list = nullptr;
+    QPlainTextEdit *m_text = nullptr;
+    QLabel *m_info = nullptr;
+    QLabel *m_klok = nullptr;
+    QLabel *m_xy = nullptr;
+    QTimer m_klokTimer;
+    QTimer m_loepTimer;
+    std::unique_ptr<FrameTool> m_frameTool;
+};
+
+} // namespace plenvik

@@ -1,0 +1,140 @@
+#include "canvas/frametool.h"
+
+#include "canvas/pic.h"
+#include "canvas/undostore.h"
+#include "design/pagedesign.h"
+#include "design/textsafe.h"
+#include "platform/dialogs.h"
+#include "platform/fonts.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <cmath>
+
+namespace plenvik {
+
+namespace {
+const QColor kFrameInside(230, 230, 230);
+const QColor kCaptionColour(100, 100, 100);
+constexpr int kInnerInset = 5;
+constexpr int kReadoutJumpX = 280;
+
+int px(double v)
+{
+    return static_cast<int>(std::floor(v + 0.5));
+}
+} // namespace
+
+FrameTool::FrameTool(PageDesign &design, EditState &state, Pic &pic, UndoStore &undo, Dialogs &dialogs, Hooks hooks)
+    : m_design(design), m_state(state), m_pic(pic), m_undo(undo), m_dialogs(dialogs), m_hooks(std::move(hooks))
+{
+}
+
+QString FrameTool::xyText(double x, double y)
+{
+    return QStringLiteral("X : %1 / Y : %2 mm").arg(mmX(x)).arg(mmY(y));
+}
+
+QString FrameTool::sizeText(double dx, double dy)
+{
+    return QStringLiteral("%1 x %2 mm").arg(mmX(dx)).arg(mmY(dy));
+}
+
+void FrameTool::press(double x, double y)
+{
+    m_state.DragStartX = static_cast<float>(x);
+    m_state.DragStartY = static_cast<float>(y);
+    m_pic.setLayer(true, QRect(px(x), px(y), 0, 0));
+}
+
+void FrameTool::move(Qt::MouseButtons buttons, double x, double y)
+{
+    if (m_hooks.setXYText)
+        m_hooks.setXYText(xyText(x, y));
+    if (m_state.CrossHair)
+        m_pic.setCrossHairLines(QLine(0, px(y), kCanvasWidth, px(y)), QLine(px(x), 0, px(x), kCanvasHeight));
+    if (buttons != Qt::LeftButton)
+        return;
+
+    const double sx = m_state.DragStartX;
+    const double sy = m_state.DragStartY;
+    const int left = x < kReadoutJumpX ? px(x + 4) : px(x - 60);
+    // The read-out is taken before the clamp, so a drag up or left shows negatives.
+    m_pic.setMmLabel(true, sizeText(x - sx, y - sy), QPoint(left, px(y - 14)));
+
+    const double cx = x < sx ? sx : x;
+    const double cy = y < sy ? sy : y;
+    m_pic.setLayer(true, QRect(px(sx), px(sy), px(cx - sx + 1), px(cy - sy + 1)));
+}
+
+void FrameTool::hideFeedback()
+{
+    m_pic.setLayer(false);
+    m_pic.setMmLabelVisible(false);
+}
+
+void FrameTool::paintFrame(double x2, double y2, bool inner)
+{
+    const int x1 = px(m_state.DragStartX);
+    const int y1 = px(m_state.DragStartY);
+    QPainter p(&m_pic.picture());
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QColor(m_design.ColourR, m_design.ColourG, m_design.ColourB));
+    p.setBrush(kFrameInside);
+    p.drawRect(QRect(QPoint(x1, y1), QPoint(px(x2), px(y2))).normalized().adjusted(0, 0, -1, -1));
+    if (inner) {
+        // The inset is fixed, so on a small frame the corners cross over and
+        // the box is drawn between them, outside the frame on that axis.
+        const QRect r = QRect(QPoint(x1 + kInnerInset, y1 + kInnerInset),
+                              QPoint(px(x2) - kInnerInset, px(y2) - kInnerInset)).normalized();
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+}
+
+void FrameTool::paintCaption(const QString &caption, double x2, double y2)
+{
+    if (caption.isEmpty())
+        return;
+    const double sx = m_state.DragStartX;
+    const QFontMetricsF measure(screenFont(Face::Arial, 8.25));
+    const double w = measure.horizontalAdvance(caption);
+    const double left = sx + (x2 - sx) / 2.0 - w / 2.0;
+    const double top = y2 + 2.0;
+    const QFont font = screenFont(Face::Arial, 8, true);
+    QPainter p(&m_pic.picture());
+    p.setFont(font);
+    p.setPen(kCaptionColour);
+    p.drawText(QPoint(px(left), px(top) + QFontMetrics(font).ascent()), caption);
+}
+
+void FrameTool::release(double x, double y)
+{
+    if (m_design.KaderCount >= kMaxKaders) {
+        m_dialogs.message(QStringLiteral("Maximum van 20 kaders bereikt!"));
+        hideFeedback();
+        return;
+    }
+    if (!(x > m_state.DragStartX && y > m_state.DragStartY)) {
+        hideFeedback();
+        return;
+    }
+
+    m_undo.snapshot(m_pic.picture());
+    const bool inner = m_state.InnerFrameMode;
+    paintFrame(x, y, inner);
+    m_design.addFrame(m_state.DragStartX, m_state.DragStartY, x, y, inner);
+    const int k = m_design.KaderCount;
+    hideFeedback();
+    m_pic.pictureChanged();
+
+    const QString caption = makeFileSafe(m_dialogs.inputBox(QStringLiteral("Geef het onderschrift voor dit kader..."),
+                                                            QStringLiteral(" Onderschrift kader ") + QString::number(k),
+                                                            QString()));
+    m_design.kader(k).Onderschrift = caption;
+    paintCaption(caption, x, y);
+    m_pic.pictureChanged();
+    if (m_hooks.updateListing)
+        m_hooks.updateListing();
+}
+
+} // namespace plenvik

@@ -1,0 +1,232 @@
+#include "canvas/pic.h"
+
+#include "design/units.h"
+#include "platform/fonts.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace plenvik {
+
+namespace {
+const QRect kLijstRect(31, 31, 279, 459);
+const QColor kLayerColour(192, 0, 0);
+const QColor kMmLabelBackground(255, 255, 192);
+const QColor kCrossHairColour(255, 128, 0);
+const QColor kPrintLijnColour(255, 0, 0);
+} // namespace
+
+Pic::Pic(QWidget *parent)
+    : QWidget(parent), m_picture(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32)
+{
+    m_picture.fill(Qt::white);
+    setFixedSize(kCanvasWidth, kCanvasHeight);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_titel.font = screenFont(Face::Arial, 12, true);
+    m_subTitel.font = screenFont(Face::Arial, 8.25);
+    m_pagina.font = screenFont(Face::Arial, 9.75, true);
+    m_mmFont = screenFont(Face::MsSansSerif, 8.25);
+}
+
+void Pic::setPicture(const QImage &image)
+{
+    m_picture = image.convertToFormat(QImage::Format_RGB32);
+    update();
+}
+
+void Pic::clearPicture()
+{
+    m_picture = QImage(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
+    m_picture.fill(Qt::white);
+    update();
+}
+
+void Pic::setLijst(bool visible, int width, const QColor &colour)
+{
+    m_lijstVisible = visible;
+    m_lijstWidth = width;
+    m_lijstColour = colour;
+    update();
+}
+
+void Pic::setLijstColour(const QColor &colour)
+{
+    m_lijstColour = colour;
+    if (m_lijstVisible)
+        update();
+}
+
+Pic::TextLabel &Pic::label(PageText which)
+{
+    switch (which) {
+    case PageText::Titel: return m_titel;
+    case PageText::SubTitel: return m_subTitel;
+    case PageText::PaginaLabel: break;
+    }
+    return m_pagina;
+}
+
+const Pic::TextLabel &Pic::label(PageText which) const
+{
+    return const_cast<Pic *>(this)->label(which);
+}
+
+void Pic::setPageTextCaption(PageText which, const QString &caption)
+{
+    label(which).caption = caption;
+    update();
+}
+
+void Pic::placePageText(PageText which, int left, int top)
+{
+    label(which).pos = QPoint(left, top);
+    update();
+}
+
+int Pic::pageTextWidth(PageText which) const
+{
+    const TextLabel &l = label(which);
+    return QFontMetrics(l.font).horizontalAdvance(l.caption);
+}
+
+QRect Pic::pageTextRect(PageText which) const
+{
+    const TextLabel &l = label(which);
+    return QRect(l.pos, QSize(pageTextWidth(which), QFontMetrics(l.font).height()));
+}
+
+QString Pic::pageTextCaption(PageText which) const
+{
+    return label(which).caption;
+}
+
+void Pic::setLayer(bool visible, const QRect &r)
+{
+    m_layerVisible = visible;
+    if (visible)
+        m_layer = r;
+    update();
+}
+
+void Pic::setMmLabel(bool visible, const QString &text, QPoint topLeft)
+{
+    m_mmVisible = visible;
+    m_mmText = text;
+    m_mmPos = topLeft;
+    update();
+}
+
+void Pic::moveMmLabel(QPoint topLeft)
+{
+    m_mmPos = topLeft;
+    update();
+}
+
+void Pic::setMmLabelText(const QString &text)
+{
+    m_mmText = text;
+    update();
+}
+
+void Pic::setMmLabelVisible(bool visible)
+{
+    m_mmVisible = visible;
+    update();
+}
+
+void Pic::setCrossHairVisible(bool visible)
+{
+    m_crossVisible = visible;
+    update();
+}
+
+void Pic::setCrossHairLines(const QLine &hor, const QLine &ver)
+{
+    m_lineHor = hor;
+    m_lineVer = ver;
+    if (m_crossVisible)
+        update();
+}
+
+void Pic::setPrintLijn(bool visible, int y)
+{
+    m_printVisible = visible;
+    m_printY = y;
+    update();
+}
+
+void Pic::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.drawImage(0, 0, m_picture);
+
+    if (m_lijstVisible && m_lijstWidth > 0) {
+        p.setPen(m_lijstColour);
+        p.setBrush(Qt::NoBrush);
+        // The line grows inwards from the shape's bounds, one pixel a step.
+        for (int i = 0; i < m_lijstWidth; ++i)
+            p.drawRect(kLijstRect.adjusted(i, i, -i - 1, -i - 1));
+    }
+
+    p.setPen(Qt::black);
+    for (const TextLabel *l : {&m_titel, &m_subTitel, &m_pagina}) {
+        if (l->caption.isEmpty())
+            continue;
+        p.setFont(l->font);
+        const QFontMetrics fm(l->font);
+        p.drawText(QPoint(l->pos.x(), l->pos.y() + fm.ascent()), l->caption);
+    }
+
+    if (m_layerVisible && m_layer.width() > 0 && m_layer.height() > 0) {
+        QPen pen(kLayerColour);
+        pen.setStyle(Qt::DotLine);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(m_layer.adjusted(0, 0, -1, -1));
+    }
+
+    if (m_mmVisible) {
+        p.setFont(m_mmFont);
+        const QFontMetrics fm(m_mmFont);
+        const QRect box(m_mmPos, QSize(fm.horizontalAdvance(m_mmText), fm.height()));
+        p.fillRect(box, kMmLabelBackground);
+        p.setPen(Qt::black);
+        p.drawText(QPoint(box.x(), box.y() + fm.ascent()), m_mmText);
+    }
+
+    if (m_crossVisible) {
+        p.setPen(kCrossHairColour);
+        p.drawLine(m_lineHor);
+        p.drawLine(m_lineVer);
+    }
+
+    if (m_printVisible) {
+        p.setPen(kPrintLijnColour);
+        p.drawLine(0, m_printY, kCanvasWidth, m_printY);
+    }
+}
+
+// A gesture starts with the first button to go down and ends when the last
+// one comes up, so pressing two buttons together still makes one frame.
+void Pic::mousePressEvent(QMouseEvent *e)
+{
+    if (e->buttons() != e->button())
+        return;
+    emit mouseDown(e->buttons(), e->modifiers(), e->position().x(), e->position().y());
+}
+
+void Pic::mouseMoveEvent(QMouseEvent *e)
+{
+    emit mouseMove(e->buttons(), e->modifiers(), e->position().x(), e->position().y());
+}
+
+void Pic::mouseReleaseEvent(QMouseEvent *e)
+{
+    if (e->buttons() != Qt::NoButton)
+        return;
+    emit mouseUp(e->buttons(), e->modifiers(), e->position().x(), e->position().y());
+}
+
+} // namespace plenvik

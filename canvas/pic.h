@@ -1,0 +1,103 @@
+#pragma once
+// The page canvas: a persistent 341 x 521 picture (grid, frames, captions)
+// with overlay elements drawn above it that never become part of the picture
+// (border, page texts, rubber band, read-out, cross-hair, print sweep).
+
+#include <QColor>
+#include <QImage>
+#include <QLine>
+#include <QRect>
+#include <QWidget>
+
+namespace plenvik {
+
+class Pic : public QWidget {
+    Q_OBJECT
+public:
+    enum class PageText { Titel, SubTitel, PaginaLabel };
+
+    explicit Pic(QWidget *parent = nullptr);
+
+    const QImage &picture() const { return m_picture; }
+    QImage &picture() { return m_picture; }
+    // Replaces everything painted so far.
+    void setPicture(const QImage &image);
+    // Plain white, no grid.
+    void clearPicture();
+    void pictureChanged() { update(); }
+
+    // Border outline: line width in pixels, drawn inside its bounds.
+    void setLijst(bool visible, int width, const QColor &colour);
+    void setLijstColour(const QColor &colour);
+    bool lijstVisible() const { return m_lijstVisible; }
+    int lijstWidth() const { return m_lijstWidth; }
+    QColor lijstColour() const { return m_lijstColour; }
+
+    // A self-sizing text label at its place on the canvas.
+    void setPageTextCaption(PageText which, const QString &caption);
+    void placePageText(PageText which, int left, int top);
+    int pageTextWidth(PageText which) const;
+    QRect pageTextRect(PageText which) const;
+    QString pageTextCaption(PageText which) const;
+
+    // Rubber band, in canvas units.
+    void setLayer(bool visible, const QRect &r = {});
+    bool layerVisible() const { return m_layerVisible; }
+    QRect layerRect() const { return m_layer; }
+
+    void setMmLabel(bool visible, const QString &text = {}, QPoint topLeft = {});
+    void moveMmLabel(QPoint topLeft);
+    void setMmLabelText(const QString &text);
+    void setMmLabelVisible(bool visible);
+    bool mmLabelVisible() const { return m_mmVisible; }
+    QString mmLabelText() const { return m_mmText; }
+    QPoint mmLabelPos() const { return m_mmPos; }
+
+    void setCrossHairVisible(bool visible);
+    void setCrossHairLines(const QLine &hor, const QLine &ver);
+    bool crossHairVisible() const { return m_crossVisible; }
+    QLine lineHor() const { return m_lineHor; }
+    QLine lineVer() const { return m_lineVer; }
+
+    void setPrintLijn(bool visible, int y = 0);
+    bool printLijnVisible() const { return m_printVisible; }
+    int printLijnY() const { return m_printY; }
+
+signals:
+    void mouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, double x, double y);
+    void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, double x, double y);
+    void mouseUp(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, double x, double y);
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+
+private:
+    struct TextLabel {
+        QString caption;
+        QPoint pos;
+        QFont font;
+    };
+    TextLabel &label(PageText which);
+    const TextLabel &label(PageText which) const;
+
+    QImage m_picture;
+    bool m_lijstVisible = false;
+    int m_lijstWidth = 1;
+    QColor m_lijstColour = Qt::black;
+    TextLabel m_titel, m_subTitel, m_pagina;
+    bool m_layerVisible = false;
+    QRect m_layer;
+    bool m_mmVisible = false;
+    QString m_mmText = QStringLiteral("mm");
+    QPoint m_mmPos;
+    QFont m_mmFont;
+    bool m_crossVisible = false;
+    QLine m_lineHor, m_lineVer;
+    bool m_printVisible = false;
+    int m_printY = 0;
+};
+
+} // namespace plenvik

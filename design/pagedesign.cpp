@@ -1,0 +1,42 @@
+#include "design/pagedesign.h"
+
+namespace plenvik {
+
+void PageDesign::resetForNewPage()
+{
+    PageTitle.clear();
+    PageSubtitle.clear();
+    PageNumber.clear();
+    KaderCount = 0;
+    Kaders.fill(Kader{});
+    BorderOn = false;
+    BorderWidth = 1;
+}
+
+bool PageDesign::addFrame(double x1, double y1, double x2, double y2, bool inner)
+{
+    if (KaderCount >= kMaxKaders)
+        return false;
+    ++KaderCount;
+    Kader &k = kader(KaderCount);
+    k.LeftMm = mmX(x1);
+    k.TopMm = mmY(y1);
+    k.WidthMm = mmX(x2 - x1);
+    k.HeightMm = mmY(y2 - y1);
+    k.Binnenrand = inner ? 1 : 0;
+    k.Onderschrift.clear();
+    return true;
+}
+
+void PageDesign::setBorder(int index)
+{
+    if (index > 0) {
+        BorderOn = true;
+        BorderWidth = static_cast<std::uint8_t>(index);
+    } else {
+        BorderOn = false;
+        BorderWidth = 0;
+    }
+}
+
+} // namespace plenvik

@@ -1,0 +1,72 @@
+#pragma once
+// The one open page and the editing state beside it. Plain values: the main
+// window owns one of each and every subsystem works on those, never on a copy.
+
+#include "design/units.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace plenvik {
+
+struct Kader {
+    // Whole millimetres when drawn; a page file edited by hand may hold fractions.
+    double LeftMm = 0;
+    double TopMm = 0;
+    double WidthMm = 0;
+    double HeightMm = 0;
+    std::int32_t Binnenrand = 0;
+    QString Onderschrift;
+
+    bool operator==(const Kader &) const = default;
+};
+
+struct Colour {
+    int r = 0;
+    int g = 0;
+    int b = 0;
+    bool operator==(const Colour &) const = default;
+};
+
+inline constexpr Colour kDefaultDrawingColour{120, 180, 120};
+inline constexpr Colour kDefaultPanelColour{220, 220, 140};
+
+struct PageDesign {
+    std::uint8_t KaderCount = 0;
+    std::array<Kader, kMaxKaders> Kaders{}; // record k lives at index k - 1
+    QString PageTitle;
+    QString PageSubtitle;
+    QString PageNumber;
+    bool BorderOn = false;
+    std::uint8_t BorderWidth = 0;
+    int ColourR = kDefaultDrawingColour.r;
+    int ColourG = kDefaultDrawingColour.g;
+    int ColourB = kDefaultDrawingColour.b;
+
+    bool operator==(const PageDesign &) const = default;
+
+    Colour drawingColour() const { return {ColourR, ColourG, ColourB}; }
+    Kader &kader(int k) { return Kaders.at(k - 1); }
+    const Kader &kader(int k) const { return Kaders.at(k - 1); }
+
+    // Empties the page for "Nieuw": the drawing colour stays, the border
+    // width becomes 1 (start-up leaves it at 0).
+    void resetForNewPage();
+
+    // Stores a frame drawn from canvas point (x1, y1) to (x2, y2) as the next
+    // record. False, and nothing changed, when the page is full.
+    bool addFrame(double x1, double y1, double x2, double y2, bool inner);
+
+    void setBorder(int index); // 0 = off, 1..3 = width in pixels
+};
+
+struct EditState {
+    bool InnerFrameMode = false;
+    bool CrossHair = false;
+    float DragStartX = 0;
+    float DragStartY = 0;
+    std::uint8_t LoepZoom = 1;
+};
+
+} // namespace plenvik

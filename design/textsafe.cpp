@@ -1,0 +1,38 @@
+#include "design/textsafe.h"
+
+#include <QList>
+
+namespace plenvik {
+
+bool isCp1252(char32_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return true;
+    switch (c) {
+    case 0x20AC: case 0x201A: case 0x0192: case 0x201E: case 0x2026: case 0x2020: case 0x2021:
+    case 0x02C6: case 0x2030: case 0x0160: case 0x2039: case 0x0152: case 0x017D: case 0x2018:
+    case 0x2019: case 0x201C: case 0x201D: case 0x2022: case 0x2013: case 0x2014: case 0x02DC:
+    case 0x2122: case 0x0161: case 0x203A: case 0x0153: case 0x017E: case 0x0178:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString makeFileSafe(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const uint u : text.toUcs4()) {
+        const char32_t c = u;
+        if (c == U'"')
+            out += QLatin1Char('\'');
+        else if (c < 0x20 || c == 0x7F || !isCp1252(c))
+            out += QLatin1Char('?');
+        else
+            out += QString::fromUcs4(&c, 1);
+    }
+    return out;
+}
+
+} // namespace plenvik

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace plenvik {
+
+// Makes a typed text storable in the design file, which has no escapes and
+// one byte per character: a double quote becomes an apostrophe, a control
+// character or one Windows-1252 cannot hold becomes '?'.
+QString makeFileSafe(const QString &text);
+
+// True when Windows-1252 holds the character.
+bool isCp1252(char32_t c);
+
+} // namespace plenvik

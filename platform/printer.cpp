@@ -1,0 +1,147 @@
+#include "platform/printer.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace plenvik {
+
+QPointF sheetMmToDevice(QPointF printerMm, double dotsPerInch)
+{
+    const double perMm = dotsPerInch / 25.4;
+    return {(printerMm.x() + kPrintableOffsetMm) * perMm, (printerMm.y() + kPrintableOffsetMm) * perMm};
+}
+
+QtPrinterSurface::QtPrinterSurface(QPrinter &printer) : m_printer(printer) {}
+
+QtPrinterSurface::~QtPrinterSurface()
+{
+    if (m_painter && m_painter->isActive())
+        m_painter->end();
+}
+
+bool QtPrinterSurface::ensureStarted()
+{
+    if (m_painter)
+        return m_painter->isActive();
+    if (m_failed)
+        return false;
+    // Full-page mode puts the painter's origin on the paper's corner; the 3 mm
+    // offset is then ours, exact, instead of margins rounded to whole points.
+    m_printer.setFullPage(true);
+    m_printer.setPageSize(QPageSize(QPageSize::A4));
+    m_printer.setPageOrientation(QPageLayout::Portrait);
+    m_painter = std::make_unique<QPainter>();
+    if (!m_painter->begin(&m_printer)) {
+        m_failed = true;
+        return false;
+    }
+    m_painter->setRenderHint(QPainter::Antialiasing, false);
+    return true;
+}
+
+QPointF QtPrinterSurface::dev(QPointF mm) const
+{
+    return sheetMmToDevice(mm, m_printer.resolution());
+}
+
+void QtPrinterSurface::setFontName(const QString &face)
+{
+    m_face = face;
+}
+
+void QtPrinterSurface::setFontSize(double points)
+{
+    m_points = points;
+}
+
+void QtPrinterSurface::setFontBold(bool bold)
+{
+    m_bold = bold;
+}
+
+void QtPrinterSurface::drawBox(QPointF a, QPointF b, const QColor &line, const QColor *fill)
+{
+    if (!ensureStarted())
+        return;
+    const QRectF r = QRectF(dev(a), dev(b)).normalized();
+    if (fill)
+        m_painter->fillRect(r, *fill);
+    QPen pen(line);
+    pen.setWidthF(1.0); // one printer dot
+    pen.setJoinStyle(Qt::MiterJoin);
+    m_painter->setPen(pen);
+    m_painter->setBrush(Qt::NoBrush);
+    m_painter->drawRect(r);
+}
+
+void QtPrinterSurface::box(QPointF a, QPointF b, const QColor &line)
+{
+    drawBox(a, b, line, m_fillStyle == FillStyle::Solid ? &m_fill : nullptr);
+}
+
+void QtPrinterSurface::filledBox(QPointF a, QPointF b, const QColor &line)
+{
+    drawBox(a, b, line, &line);
+}
+
+void QtPrinterSurface::print(const QString &text)
+{
+    if (!ensureStarted())
+        return;
+    QFont font(m_face);
+    font.setPointSizeF(m_points);
+    font.setBold(m_bold);
+    m_painter->setFont(font);
+    m_painter->setPen(m_fore);
+    const QFontMetricsF fm(font, &m_printer);
+    const QPointF topLeft = dev(m_current);
+    m_painter->drawText(QPointF(topLeft.x(), topLeft.y() + fm.ascent()), text);
+    m_current.setY(m_current.y() + fm.height() * 25.4 / m_printer.resolution());
+}
+
+bool QtPrinterSurface::endDoc()
+{
+    // An empty page is still one sheet: start the job if nothing was drawn.
+    if (!ensureStarted())
+        return false;
+    return m_painter->end();
+}
+
+QtPrinter::QtPrinter() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    m_printer->setPageSize(QPageSize(QPageSize::A4));
+    m_printer->setPageOrientation(QPageLayout::Portrait);
+}
+
+QtPrinter::~QtPrinter() = default;
+
+bool QtPrinter::hasDestination()
+{
+    return m_chosen || !QPrinterInfo::availablePrinters().isEmpty();
+}
+
+void QtPrinter::setup(QWidget *parent)
+{
+    QPrintDialog dlg(m_printer.get(), parent);
+    if (dlg.exec() == QDialog::Accepted)
+        m_chosen = true;
+}
+
+std::unique_ptr<PrinterSurface> QtPrinter::startJob(const QString &pdfPath)
+{
+    if (!pdfPath.isEmpty()) {
+        m_printer->setOutputFormat(QPrinter::PdfFormat);
+        m_printer->setOutputFileName(pdfPath);
+    } else if (m_printer->outputFormat() == QPrinter::NativeFormat && m_printer->printerName().isEmpty()) {
+        m_printer->setPrinterName(QPrinterInfo::defaultPrinter().printerName());
+    }
+    m_printer->setDocName(QStringLiteral("Plenvik supplement"));
+    return std::make_unique<QtPrinterSurface>(*m_printer);
+}
+
+} // namespace plenvik
