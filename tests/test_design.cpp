@@ -1,14 +1,235 @@
+// The page model, millimetre conversion, text safety and the coordinate listing.
+
 #include "design/listing.h"
 #include "design/pagedesign.h"
+#include "design/textsafe.h"
+#include "design/units.h"
 
 #include <QTest>
 
 using namespace plenvik;
 
+namespace {
+QStringList lines(const QString &listing)
+{
+    QStringList out = listing.split(QStringLiteral("\r\n"));
+    if (!out.isEmpty() && out.last().isEmpty())
+        out.removeLast();
+    return out;
+}
+} // namespace
+
 class TestDesign : public QObject {
     Q_OBJECT
 private slots:
-    void placeholder() { QVERIFY(buildListing(PageDesign{}).startsWith("Border")); }
+    void roundHalfEven_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("half down to even") << 0.5 << 0.0;
+        QTest::newRow("half up to even") << 1.5 << 2.0;
+        QTest::newRow("two and a half") << 2.5 << 2.0;
+        QTest::newRow("just above half") << 2.5000001 << 3.0;
+        QTest::newRow("negative half") << -0.5 << 0.0;
+        QTest::newRow("negative one and a half") << -1.5 << -2.0;
+        QTest::newRow("negative below half") << -1.4 << -1.0;
+    }
+    void roundHalfEven()
+    {
+        QFETCH(double, value);
+        QFETCH(double, expected);
+        QCOMPARE(plenvik::roundHalfEven(value), expected);
+    }
+
+    void conversion_data()
+    {
+        QTest::addColumn<double>("units");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::newRow("one unit") << 1.0 << 1 << 1;           // 0.62 and 0.57
+        QTest::newRow("worked left") << 181.0 << 112 << 103;  // 111.7 / 103.4
+        QTest::newRow("worked top") << 163.0 << 101 << 93;    // 100.6 / 93.1
+        QTest::newRow("x half even 0.81") << 0.81 << 0 << 0;  // exactly 0.5 mm across
+        QTest::newRow("y half 2.625") << 2.625 << 2 << 2;      // exactly 1.5 mm down goes to 2
+        QTest::newRow("page width") << 340.0 << 210 << 194;
+        QTest::newRow("negative drag") << -109.0 << -67 << -62;
+    }
+    void conversion()
+    {
+        QFETCH(double, units);
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QCOMPARE(mmX(units), x);
+        QCOMPARE(mmY(units), y);
+    }
+
+    void addFrameStoresWholeMillimetres()
+    {
+        PageDesign d;
+        QVERIFY(d.addFrame(181, 163, 290, 221, false));
+        QCOMPARE(d.KaderCount, 1);
+        const Kader &k = d.kader(1);
+        QCOMPARE(k.LeftMm, 112.0);
+        QCOMPARE(k.TopMm, 93.0);
+        QCOMPARE(k.WidthMm, 67.0);
+        QCOMPARE(k.HeightMm, 33.0);
+        QCOMPARE(k.Binnenrand, 0);
+
+        PageDesign e;
+        e.addFrame(81, 35, 243, 140, true);
+        QCOMPARE(e.kader(1).LeftMm, 50.0);
+        QCOMPARE(e.kader(1).TopMm, 20.0);
+        QCOMPARE(e.kader(1).WidthMm, 100.0);
+        QCOMPARE(e.kader(1).HeightMm, 60.0);
+        QCOMPARE(e.kader(1).Binnenrand, 1);
+    }
+
+    void twentyFirstFrameChangesNothing()
+    {
+        PageDesign d;
+        for (int i = 0; i < 20; ++i)
+            QVERIFY(d.addFrame(i, i, i + 10, i + 10, i % 2));
+        const PageDesign before = d;
+        QVERIFY(!d.addFrame(0, 0, 50, 50, true));
+        QCOMPARE(d.KaderCount, 20);
+        QVERIFY(d == before);
+    }
+
+    void reusedRecordTakesNewInnerFlagAndEmptyCaption()
+    {
+        PageDesign d;
+        d.addFrame(0, 0, 20, 20, true);
+        d.kader(1).Onderschrift = QStringLiteral("oud");
+        --d.KaderCount; // undo leaves the record as it was
+        d.addFrame(10, 10, 40, 40, false);
+        QCOMPARE(d.kader(1).Binnenrand, 0);
+        QVERIFY(d.kader(1).Onderschrift.isEmpty());
+    }
+
+    void newPageResetsPageButKeepsColour()
+    {
+        PageDesign d;
+        d.ColourR = 1;
+        d.ColourG = 2;
+        d.ColourB = 3;
+        d.addFrame(0, 0, 20, 20, true);
+        d.PageTitle = QStringLiteral("Europa");
+        d.PageNumber = QStringLiteral("12");
+        d.setBorder(3);
+        d.resetForNewPage();
+        QCOMPARE(d.KaderCount, 0);
+        QVERIFY(d.PageTitle.isEmpty() && d.PageSubtitle.isEmpty() && d.PageNumber.isEmpty());
+        QVERIFY(!d.BorderOn);
+        QCOMPARE(d.BorderWidth, 1);
+        QCOMPARE(d.kader(1).Binnenrand, 0);
+        QCOMPARE(d.drawingColour(), (Colour{1, 2, 3}));
+    }
+
+    void borderItems()
+    {
+        PageDesign d;
+        d.setBorder(2);
+        QVERIFY(d.BorderOn);
+        QCOMPARE(d.BorderWidth, 2);
+        d.setBorder(0);
+        QVERIFY(!d.BorderOn);
+        QCOMPARE(d.BorderWidth, 0);
+    }
+
+    void listingOfEmptyPageHasEightLines()
+    {
+        const QString text = buildListing(PageDesign{});
+        QVERIFY(text.endsWith(QStringLiteral("\r\n")));
+        const QStringList l = lines(text);
+        QCOMPARE(l.size(), 8);
+        QCOMPARE(l[0], QStringLiteral("Border...........: Uit"));
+        QCOMPARE(l[1], QStringLiteral("Borderbreedte...: 0 pixels"));
+        QCOMPARE(l[2], QStringLiteral("Borderkleur......: 120,180,120"));
+        QCOMPARE(l[3], QString());
+        QCOMPARE(l[4], QStringLiteral("Paginatitel.......: "));
+        QCOMPARE(l[5], QStringLiteral("Subtitel..........: "));
+        QCOMPARE(l[6], QStringLiteral("Paginanummer....: "));
+        QCOMPARE(l[7], QString());
+        QCOMPARE(text.count(QLatin1Char('\n')), text.count(QStringLiteral("\r\n")));
+    }
+
+    void listingExample()
+    {
+        PageDesign d;
+        d.setBorder(2);
+        d.PageTitle = QStringLiteral("Europa");
+        d.PageNumber = QStringLiteral("12");
+        d.KaderCount = 2;
+        d.kader(1) = Kader{112, 93, 67, 33, 0, QStringLiteral("1598")};
+        d.kader(2) = Kader{20, 30, 40, 25, 1, QString()};
+        const QString expected = QStringLiteral(
+            "Border...........: Aan\r\n"
+            "Borderbreedte...: 2 pixels\r\n"
+            "Borderkleur......: 120,180,120\r\n"
+            "\r\n"
+            "Paginatitel.......: Europa\r\n"
+            "Subtitel..........: \r\n"
+            "Paginanummer....: 12\r\n"
+            "\r\n"
+            "Kader 1...: 112,93,67,33,0,1598\r\n"
+            "Kader 2...: 20,30,40,25,1,\r\n");
+        QCOMPARE(buildListing(d), expected);
+    }
+
+    void listingFrameLines()
+    {
+        PageDesign d;
+        for (int i = 0; i < 20; ++i)
+            d.addFrame(0, 0, 10, 10, false);
+        d.kader(3).Onderschrift = QStringLiteral("a,b , c");
+        d.PageTitle = QStringLiteral("  Europa ");
+        const QStringList l = lines(buildListing(d));
+        QCOMPARE(l.size(), 28);
+        QVERIFY(l[8 + 8].startsWith(QStringLiteral("Kader 9...: ")));
+        QVERIFY(l[8 + 9].startsWith(QStringLiteral("Kader 10..: ")));
+        QVERIFY(l[27].startsWith(QStringLiteral("Kader 20..: ")));
+        QCOMPARE(l[8 + 8].indexOf(QLatin1Char(':')) + 2, 12);
+        QCOMPARE(l[8 + 19].indexOf(QLatin1Char(':')) + 2, 12);
+        QCOMPARE(l[10], QStringLiteral("Kader 3...: 0,0,6,6,0,a,b , c"));
+        QCOMPARE(l[4], QStringLiteral("Paginatitel.......:   Europa "));
+    }
+
+    void listingIgnoresRecordsAboveCount()
+    {
+        PageDesign d;
+        d.addFrame(0, 0, 10, 10, false);
+        d.addFrame(0, 0, 20, 20, false);
+        d.KaderCount = 1;
+        QCOMPARE(lines(buildListing(d)).size(), 9);
+    }
+
+    void listingFractionsAndNegatives()
+    {
+        PageDesign d;
+        d.KaderCount = 1;
+        d.kader(1) = Kader{12.5, -3, 40, 25, 0, QString()};
+        const QString line = lines(buildListing(d)).at(8);
+        const QString point = QLocale::system().decimalPoint();
+        QCOMPARE(line, QStringLiteral("Kader 1...: 12") + point + QStringLiteral("5,-3,40,25,0,"));
+    }
+
+    void fileSafeTexts_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("plain") << QStringLiteral("Europa 1598") << QStringLiteral("Europa 1598");
+        QTest::newRow("double quote") << QStringLiteral("\"Mooi\"") << QStringLiteral("'Mooi'");
+        QTest::newRow("code page letters") << QStringLiteral("café € ‘x’") << QStringLiteral("café € ‘x’");
+        QTest::newRow("outside code page") << QStringLiteral("Ω≈") << QStringLiteral("??");
+        QTest::newRow("control character") << QStringLiteral("a\tb") << QStringLiteral("a?b");
+        QTest::newRow("outer blanks kept") << QStringLiteral("  x ") << QStringLiteral("  x ");
+    }
+    void fileSafeTexts()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QCOMPARE(makeFileSafe(typed), stored);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDesign)

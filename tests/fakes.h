@@ -1,0 +1,178 @@
+#pragma once
+// Scripted stand-ins for the platform: dialogs answer from a queue and
+// record what they were asked; the printer surface records every call.
+
+#include "app/mainwindow.h"
+#include "platform/dialogs.h"
+#include "platform/printer.h"
+#include "platform/screen.h"
+#include "platform/urlopener.h"
+
+#include <QDir>
+#include <QImage>
+#include <QQueue>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace plenvik::test {
+
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Call {
+        QString kind; // "question", "message", "input", "save"
+        QString text;
+        QString title;
+        QString defaultText;
+    };
+    QList<Call> calls;
+    QQueue<bool> answers;      // questions; Yes when the queue is empty
+    QQueue<QString> inputs;    // input boxes; Cancel (empty) when empty
+    QQueue<QString> saveNames; // save dialogs; Cancel when empty
+
+    bool question(const QString &text, const QString &title) override
+    {
+        calls.append({QStringLiteral("question"), text, title, {}});
+        return answers.isEmpty() ? true : answers.dequeue();
+    }
+    void message(const QString &text) override { calls.append({QStringLiteral("message"), text, {}, {}}); }
+    QString inputBox(const QString &prompt, const QString &title, const QString &def) override
+    {
+        calls.append({QStringLiteral("input"), prompt, title, def});
+        return inputs.isEmpty() ? QString() : inputs.dequeue();
+    }
+    QString saveFileName(const QString &title, const QString &suggested, const QString &) override
+    {
+        calls.append({QStringLiteral("save"), suggested, title, {}});
+        return saveNames.isEmpty() ? QString() : saveNames.dequeue();
+    }
+
+    QStringList messages() const
+    {
+        QStringList out;
+        for (const Call &c : calls)
+            if (c.kind == QLatin1String("message"))
+                out << c.text;
+        return out;
+    }
+    QStringList inputTitles() const
+    {
+        QStringList out;
+        for (const Call &c : calls)
+            if (c.kind == QLatin1String("input"))
+                out << c.title;
+        return out;
+    }
+};
+
+class RecordingSurface : public PrinterSurface {
+public:
+    QStringList ops;
+    bool endResult = true;
+
+    static QString n(double v) { return QString::number(v, 'g', 10); }
+    static QString c(const QColor &col) { return QStringLiteral("%1/%2/%3").arg(col.red()).arg(col.green()).arg(col.blue()); }
+
+    void setFontName(const QString &face) override { ops << QStringLiteral("font ") + face; }
+    void setFontSize(double points) override { ops << QStringLiteral("size ") + n(points); }
+    void setFontBold(bool bold) override { ops << QStringLiteral("bold ") + (bold ? "1" : "0"); }
+    void setForeColor(const QColor &col) override { ops << QStringLiteral("fore ") + c(col); }
+    void setFillStyle(FillStyle s) override { ops << (s == FillStyle::Solid ? QStringLiteral("fill solid") : QStringLiteral("fill none")); }
+    void setFillColor(const QColor &col) override { ops << QStringLiteral("fillcolor ") + c(col); }
+    void box(QPointF a, QPointF b, const QColor &line) override
+    {
+        ops << QStringLiteral("B %1,%2 %3,%4 %5").arg(n(a.x()), n(a.y()), n(b.x()), n(b.y()), c(line));
+    }
+    void filledBox(QPointF a, QPointF b, const QColor &line) override
+    {
+        ops << QStringLiteral("BF %1,%2 %3,%4 %5").arg(n(a.x()), n(a.y()), n(b.x()), n(b.y()), c(line));
+    }
+    void setCurrentX(double mm) override { ops << QStringLiteral("x ") + n(mm); }
+    void setCurrentY(double mm) override { ops << QStringLiteral("y ") + n(mm); }
+    void print(const QString &text) override { ops << QStringLiteral("print ") + text; }
+    bool endDoc() override
+    {
+        ops << QStringLiteral("end");
+        return endResult;
+    }
+    QStringList drawing() const
+    {
+        QStringList out;
+        for (const QString &o : ops)
+            if (o.startsWith("B ") || o.startsWith("BF ") || o.startsWith("print "))
+                out << o;
+        return out;
+    }
+};
+
+class FakePrinter : public Printer {
+public:
+    bool destination = true;
+    int setups = 0;
+    QStringList jobs; // pdf path of each job ("" for the printer)
+    RecordingSurface *last = nullptr;
+    bool failJob = false;
+
+    bool hasDestination() override { return destination; }
+    void setup(QWidget *) override { ++setups; destination = true; }
+    std::unique_ptr<PrinterSurface> startJob(const QString &pdfPath) override
+    {
+        jobs << pdfPath;
+        auto s = std::make_unique<RecordingSurface>();
+        s->endResult = !failJob;
+        last = s.get();
+        return s;
+    }
+};
+
+class FakeScreen : public ScreenSource {
+public:
+    QImage screen{200, 150, QImage::Format_RGB32};
+    QPoint cursor{100, 75};
+    int grabs = 0;
+    FakeScreen() { screen.fill(Qt::white); }
+    QPoint cursorPos() override { return cursor; }
+    QImage grab(const QRect &r) override
+    {
+        ++grabs;
+        QImage out(r.size(), QImage::Format_RGB32);
+        out.fill(Qt::black);
+        for (int y = 0; y < r.height(); ++y)
+            for (int x = 0; x < r.width(); ++x) {
+                const QPoint p = r.topLeft() + QPoint(x, y);
+                if (screen.rect().contains(p))
+                    out.setPixel(x, y, screen.pixel(p));
+            }
+        return out;
+    }
+};
+
+class FakeUrls : public UrlOpener {
+public:
+    QStringList opened;
+    void open(const QString &address) override { opened << address; }
+};
+
+// A program folder of its own, with a library folder, and a window on it.
+struct Harness {
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    FakePrinter printer;
+    FakeScreen screen;
+    FakeUrls urls;
+    std::unique_ptr<Main> main;
+
+    explicit Harness(bool withLibrary = true)
+    {
+        if (withLibrary)
+            QDir(dir.path()).mkdir(QStringLiteral("Voorbeelden"));
+    }
+    Main &start()
+    {
+        main = std::make_unique<Main>(dir.path(), Services{&dialogs, &printer, &screen, &urls});
+        return *main;
+    }
+    QString library() const { return dir.filePath(QStringLiteral("Voorbeelden")); }
+};
+
+} // namespace plenvik::test

@@ -1,0 +1,234 @@
+// The design file: exact bytes out, field rules in, and every malformed
+// file refused with the line named and the design untouched.
+
+#include "library/designfile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QTest>
+
+using namespace plenvik;
+
+namespace {
+QByteArray fixture(const char *name)
+{
+    QFile f(QStringLiteral(PLENVIK_TEST_DATA "/") + QLatin1String(name));
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("missing fixture %s", name);
+    return f.readAll();
+}
+
+PageDesign exampleDesign()
+{
+    PageDesign d;
+    d.KaderCount = 2;
+    d.kader(1) = Kader{112, 93, 67, 33, 0, QStringLiteral("1598")};
+    d.kader(2) = Kader{20, 30, 45, 25, 1, QString()};
+    d.setBorder(2);
+    d.PageTitle = QStringLiteral("Titel");
+    d.PageNumber = QStringLiteral("123");
+    return d;
+}
+
+PageDesign fullPage()
+{
+    PageDesign d;
+    for (int i = 0; i < 20; ++i) {
+        d.addFrame(10 + i, 20 + i * 20, 60 + i, 35 + i * 20, i % 3 == 0);
+        d.kader(i + 1).Onderschrift = QStringLiteral("Nr. %1, blok").arg(i + 1);
+    }
+    d.PageTitle = QStringLiteral("  Nederland, 1852 ");
+    d.PageSubtitle = QStringLiteral("Koning Willem III");
+    d.PageNumber = QStringLiteral("7a");
+    d.ColourR = 0;
+    d.ColourG = 12;
+    d.ColourB = 255;
+    d.setBorder(3);
+    return d;
+}
+} // namespace
+
+class TestDesignFile : public QObject {
+    Q_OBJECT
+private slots:
+    void writesTheExampleByteForByte()
+    {
+        QCOMPARE(designFileBytes(exampleDesign()), fixture("example.sup"));
+    }
+
+    void readsTheExampleBack()
+    {
+        PageDesign d;
+        DesignFileReader reader;
+        QVERIFY2(reader.read(fixture("example.sup"), d), qPrintable(reader.errorString()));
+        PageDesign expected = exampleDesign();
+        QVERIFY(d == expected);
+    }
+
+    void lineCounts_data()
+    {
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("no frames") << 0 << 10;
+        QTest::newRow("one frame") << 1 << 12;
+        QTest::newRow("twenty frames") << 20 << 50;
+    }
+    void lineCounts()
+    {
+        QFETCH(int, frames);
+        QFETCH(int, lines);
+        PageDesign d = fullPage();
+        d.KaderCount = static_cast<std::uint8_t>(frames);
+        const QByteArray bytes = designFileBytes(d);
+        QVERIFY(bytes.endsWith("\r\n"));
+        QCOMPARE(int(bytes.count("\r\n")), lines);
+        QCOMPARE(int(bytes.count('\n')), lines);
+        if (frames == 0)
+            QCOMPARE(bytes.split('\n').at(3), QByteArray("\"--------------------------\"\r"));
+    }
+
+    void borderOffKeepsItsWidth()
+    {
+        PageDesign d;
+        d.resetForNewPage();
+        QVERIFY(designFileBytes(d).contains("\r\n#FALSE#\r\n1\r\n"));
+        d.setBorder(0);
+        QVERIFY(designFileBytes(d).contains("\r\n#FALSE#\r\n0\r\n"));
+    }
+
+    void roundTripIsStable()
+    {
+        const PageDesign d = fullPage();
+        const QByteArray first = designFileBytes(d);
+        PageDesign back;
+        DesignFileReader reader;
+        QVERIFY2(reader.read(first, back), qPrintable(reader.errorString()));
+        QVERIFY(back == d);
+        QCOMPARE(back.kader(5).Onderschrift, QStringLiteral("Nr. 5, blok"));
+        QCOMPARE(back.PageTitle, QStringLiteral("  Nederland, 1852 "));
+        QCOMPARE(designFileBytes(back), first);
+    }
+
+    void codePageTexts()
+    {
+        PageDesign d;
+        d.PageTitle = QStringLiteral("Café €");
+        const QByteArray bytes = designFileBytes(d);
+        QVERIFY(bytes.contains("\"Caf\xe9 \x80\""));
+        PageDesign back;
+        QVERIFY(DesignFileReader().read(bytes, back));
+        QCOMPARE(back.PageTitle, d.PageTitle);
+    }
+
+    void recordsAboveCountKeepTheirValues()
+    {
+        PageDesign d = fullPage();
+        DesignFileReader reader;
+        QVERIFY(reader.read(fixture("example.sup"), d));
+        QCOMPARE(d.KaderCount, 2);
+        QCOMPARE(d.kader(3).Onderschrift, QStringLiteral("Nr. 3, blok"));
+    }
+
+    void lenientButSound_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<double>("left");
+        const QByteArray tail = "\"--\"\r\n1,2,3\r\n#FALSE#\r\n0\r\n\"\"\r\n\"\"\r\n\"\"\r\n";
+        QTest::newRow("fraction accepted") << QByteArray("\"h\"\r\n1\r\n\"--\"\r\n12.5,3,4,5,0\r\n\"c\"\r\n") + tail << 12.5;
+        QTest::newRow("blanks before fields") << QByteArray("\"h\"\r\n 1\r\n\"--\"\r\n 7, 3,4,5,1\r\n \"c\"\r\n") + tail << 7.0;
+        QTest::newRow("unix line ends") << QByteArray("\"h\"\n1\n\"--\"\n8,3,4,5,0\n\"c\"\n\"--\"\n1,2,3\n#FALSE#\n0\n\"\"\n\"\"\n\"\"\n") << 8.0;
+        QTest::newRow("other header and separators") << QByteArray("\"Iets anders\"\r\n1\r\n\"\"\r\n9,3,4,5,0\r\n\"c\"\r\n") + tail << 9.0;
+        QTest::newRow("no final line end") << QByteArray("\"h\"\r\n1\r\n\"--\"\r\n6,3,4,5,0\r\n\"c\"\r\n\"--\"\r\n1,2,3\r\n#FALSE#\r\n0\r\n\"\"\r\n\"\"\r\n\"\"") << 6.0;
+    }
+    void lenientButSound()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(double, left);
+        PageDesign d;
+        DesignFileReader reader;
+        QVERIFY2(reader.read(bytes, d), qPrintable(reader.errorString()));
+        QCOMPARE(d.kader(1).LeftMm, left);
+    }
+
+    void malformed_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("where");
+        const QByteArray good = designFileBytes(exampleDesign());
+        auto replaced = [&](const QByteArray &from, const QByteArray &to) {
+            QByteArray b = good;
+            const qsizetype at = b.indexOf(from);
+            Q_ASSERT(at >= 0);
+            return b.replace(at, from.size(), to);
+        };
+        QTest::newRow("empty file") << QByteArray() << QStringLiteral("regel 1");
+        QTest::newRow("count 21") << replaced("\r\n2\r\n", "\r\n21\r\n") << QStringLiteral("regel 2");
+        QTest::newRow("count 255") << replaced("\r\n2\r\n", "\r\n255\r\n") << QStringLiteral("regel 2");
+        QTest::newRow("count -1") << replaced("\r\n2\r\n", "\r\n-1\r\n") << QStringLiteral("regel 2");
+        QTest::newRow("count not a number") << replaced("\r\n2\r\n", "\r\ntwee\r\n") << QStringLiteral("regel 2");
+        QTest::newRow("count with fraction") << replaced("\r\n2\r\n", "\r\n1.5\r\n") << QStringLiteral("regel 2");
+        QTest::newRow("frame number junk") << replaced("112,93", "112x,93") << QStringLiteral("regel 4");
+        QTest::newRow("frame number missing") << replaced("112,93,67,33,0", "112,93,67,33") << QStringLiteral("regel 5");
+        QTest::newRow("caption not quoted") << replaced("\"1598\"", "1598") << QStringLiteral("regel 5");
+        QTest::newRow("caption left open") << replaced("\"1598\"", "\"1598") << QStringLiteral("regel 5");
+        QTest::newRow("junk after caption") << replaced("\"1598\"", "\"1598\"x") << QStringLiteral("regel 5");
+        QTest::newRow("colour 256") << replaced("120,180,120", "120,256,120") << QStringLiteral("regel 9");
+        QTest::newRow("colour negative") << replaced("120,180,120", "-1,180,120") << QStringLiteral("regel 9");
+        QTest::newRow("border flag junk") << replaced("#TRUE#", "JA") << QStringLiteral("regel 10");
+        QTest::newRow("border width 4") << replaced("#TRUE#\r\n2", "#TRUE#\r\n4") << QStringLiteral("regel 11");
+        QTest::newRow("title left open") << replaced("\"Titel\"", "\"Titel") << QStringLiteral("regel 12");
+        QTest::newRow("page number missing") << good.left(good.lastIndexOf("\"123\"")) << QStringLiteral("regel 14");
+        QTest::newRow("binary junk") << QByteArray("\x00\xff\x13\x88junk\x01", 10) << QStringLiteral("regel");
+        QTest::newRow("binnenrand beyond 32 bits") << replaced("33,0", "33,99999999999") << QStringLiteral("regel 4");
+        QTest::newRow("infinite number") << replaced("112,93", "inf,93") << QStringLiteral("regel 4");
+    }
+    void malformed()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, where);
+        PageDesign d = fullPage();
+        const PageDesign before = d;
+        DesignFileReader reader;
+        QVERIFY(!reader.read(bytes, d));
+        QVERIFY(d == before);
+        QVERIFY2(reader.errorString().contains(where), qPrintable(reader.errorString()));
+    }
+
+    void everyPrefixOfAFullPageIsRefused()
+    {
+        const QByteArray bytes = designFileBytes(fullPage());
+        // The last field may stand without its line end; anything shorter lacks a field.
+        const qsizetype complete = bytes.size() - 2;
+        for (qsizetype n = 0; n < complete; ++n) {
+            PageDesign d;
+            const PageDesign before = d;
+            QVERIFY2(!DesignFileReader().read(bytes.left(n), d), qPrintable(QString::number(n)));
+            QVERIFY(d == before);
+        }
+        PageDesign d;
+        QVERIFY(DesignFileReader().read(bytes.left(complete), d));
+    }
+
+    void oversizedFileIsRefusedFromADevice()
+    {
+        QByteArray huge = designFileBytes(exampleDesign());
+        huge.append(QByteArray(kMaxDesignFileBytes, ' '));
+        QBuffer buffer(&huge);
+        buffer.open(QIODevice::ReadOnly);
+        PageDesign d;
+        DesignFileReader reader;
+        QVERIFY(!reader.read(buffer, d));
+        QVERIFY(reader.errorString().contains(QStringLiteral("groot")));
+    }
+
+    void writesToADevice()
+    {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(writeDesignFile(buffer, exampleDesign()));
+        QCOMPARE(buffer.data(), fixture("example.sup"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDesignFile)
+#include "test_designfile.moc"
