@@ -23,6 +23,13 @@ int px(double v)
 {
     return static_cast<int>(std::floor(v + 0.5));
 }
+
+// The pixels a one-unit box between two corners covers, whichever way round.
+void boxBetween(QPainter &p, QPoint a, QPoint b)
+{
+    const QRect r(QPoint(qMin(a.x(), b.x()), qMin(a.y(), b.y())), QPoint(qMax(a.x(), b.x()), qMax(a.y(), b.y())));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+}
 } // namespace
 
 FrameTool::FrameTool(PageDesign &design, EditState &state, Pic &pic, UndoStore &undo, Dialogs &dialogs, Hooks hooks)
@@ -81,13 +88,11 @@ void FrameTool::paintFrame(double x2, double y2, bool inner)
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QColor(m_design.ColourR, m_design.ColourG, m_design.ColourB));
     p.setBrush(kFrameInside);
-    p.drawRect(QRect(QPoint(x1, y1), QPoint(px(x2), px(y2))).normalized().adjusted(0, 0, -1, -1));
+    boxBetween(p, QPoint(x1, y1), QPoint(px(x2), px(y2)));
     if (inner) {
         // The inset is fixed, so on a small frame the corners cross over and
         // the box is drawn between them, outside the frame on that axis.
-        const QRect r = QRect(QPoint(x1 + kInnerInset, y1 + kInnerInset),
-                              QPoint(px(x2) - kInnerInset, px(y2) - kInnerInset)).normalized();
-        p.drawRect(r.adjusted(0, 0, -1, -1));
+        boxBetween(p, QPoint(x1 + kInnerInset, y1 + kInnerInset), QPoint(px(x2) - kInnerInset, px(y2) - kInnerInset));
     }
 }
 
