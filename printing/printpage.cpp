@@ -3,7 +3,7 @@
 #include "platform/fonts.h"
 #include "platform/printer.h"
 
-#include <QFontMetricsF>
+#include <QFontMetrics>
 
 namespace plenvik {
 
@@ -19,7 +19,8 @@ double measureTwips(MeasureFont font, const QString &text)
     static const QFont subtitle = screenFont(Face::Arial, 12);
     static const QFont caption = screenFont(Face::Arial, 9.75);
     const QFont &f = font == MeasureFont::Title ? title : font == MeasureFont::Subtitle ? subtitle : caption;
-    return QFontMetricsF(f).horizontalAdvance(text) * kTwipsPerPixel;
+    // A label sizes itself in whole pixels.
+    return QFontMetrics(f).horizontalAdvance(text) * kTwipsPerPixel;
 }
 
 bool PrintPage(const PageDesign &d, PrinterSurface &pr, const TwipsMeasure &measure)

@@ -1,0 +1,300 @@
+// Printing: every drawing call at its true-size place, and a real PDF whose
+// pixels stand where the millimetres say.
+
+#include "fakes.h"
+
+#include "canvas/pic.h"
+#include "printing/pause.h"
+#include "printing/printpage.h"
+
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <cmath>
+#include <QImage>
+#include <QLabel>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+using namespace plenvik;
+using namespace plenvik::test;
+
+namespace {
+// Fixed widths so centring is checked by arithmetic, not by a font.
+double fixedTwips(MeasureFont, const QString &text)
+{
+    return text.size() * 120.0; // 2 mm a character after dividing by 60
+}
+
+QStringList printed(const PageDesign &d)
+{
+    RecordingSurface s;
+    PrintPage(d, s, fixedTwips);
+    return s.ops;
+}
+
+QStringList drawingOf(const PageDesign &d)
+{
+    RecordingSurface s;
+    PrintPage(d, s, fixedTwips);
+    return s.drawing();
+}
+
+PageDesign workedFrame()
+{
+    PageDesign d;
+    d.KaderCount = 1;
+    d.kader(1) = Kader{112, 93, 67, 33, 0, QStringLiteral("1598")};
+    return d;
+}
+} // namespace
+
+class TestPrinting : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyPageDrawsNothingBeforeTheEnd()
+    {
+        PageDesign d;
+        d.BorderWidth = 3; // off, whatever the width
+        RecordingSurface s;
+        QVERIFY(PrintPage(d, s, fixedTwips));
+        QVERIFY(s.drawing().isEmpty());
+        QCOMPARE(s.ops.last(), QStringLiteral("end"));
+    }
+
+    void workedFrameAtTrueSize()
+    {
+        const QStringList ops = printed(workedFrame());
+        const int box = ops.indexOf("B 109,90 176,123 120/180/120");
+        QVERIFY(box > 0);
+        QCOMPARE(ops.mid(box - 2, 2), (QStringList{"fill solid", "fillcolor 240/240/240"}));
+        // Caption: 4 characters = 8 mm wide, centred on 142.5 mm.
+        QCOMPARE(ops.mid(box + 1), (QStringList{"size 10", "bold 0", "x 138.5", "y 127", "fore 0/0/0", "print 1598", "end"}));
+    }
+
+    void innerFrames_data()
+    {
+        QTest::addColumn<Kader>("kader");
+        QTest::addColumn<QString>("inner");
+        QTest::newRow("inner frame") << Kader{20, 30, 45, 25, 1, {}} << "B 20,30 59,49 120/180/120";
+        QTest::newRow("small frame crosses over") << Kader{50, 50, 4, 5, 1, {}} << "B 50,50 48,49 120/180/120";
+        QTest::newRow("other value draws none") << Kader{20, 30, 45, 25, 2, {}} << QString();
+        QTest::newRow("fractional millimetres") << Kader{20.5, 30, 45, 25, 1, {}} << "B 20.5,30 59.5,49 120/180/120";
+    }
+    void innerFrames()
+    {
+        QFETCH(Kader, kader);
+        QFETCH(QString, inner);
+        PageDesign d;
+        d.KaderCount = 1;
+        d.kader(1) = kader;
+        const QStringList boxes = drawingOf(d).filter(QRegularExpression("^B "));
+        QCOMPARE(boxes.size(), inner.isEmpty() ? 1 : 2);
+        if (!inner.isEmpty())
+            QCOMPARE(boxes.last(), inner);
+    }
+
+    void border_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("band");
+        QTest::newRow("1 pixel") << 1 << "0.5";
+        QTest::newRow("3 pixels") << 3 << "1.5";
+    }
+    void border()
+    {
+        QFETCH(int, width);
+        QFETCH(QString, band);
+        PageDesign d;
+        d.setBorder(width);
+        d.ColourR = 10;
+        d.ColourG = 20;
+        d.ColourB = 30;
+        const double t = band.toDouble();
+        const QString c = QStringLiteral(" 10/20/30");
+        const QStringList expected = {
+            "B 17,17 187,274" + c,
+            "B 18,18 186,273" + c,
+            QStringLiteral("BF 17,17 187,%1").arg(17 + t) + c,
+            QStringLiteral("BF 17,274 187,%1").arg(274 - t) + c,
+            QStringLiteral("BF 17,17 %1,274").arg(17 + t) + c,
+            QStringLiteral("BF 187,17 %1,274").arg(187 - t) + c,
+        };
+        QCOMPARE(drawingOf(d), expected);
+    }
+
+    void texts()
+    {
+        PageDesign d;
+        d.PageTitle = QStringLiteral("Europa");     // 12 mm wide
+        d.PageNumber = QStringLiteral("12");
+        const QStringList ops = printed(d);
+        const int title = ops.indexOf("print Europa");
+        QCOMPARE(ops.mid(title - 5, 5), (QStringList{"size 16", "bold 1", "x 96", "y 23", "fore 0/0/0"}));
+        QVERIFY(!ops.contains("y 33")); // an empty subtitle prints nothing
+        const int number = ops.indexOf("print 12");
+        QCOMPARE(ops.mid(number - 5, 6), (QStringList{"size 12", "bold 1", "x 100", "y 277", "fore 0/0/0", "print 12"}));
+
+        d.PageSubtitle = QStringLiteral("Zegels");
+        const QStringList withSub = printed(d);
+        const int sub = withSub.indexOf("print Zegels");
+        QCOMPARE(withSub.mid(sub - 5, 5), (QStringList{"size 12", "bold 0", "x 96", "y 33", "fore 0/0/0"}));
+    }
+
+    void framesInOrderEachWithItsCaption()
+    {
+        PageDesign d;
+        d.KaderCount = 2;
+        d.kader(1) = Kader{10, 10, 20, 20, 1, QStringLiteral("a")};
+        d.kader(2) = Kader{40, 10, 20, 20, 0, QString()};
+        d.kader(3) = Kader{90, 90, 20, 20, 0, QStringLiteral("weg")}; // above the count
+        QCOMPARE(drawingOf(d), (QStringList{"B 7,7 27,27 120/180/120", "B 10,10 24,24 120/180/120", "print a",
+                                            "B 37,7 57,27 120/180/120", "print "}));
+    }
+
+    void measuringFontsAreTheScreenFonts()
+    {
+        // 96 DPI: 15 twips a pixel; the title font is the larger.
+        QVERIFY(measureTwips(MeasureFont::Title, "Europa") > measureTwips(MeasureFont::Subtitle, "Europa"));
+        QVERIFY(measureTwips(MeasureFont::Subtitle, "Europa") > measureTwips(MeasureFont::Caption, "Europa"));
+        QCOMPARE(measureTwips(MeasureFont::Caption, QString()), 0.0);
+        QCOMPARE(std::fmod(measureTwips(MeasureFont::Caption, "1598"), 15.0), 0.0);
+    }
+
+    void pauseWaitsWhileEventsRun()
+    {
+        QElapsedTimer t;
+        t.start();
+        Pause(0.0f);
+        Pause(-1.0f);
+        QVERIFY(t.elapsed() < 1000);
+        bool ran = false;
+        QTimer::singleShot(0, [&] { ran = true; });
+        t.restart();
+        Pause(0.03f);
+        QVERIFY(t.nsecsElapsed() >= 30'000'000);
+        QVERIFY(ran);
+    }
+
+    void printCommand()
+    {
+        Harness h;
+        Main &m = h.start();
+        m.design() = workedFrame();
+        h.dialogs.answers.enqueue(false);
+        m.action("FilePrintSupplement")->trigger();
+        QCOMPARE(h.dialogs.calls.last().text, QStringLiteral("Wilt u dit supplement afdrukken?"));
+        QCOMPARE(h.dialogs.calls.last().title, QStringLiteral(" Print"));
+        QVERIFY(h.printer.jobs.isEmpty());
+
+        const PageDesign before = m.design();
+        m.action("FilePrintSupplement")->trigger();
+        QCOMPARE(h.printer.jobs, QStringList{QString()});
+        QVERIFY(m.design() == before);
+        QVERIFY(!m.pic()->printLijnVisible());
+        QCOMPARE(qobject_cast<QLabel *>(m.control("InfoLabel"))->text(), QStringLiteral("Informatie..."));
+        QVERIFY(!m.isPrinting());
+        QVERIFY(h.dialogs.messages().isEmpty());
+    }
+
+    void printWithoutPrinterAsksForAPdf()
+    {
+        Harness h;
+        Main &m = h.start();
+        h.printer.destination = false;
+        m.action("FilePrintSupplement")->trigger(); // Cancel in the save dialog
+        QCOMPARE(h.dialogs.calls.last().kind, QStringLiteral("save"));
+        QVERIFY(h.dialogs.calls.last().text.endsWith("/supplement.pdf"));
+        QVERIFY(h.printer.jobs.isEmpty());
+
+        h.dialogs.saveNames.enqueue(h.dir.filePath("uit.pdf"));
+        m.action("FilePrintSupplement")->trigger();
+        QCOMPARE(h.printer.jobs, QStringList{h.dir.filePath("uit.pdf")});
+    }
+
+    void printerErrorIsReported()
+    {
+        Harness h;
+        Main &m = h.start();
+        h.printer.failJob = true;
+        m.action("FilePrintSupplement")->trigger();
+        QCOMPARE(h.dialogs.messages(), QStringList{"Kan dit supplement niet afdrukken!"});
+    }
+
+    void printSetupUsesThePrinter()
+    {
+        Harness h;
+        Main &m = h.start();
+        m.action("FilePrintSetup")->trigger();
+        m.action("FilePrintSetup")->trigger();
+        QCOMPARE(h.printer.setups, 2);
+        QVERIFY(h.dialogs.calls.isEmpty());
+    }
+
+    void pdfAtTrueSize()
+    {
+        const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+        if (pdftoppm.isEmpty())
+            QSKIP("pdftoppm is not installed");
+        QTemporaryDir dir;
+        PageDesign d;
+        d.KaderCount = 2;
+        d.kader(1) = Kader{112, 93, 67, 33, 0, QStringLiteral("1598")};
+        d.kader(2) = Kader{30, 150, 40, 30, 1, QString()};
+        d.setBorder(1);
+        d.ColourR = 0;
+        d.ColourG = 0;
+        d.ColourB = 0;
+        d.PageNumber = QStringLiteral("12");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("page.pdf"));
+        {
+            QtPrinterSurface surface(printer);
+            QVERIFY(PrintPage(d, surface));
+        }
+        QProcess p;
+        p.start(pdftoppm, {"-r", "254", "-gray", "-png", "-singlefile", dir.filePath("page.pdf"), dir.filePath("page")});
+        QVERIFY(p.waitForFinished(60000));
+        QImage img(dir.filePath("page.png"));
+        QCOMPARE(img.width(), 2100); // A4 at 10 pixels a millimetre
+        QVERIFY(img.height() == 2970 || img.height() == 2971);
+        auto dark = [&](int x, int y) { return qGray(img.pixel(x, y)) < 128; };
+        auto darkNear = [&](double mmX, double mmY, bool vertical) {
+            // Within 0.1 mm (one pixel) of the place the millimetres give.
+            const int x = qRound(mmX * 10), y = qRound(mmY * 10);
+            for (int d = -1; d <= 1; ++d)
+                if (vertical ? dark(x + d, y) : dark(x, y + d))
+                    return true;
+            return false;
+        };
+        // Frame 1's outline at page x 112 and 179, y 93 and 126.
+        QVERIFY(darkNear(112, 110, true));
+        QVERIFY(darkNear(179, 110, true));
+        QVERIFY(darkNear(140, 93, false));
+        QVERIFY(darkNear(140, 126, false));
+        QVERIFY(!dark(1115, 1100) && !dark(1125, 1100));
+        // The inner frame of frame 2 lies 3 mm inside: page x 33.
+        QVERIFY(darkNear(33, 165, true));
+        // The border's outer outline at page 20 mm and its 0.5 mm band.
+        QVERIFY(darkNear(20, 150, true));
+        QVERIFY(dark(202, 1500) && dark(203, 1500));
+        QVERIFY(darkNear(190, 150, true));
+        QVERIFY(darkNear(105, 277, false));
+        // The page number's ink starts just right of page x 103, under y 280.
+        int inkLeft = 9999, inkTop = 9999;
+        for (int y = 2790; y < 2900; ++y)
+            for (int x = 1000; x < 1200; ++x)
+                if (dark(x, y)) {
+                    inkLeft = qMin(inkLeft, x);
+                    inkTop = qMin(inkTop, y);
+                }
+        QVERIFY2(inkLeft >= 1030 && inkLeft < 1045, qPrintable(QString::number(inkLeft)));
+        QVERIFY2(inkTop > 2800 && inkTop < 2830, qPrintable(QString::number(inkTop)));
+    }
+};
+
+QTEST_MAIN(TestPrinting)
+#include "test_printing.moc"
