@@ -30,6 +30,7 @@ bool Main::RefreshLibrary()
         return false;
     m_list->clear();
     m_list->addItems(*pages);
+    m_list->setCurrentItem(nullptr); // nothing selected, nothing marked
     return true;
 }
 

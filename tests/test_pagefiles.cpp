@@ -209,6 +209,20 @@ private slots:
         QVERIFY(!readPageFiles(dir.path(), "p", PageDesign{}).has_value());
     }
 
+    void shippedExamplesLoadAndSaveUnchanged()
+    {
+        const auto pages = listPages(QStringLiteral(PLENVIK_EXAMPLES));
+        QVERIFY(pages.has_value());
+        QVERIFY(pages->size() >= 3);
+        for (const QString &name : *pages) {
+            QString why;
+            const auto page = readPageFiles(QStringLiteral(PLENVIK_EXAMPLES), name, PageDesign{}, &why);
+            QVERIFY2(page.has_value(), qPrintable(name + ": " + why));
+            QVERIFY(page->design.KaderCount > 0);
+            QCOMPARE(designFileBytes(page->design), contents(QStringLiteral(PLENVIK_EXAMPLES "/") + name + ".sup"));
+        }
+    }
+
     void deleteRemovesBothFiles()
     {
         QTemporaryDir dir;

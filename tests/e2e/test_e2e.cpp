@@ -55,7 +55,7 @@ public:
         process.start();
         if (!process.waitForStarted())
             return false;
-        window = xdo({"search", "--sync", "--onlyvisible", "--name", "Plenvik"}).split('\n').value(0);
+        window = xdo({"search", "--sync", "--onlyvisible", "--name", "^ Plenvik$"}).split('\n').value(0);
         if (window.isEmpty())
             return false;
         QThread::msleep(500);

@@ -1,0 +1,41 @@
+#!/bin/sh
+# Makes the README's screenshot: starts the built program under Xvfb in a
+# program folder of its own, draws a page with captioned frames, a border
+# and a title, and grabs the window.
+# Usage: tools/screenshot.sh build/plenvik docs/screenshot.png
+set -e
+binary=$(realpath "${1:-build/plenvik}")
+out=$(realpath -m "${2:-docs/screenshot.png}")
+here=$(dirname "$(realpath "$0")")
+if [ -z "$PLENVIK_IN_XVFB" ]; then
+    PLENVIK_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1100x760x24 -nolisten tcp" "$0" "$binary" "$out"
+fi
+. "$here/xdo-lib.sh"
+prog=$(mktemp -d)
+trap 'rm -rf "$prog"' EXIT
+cp "$binary" "$prog/plenvik"
+mkdir -p "$prog/Voorbeelden"
+cp "$here/../examples/"*.bmp "$here/../examples/"*.sup "$prog/Voorbeelden/" 2>/dev/null || true
+plenvik_start "$prog"
+
+plenvik_menu 2 3            # Tools > Border 2 pixels
+plenvik_menu 2 5            # Tools > Titel
+plenvik_answer "Titel" "Nederland 1852"
+plenvik_menu 2 6            # Tools > Subtitel
+plenvik_answer "SubTitel" "Koning Willem III"
+plenvik_menu 2 7            # Tools > Paginanummer
+plenvik_answer "Paginanummer" "1"
+plenvik_drag 60 110 140 200
+plenvik_answer "Onderschrift kader 1" "NVPH 1"
+plenvik_drag 200 110 280 200
+plenvik_answer "Onderschrift kader 2" "NVPH 2"
+plenvik_menu 1 2            # Edit > Binnenkader
+plenvik_drag 60 240 140 330
+plenvik_answer "Onderschrift kader 3" "NVPH 3"
+plenvik_drag 200 240 280 330
+plenvik_answer "Onderschrift kader 4" "NVPH 4"
+xdotool mousemove --sync $((PX + 240)) $((PY + 420))
+sleep 1.2
+import -window root -crop 900x631+"$WX"+"$WY" +repage "$out"
+plenvik_quit
+echo "wrote $out"
