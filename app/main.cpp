@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -25,5 +26,14 @@ int main(int argc, char *argv[])
     const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
     window.move(avail.center() - QPoint(plenvik::kWindowWidth / 2, plenvik::kWindowHeight / 2));
     window.show();
+    // 900 x 631 includes the frame and title bar where a window manager adds
+    // them; without one (Xvfb) the window itself is that size.
+    QTimer::singleShot(0, &window, [&window, avail] {
+        const QSize extra = window.frameGeometry().size() - window.geometry().size();
+        if (extra.width() <= 0 && extra.height() <= 0)
+            return;
+        window.resize(plenvik::kWindowWidth - extra.width(), plenvik::kWindowHeight - extra.height());
+        window.move(avail.center() - QPoint(plenvik::kWindowWidth / 2, plenvik::kWindowHeight / 2));
+    });
     return app.exec();
 }

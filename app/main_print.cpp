@@ -35,7 +35,7 @@ void Main::onFilePrintSupplement()
     if (!m_services.printer->hasDestination()) {
         const QString shown = m_info->text();
         const QString suggested = (shown == kInfoRest || shown.isEmpty()) ? QStringLiteral("supplement.pdf") : shown + QStringLiteral(".pdf");
-        pdfPath = dialogs.saveFileName(QStringLiteral(" Print"), QDir::home().filePath(suggested),
+        pdfPath = dialogs.saveFileName(QStringLiteral(" Print naar PDF-bestand"), QDir::home().filePath(suggested),
                                        QStringLiteral("PDF (*.pdf)"));
         if (pdfPath.isEmpty())
             return;

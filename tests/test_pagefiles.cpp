@@ -152,6 +152,21 @@ private slots:
         QCOMPARE(contents(dir.filePath("Europa.sup")), sup);
     }
 
+    void unwritableDesignFileLeavesThePictureWhole()
+    {
+        // A folder in the design file's place makes its write fail, for root too.
+        QTemporaryDir dir;
+        QVERIFY(savePageFiles(dir.path(), "Europa", gridPicture(), PageDesign{}));
+        const QByteArray bmp = contents(dir.filePath("Europa.bmp"));
+        QVERIFY(QFile::remove(dir.filePath("Europa.sup")));
+        QVERIFY(QDir(dir.path()).mkdir("Europa.sup"));
+        QImage other = gridPicture();
+        other.fill(Qt::black);
+        QVERIFY(!savePageFiles(dir.path(), "Europa", other, somePage()));
+        QCOMPARE(contents(dir.filePath("Europa.bmp")), bmp);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Europa.bmp"});
+    }
+
     void failedRefreshKeepsTheOldDesignFile()
     {
         QTemporaryDir dir;

@@ -199,6 +199,24 @@ private slots:
         QVERIFY(h.dialogs.messages().isEmpty());
     }
 
+    void secondPrintDuringTheSweepIsIgnored()
+    {
+        Harness h;
+        Main &m = h.start();
+        bool sawSweep = false;
+        QTimer::singleShot(200, &m, [&] {
+            sawSweep = m.isPrinting() && m.pic()->printLijnVisible() && m.pic()->printLijnY() > 0;
+            m.action("FilePrintSupplement")->trigger();
+        });
+        m.action("FilePrintSupplement")->trigger();
+        QVERIFY(sawSweep);
+        QCOMPARE(h.printer.jobs.size(), 1);
+        int questions = 0;
+        for (const auto &c : h.dialogs.calls)
+            questions += c.kind == QLatin1String("question");
+        QCOMPARE(questions, 1);
+    }
+
     void printWithoutPrinterAsksForAPdf()
     {
         Harness h;

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -110,13 +111,15 @@ public:
     }
 
     // Answers the dialog whose title holds 'title' by typing and Return.
-    bool answer(const QString &title, const QString &text = {})
+    bool answer(const QString &title, const QString &text = {}, bool replaceField = false)
     {
         const QString dlg = xdo({"search", "--sync", "--onlyvisible", "--name", title}).split('\n').value(0);
         if (dlg.isEmpty())
             return false;
         xdo({"windowfocus", "--sync", dlg});
         QThread::msleep(200);
+        if (replaceField)
+            xdo({"key", "ctrl+a"});
         if (!text.isEmpty())
             xdo({"type", "--delay", "20", text});
         xdo({"key", "Return"});
@@ -187,6 +190,70 @@ private slots:
         QCOMPARE(p.canvasPixel(img, 5, 390), QRgb(0x969696));
         QCOMPARE(p.canvasPixel(img, 341, 5), QRgb(0x808080)); // the plate just past the canvas
         QVERIFY(QFile::exists(p.dir.filePath("Plenvik.ini")));
+    }
+
+    void printsAPdfAtTrueSize()
+    {
+        const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+        if (pdftoppm.isEmpty())
+            QSKIP("pdftoppm is not installed");
+        Program p;
+        QVERIFY(p.start());
+        p.drag(QPoint(181, 163), QPoint(290, 221)); // stored as 112, 93, 67, 33
+        QVERIFY(p.answer(QStringLiteral("Onderschrift kader 1"), QStringLiteral("1598")));
+        p.menu(0, 3); // File > Print Supplement
+        QVERIFY(p.answer(QStringLiteral("^ Print$")));
+        const QString pdf = p.dir.filePath("blad.pdf");
+        QVERIFY(p.answer(QStringLiteral("naar PDF"), pdf, true));
+        for (int i = 0; i < 100 && QFileInfo(pdf).size() == 0; ++i)
+            QThread::msleep(100);
+        QThread::msleep(300);
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        run(pdftoppm, {"-r", "254", "-gray", "-png", "-singlefile", pdf, p.dir.filePath("blad")}, 60000);
+        const QImage img(p.dir.filePath("blad.png"));
+        QCOMPARE(img.width(), 2100);
+        auto darkAround = [&](int x, int y) {
+            for (int d = -1; d <= 1; ++d)
+                if (qGray(img.pixel(x + d, y)) < 200)
+                    return true;
+            return false;
+        };
+        // The left and right outline of the frame at 112 and 179 mm.
+        QVERIFY(darkAround(1120, 1100));
+        QVERIFY(darkAround(1790, 1100));
+        QVERIFY(!darkAround(1110, 1100));
+    }
+
+    void coloursCarryOverAndTheMagnifierFollows()
+    {
+        Program p;
+        QFile ini(p.dir.filePath("Plenvik.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("255,0,0\r\n255,255,255\r\n");
+        ini.close();
+        QVERIFY(p.start());
+        QImage img = p.shot();
+        QCOMPARE(img.pixel(p.client + QPoint(460, 118)) & 0xffffff, QRgb(0xff0000)); // swatch
+        QCOMPARE(img.pixel(p.client + QPoint(20, 568)) & 0xffffff, QRgb(0xffffff));  // information bar
+        p.drag(QPoint(100, 100), QPoint(250, 250));
+        QVERIFY(p.answer(QStringLiteral("Onderschrift kader 1")));
+        // One step down on the zoom bar gives factor 2; then point into the frame.
+        const QPoint arrow = p.client + QPoint(507, 392 + 112 - 6);
+        xdo({"mousemove", "--sync", QString::number(arrow.x()), QString::number(arrow.y())});
+        xdo({"click", "1"});
+        const QPoint inside = p.canvas + QPoint(175, 175);
+        xdo({"mousemove", "--sync", QString::number(inside.x()), QString::number(inside.y())});
+        QThread::msleep(400);
+        img = p.shot();
+        const QPoint view = p.client + QPoint(374, 394);
+        QCOMPARE(img.pixel(view + QPoint(20, 20)) & 0xffffff, QRgb(0xe6e6e6));
+        QCOMPARE(img.pixel(view + QPoint(53, 53)) & 0xffffff, QRgb(0xff0000)); // the mark
+        const QPoint edge = p.canvas + QPoint(100 + 10, 175);
+        xdo({"mousemove", "--sync", QString::number(edge.x()), QString::number(edge.y())});
+        QThread::msleep(400);
+        img = p.shot();
+        // The frame's red outline, 10 screen pixels left, shows 20 view pixels left.
+        QCOMPARE(img.pixel(view + QPoint(34, 30)) & 0xffffff, QRgb(0xff0000));
     }
 
     void drawSaveNewLoadAndExit()
