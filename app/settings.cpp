@@ -17,7 +17,11 @@ bool readSettings(const QString &path, Settings &settings)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     // The file holds six small numbers; anything longer is not ours.
-    const QByteArray data = file.read(4096);
+    return readSettingsData(file.read(4096), settings);
+}
+
+bool readSettingsData(const QByteArray &data, Settings &settings)
+{
     int *items[] = {&settings.drawing.r, &settings.drawing.g, &settings.drawing.b,
                     &settings.panel.r,   &settings.panel.g,   &settings.panel.b};
     qsizetype pos = 0;

@@ -19,6 +19,7 @@ QString settingsPath(const QString &programDir);
 // from the failing item on the values stay as they were. False when the
 // file is missing, short or holds an item that is not a whole number 0..255.
 bool readSettings(const QString &path, Settings &settings);
+bool readSettingsData(const QByteArray &data, Settings &settings);
 
 // Writes atomically: a failure leaves the earlier file whole. False on failure.
 bool writeSettings(const QString &path, const Settings &settings);

@@ -176,8 +176,11 @@ public:
             error = QStringLiteral("regel %1: %2 moet tussen aanhalingstekens staan").arg(f->line).arg(QLatin1String(what));
             return std::nullopt;
         }
+        // Control characters (and the few bytes the code page leaves
+        // undefined) become '?' as they would when typed, so the design in
+        // memory, the listing and the next save agree.
         QStringDecoder dec("windows-1252");
-        return QString(dec.decode(f->text));
+        return makeFileSafe(QString(dec.decode(f->text)));
     }
 
     std::optional<bool> flag()

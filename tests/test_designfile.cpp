@@ -120,6 +120,18 @@ private slots:
         QCOMPARE(back.PageTitle, d.PageTitle);
     }
 
+    void controlCharactersReadAsQuestionMarks()
+    {
+        QByteArray bytes = designFileBytes(exampleDesign());
+        bytes.replace("\"Titel\"", QByteArray("\"Ti\0\x01tel\x81\"", 10));
+        PageDesign d;
+        QVERIFY(DesignFileReader().read(bytes, d));
+        QCOMPARE(d.PageTitle, QStringLiteral("Ti??tel?"));
+        PageDesign again;
+        QVERIFY(DesignFileReader().read(designFileBytes(d), again));
+        QCOMPARE(again.PageTitle, d.PageTitle);
+    }
+
     void recordsAboveCountKeepTheirValues()
     {
         PageDesign d = fullPage();
