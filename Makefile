@@ -1,8 +1,16 @@
-# The two commands of the README: `make run` and `make test`.
+# The README's commands: `make run` and `make test`; also `make fuzz`,
+# `make bench` and `make screenshot`.
 BUILD ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+SANITIZE := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+FUZZ_SECONDS ?= 60
 
-.PHONY: run test build deps configure screenshot clean
+.PHONY: run test build deps asan fuzz-build fuzz bench screenshot examples clean
 
 deps:
 	@./tools/install-deps.sh
@@ -10,24 +18,49 @@ deps:
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
 
-configure: $(BUILD)/build.ninja
-
-build: deps configure
+build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD)
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 		echo "Plenvik is a desktop program and needs a display (DISPLAY is not set)."; \
-		echo "Start it from a desktop session, or under Xvfb: xvfb-run -a make run"; \
+		echo "Start it from a desktop session, or on a virtual display: xvfb-run -a make run"; \
 		exit 1; \
 	fi
 	./$(BUILD)/plenvik
 
-test: build
+# The tests built with AddressSanitizer (LeakSanitizer on) and
+# UndefinedBehaviorSanitizer, in a build folder of their own.
+$(ASAN_BUILD)/build.ninja: | deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+		-DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
+
+asan: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD)
+
+$(FUZZ_BUILD)/build.ninja: | deps
+	cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++
+
+fuzz-build: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD)
+
+test: build asan fuzz-build
 	cd $(BUILD) && ctest --output-on-failure
+	cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure
+	cd $(FUZZ_BUILD) && ctest --output-on-failure
+
+# A full run of each fuzzer; new corpus entries stay in the build folder.
+fuzz: fuzz-build
+	./tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+bench: build
+	./tools/bench.sh $(BUILD)
 
 screenshot: build
 	./tools/screenshot.sh $(BUILD)/plenvik docs/screenshot.png
 
+examples: build
+	./tools/make-examples.sh $(BUILD)/plenvik examples
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

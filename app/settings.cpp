@@ -1,5 +1,7 @@
 #include "app/settings.h"
 
+#include "library/safewrite.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -72,7 +74,7 @@ bool writeSettings(const QString &path, const Settings &settings)
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    return commitWhole(file);
 }
 
 } // namespace plenvik

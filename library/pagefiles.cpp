@@ -1,6 +1,7 @@
 #include "library/pagefiles.h"
 
 #include "library/designfile.h"
+#include "library/safewrite.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -97,7 +98,10 @@ bool savePageFiles(const QString &folder, const QString &name, const QImage &pic
         designFile.cancelWriting();
         return false;
     }
-    if (!pictureFile.commit()) {
+    // The design file is flushed now too, so a full disk shows before the
+    // picture replaces the old one.
+    if (!designFile.flush() || designFile.error() != QFileDevice::NoError || !commitWhole(pictureFile)) {
+        pictureFile.cancelWriting();
         designFile.cancelWriting();
         return false;
     }
@@ -107,7 +111,7 @@ bool savePageFiles(const QString &folder, const QString &name, const QImage &pic
         designFile.cancelWriting();
         return false;
     }
-    if (!designFile.commit())
+    if (!commitWhole(designFile))
         return false;
     if (!oldDesign.isEmpty() && oldDesign != name + kDesignExt)
         QFile::remove(dir.filePath(oldDesign));

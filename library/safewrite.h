@@ -1,0 +1,13 @@
+#pragma once
+
+class QSaveFile;
+
+namespace plenvik {
+
+// Commits a save file only when everything written reached the disk.
+// QSaveFile::commit() in Qt 6.4 can report success on a full file system
+// after its final flush failed, replacing the old file with an empty one;
+// flushing first and checking catches that and keeps the old file.
+bool commitWhole(QSaveFile &file);
+
+} // namespace plenvik

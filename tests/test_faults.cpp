@@ -1,0 +1,180 @@
+// Faults while writing and reading, proving nothing is lost: a full file
+// system and a read-only one (small tmpfs mounts, which need root), and a
+// design file of 50 MB.
+
+#include "fakes.h"
+
+#include "canvas/grid.h"
+#include "canvas/pic.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QListWidget>
+#include <QProcess>
+#include <QTest>
+#include <unistd.h>
+
+using namespace plenvik;
+using namespace plenvik::test;
+
+namespace {
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QMap<QString, QByteArray> snapshot(const QString &dir)
+{
+    QMap<QString, QByteArray> out;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!path.endsWith("/filler"))
+            out.insert(path, contents(path));
+    }
+    return out;
+}
+
+bool mountCmd(const QStringList &args)
+{
+    return QProcess::execute(QStringLiteral("mount"), args) == 0;
+}
+
+void drag(Pic *pic, QPoint from, QPoint to)
+{
+    QTest::mousePress(pic, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(pic, to);
+    QTest::mouseRelease(pic, Qt::LeftButton, Qt::NoModifier, to);
+}
+
+// A program folder on a tmpfs of its own, unmounted when done.
+struct SmallDisk {
+    QTemporaryDir holder;
+    QString path;
+    bool mounted = false;
+    explicit SmallDisk(const QString &size)
+    {
+        path = holder.filePath(QStringLiteral("fs"));
+        QDir().mkpath(path);
+        mounted = mountCmd({"-t", "tmpfs", "-o", "size=" + size, "tmpfs", path});
+        if (mounted)
+            QDir(path).mkdir(QStringLiteral("Voorbeelden"));
+    }
+    ~SmallDisk()
+    {
+        if (mounted)
+            QProcess::execute(QStringLiteral("umount"), {path});
+    }
+    void fill()
+    {
+        QFile f(path + "/filler");
+        if (!f.open(QIODevice::WriteOnly))
+            return;
+        const QByteArray block(4096, 'x');
+        while (f.write(block) == block.size() && f.flush()) {
+        }
+    }
+};
+
+#define REQUIRE_MOUNT(disk)                                                                                            \
+    if (::geteuid() != 0)                                                                                              \
+        QSKIP("mounting a small tmpfs needs root");                                                                   \
+    if (!(disk).mounted)                                                                                               \
+        QSKIP("this machine does not allow mounting a tmpfs");
+
+std::unique_ptr<Main> startOn(const QString &dir, Harness &h)
+{
+    return std::make_unique<Main>(dir, Services{&h.dialogs, &h.printer, &h.screen, &h.urls});
+}
+} // namespace
+
+class TestFaults : public QObject {
+    Q_OBJECT
+private slots:
+    void fullDiskKeepsTheSavedPage()
+    {
+        SmallDisk disk(QStringLiteral("1400k"));
+        REQUIRE_MOUNT(disk);
+        Harness h;
+        auto m = startOn(disk.path, h);
+        h.dialogs.inputs.enqueue(QStringLiteral("1598"));
+        drag(m->pic(), QPoint(181, 163), QPoint(290, 221));
+        h.dialogs.inputs.enqueue(QStringLiteral("Europa"));
+        m->action("FileSave")->trigger();
+        QVERIFY(h.dialogs.messages().isEmpty());
+        const auto before = snapshot(disk.path);
+        QCOMPARE(before.size(), 3); // the settings file and the page's two files
+
+        disk.fill();
+        drag(m->pic(), QPoint(20, 20), QPoint(90, 90));
+        const PageDesign design = m->design();
+        h.dialogs.inputs.enqueue(QStringLiteral("Europa"));
+        m->action("FileSave")->trigger();
+        QCOMPARE(h.dialogs.messages(), QStringList{"Kan dit supplement niet opslaan!"});
+        QCOMPARE(snapshot(disk.path), before);
+        QVERIFY(m->design() == design);
+        QStringList entries;
+        for (int i = 0; i < qobject_cast<QListWidget *>(m->control("List1"))->count(); ++i)
+            entries << qobject_cast<QListWidget *>(m->control("List1"))->item(i)->text();
+        QCOMPARE(entries, QStringList{"Europa"});
+
+        // Leaving writes the settings: on a full disk the old file stays whole.
+        QVERIFY(m->close());
+        QCOMPARE(snapshot(disk.path), before);
+        QCOMPARE(h.dialogs.messages().size(), 1);
+    }
+
+    void readOnlyDiskKeepsTheSavedPage()
+    {
+        SmallDisk disk(QStringLiteral("2m"));
+        REQUIRE_MOUNT(disk);
+        Harness h;
+        auto m = startOn(disk.path, h);
+        h.dialogs.inputs.enqueue(QStringLiteral("Europa"));
+        m->action("FileSave")->trigger();
+        const auto before = snapshot(disk.path);
+        QVERIFY(mountCmd({"-o", "remount,ro", disk.path}));
+        drag(m->pic(), QPoint(20, 20), QPoint(90, 90));
+        h.dialogs.inputs.enqueue(QStringLiteral("Europa"));
+        m->action("FileSave")->trigger();
+        h.dialogs.inputs.enqueue(QStringLiteral("Nieuw blad"));
+        m->action("FileSave")->trigger();
+        QCOMPARE(h.dialogs.messages(), (QStringList{"Kan dit supplement niet opslaan!", "Kan dit supplement niet opslaan!"}));
+        QVERIFY(m->close());
+        QCOMPARE(snapshot(disk.path), before);
+        QCOMPARE(h.dialogs.messages().size(), 2);
+    }
+
+    void hugeDesignFileIsRefused()
+    {
+        Harness h;
+        QImage img(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        DrawGrid(img);
+        QVERIFY(img.save(h.library() + "/Groot.bmp", "BMP"));
+        {
+            QFile f(h.library() + "/Groot.sup");
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("\"Varnholt Software 2009\"\r\n1\r\n\"-\"\r\n1,2,3,4,0\r\n\"");
+            const QByteArray block(1 << 20, 'a');
+            for (int i = 0; i < 50; ++i)
+                f.write(block);
+            f.write("\"\r\n");
+        }
+        Main &m = h.start();
+        h.dialogs.inputs.enqueue(QStringLiteral("titel"));
+        m.action("ToolsTitel")->trigger();
+        const PageDesign before = m.design();
+        const QString listing = m.listingText();
+        auto *list = qobject_cast<QListWidget *>(m.control("List1"));
+        list->setCurrentRow(0);
+        m.onList1DblClick();
+        QCOMPARE(h.dialogs.messages(), QStringList{"Kan dit supplement niet laden!"});
+        QVERIFY(m.design() == before);
+        QCOMPARE(m.listingText(), listing);
+    }
+};
+
+QTEST_MAIN(TestFaults)
+#include "test_faults.moc"
