@@ -34,7 +34,7 @@ plenvik_drag 60 240 140 330
 plenvik_answer "Onderschrift kader 3" "NVPH 3"
 plenvik_drag 200 240 280 330
 plenvik_answer "Onderschrift kader 4" "NVPH 4"
-xdotool mousemove --sync $((PX + 240)) $((PY + 420))
+xdotool mousemove $((PX + 240)) $((PY + 420))
 sleep 1.2
 import -window root -crop 900x631+"$WX"+"$WY" +repage "$out"
 plenvik_quit

@@ -21,9 +21,9 @@ plenvik_start() { # program-folder
 plenvik_focus() { xdotool windowfocus --sync "$WID" 2>/dev/null || true; }
 
 plenvik_drag() { # x1 y1 x2 y2 in canvas units
-    xdotool mousemove --sync $((PX + $1)) $((PY + $2)) mousedown 1
-    xdotool mousemove --sync $(((PX + $1 + PX + $3) / 2)) $(((PY + $2 + PY + $4) / 2))
-    xdotool mousemove --sync $((PX + $3)) $((PY + $4)) mouseup 1
+    xdotool mousemove $((PX + $1)) $((PY + $2)) mousedown 1
+    xdotool mousemove $(((PX + $1 + PX + $3) / 2)) $(((PY + $2 + PY + $4) / 2))
+    xdotool mousemove $((PX + $3)) $((PY + $4)) mouseup 1
 }
 
 plenvik_answer() { # title-part [text]
@@ -41,7 +41,7 @@ plenvik_menu() { # menu-index item-down-presses
     plenvik_focus
     set -- "$1" "$2"
     case "$1" in 0) mx=20 ;; 1) mx=56 ;; 2) mx=96 ;; *) mx=137 ;; esac
-    xdotool mousemove --sync $((CX + mx)) $((CY - 10)) click 1
+    xdotool mousemove $((CX + mx)) $((CY - 10)) click 1
     sleep 0.3
     i=0
     while [ $i -lt "$2" ]; do xdotool key Down; i=$((i + 1)); done

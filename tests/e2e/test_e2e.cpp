@@ -1,171 +1,11 @@
-// End to end in a real window: starts the built program in a program folder
-// of its own under the X server of DISPLAY (Xvfb in CI), drives it with
-// xdotool, and reads the screen back with ImageMagick's import.
+// End to end in a real window: drawing, saving, loading, printing, the
+// settings across runs and the magnifier, as a user would.
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QImage>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
+#include "driver.h"
+
 #include <QTest>
-#include <QThread>
 
-namespace {
-
-QString run(const QString &program, const QStringList &args, int timeoutMs = 20000)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished();
-        return {};
-    }
-    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
-}
-
-QString xdo(const QStringList &args)
-{
-    return run(QStringLiteral("xdotool"), args);
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-class Program {
-public:
-    QTemporaryDir dir;
-    QProcess process;
-    QString window;
-    QPoint canvas; // screen position of canvas pixel (0, 0)
-    QPoint client; // screen position of the client area's corner
-
-    bool start()
-    {
-        QDir(dir.path()).mkdir(QStringLiteral("Voorbeelden"));
-        const QString binary = dir.filePath(QStringLiteral("plenvik"));
-        if (!QFile::copy(QStringLiteral(PLENVIK_BINARY), binary))
-            return false;
-        process.setProgram(binary);
-        process.setProcessChannelMode(QProcess::ForwardedChannels);
-        process.start();
-        if (!process.waitForStarted())
-            return false;
-        window = xdo({"search", "--sync", "--onlyvisible", "--name", "^ Plenvik$"}).split('\n').value(0);
-        if (window.isEmpty())
-            return false;
-        QThread::msleep(500);
-        focus();
-        return locate();
-    }
-
-    void focus() { xdo({"windowfocus", "--sync", window}); }
-
-    QImage shot()
-    {
-        const QString path = dir.filePath(QStringLiteral("shot.png"));
-        QFile::remove(path);
-        run(QStringLiteral("import"), {"-window", "root", path});
-        return QImage(path).convertToFormat(QImage::Format_RGB32);
-    }
-
-    bool locate()
-    {
-        int x = -1, y = -1;
-        for (const QString &line : xdo({"getwindowgeometry", "--shell", window}).split('\n')) {
-            if (line.startsWith("X="))
-                x = line.mid(2).toInt();
-            if (line.startsWith("Y="))
-                y = line.mid(2).toInt();
-        }
-        if (x < 0 || y < 0)
-            return false;
-        // The grey plate behind the canvas starts 8 pixels into the client
-        // area; find it below the menu bar.
-        const QImage img = shot();
-        for (int yy = y; yy < y + 80; ++yy) {
-            if (img.pixel(x + 10, yy) == qRgb(128, 128, 128)) {
-                client = QPoint(x, yy - 8);
-                canvas = client + QPoint(14, 14);
-                return true;
-            }
-        }
-        return false;
-    }
-
-    QRgb canvasPixel(const QImage &img, int x, int y) const { return img.pixel(canvas + QPoint(x, y)) & 0xffffff; }
-
-    void drag(QPoint from, QPoint to)
-    {
-        const QPoint a = canvas + from, b = canvas + to, mid = (a + b) / 2;
-        xdo({"mousemove", "--sync", QString::number(a.x()), QString::number(a.y())});
-        xdo({"mousedown", "1"});
-        xdo({"mousemove", "--sync", QString::number(mid.x()), QString::number(mid.y())});
-        xdo({"mousemove", "--sync", QString::number(b.x()), QString::number(b.y())});
-        xdo({"mouseup", "1"});
-    }
-
-    // Answers the dialog whose title holds 'title' by typing and Return.
-    bool answer(const QString &title, const QString &text = {}, bool replaceField = false)
-    {
-        const QString dlg = xdo({"search", "--sync", "--onlyvisible", "--name", title}).split('\n').value(0);
-        if (dlg.isEmpty())
-            return false;
-        xdo({"windowfocus", "--sync", dlg});
-        QThread::msleep(200);
-        if (replaceField)
-            xdo({"key", "ctrl+a"});
-        if (!text.isEmpty())
-            xdo({"type", "--delay", "20", text});
-        xdo({"key", "Return"});
-        for (int i = 0; i < 50; ++i) {
-            if (xdo({"search", "--onlyvisible", "--name", title}).isEmpty())
-                break;
-            QThread::msleep(100);
-        }
-        focus();
-        QThread::msleep(200);
-        return true;
-    }
-
-    // Opens a menu of the menu bar and picks an item by position.
-    void menu(int menuIndex, int itemDownPresses)
-    {
-        focus();
-        static const int menuX[] = {18, 52, 92, 132};
-        const QPoint p = client + QPoint(menuX[menuIndex], -10);
-        xdo({"mousemove", "--sync", QString::number(p.x()), QString::number(p.y())});
-        xdo({"click", "1"});
-        QThread::msleep(300);
-        for (int i = 0; i < itemDownPresses; ++i)
-            xdo({"key", "Down"});
-        xdo({"key", "Return"});
-        QThread::msleep(200);
-    }
-
-    void doubleClickList(int row)
-    {
-        const QPoint p = client + QPoint(370 + 30, 140 + 8 + row * 16);
-        xdo({"mousemove", "--sync", QString::number(p.x()), QString::number(p.y())});
-        xdo({"click", "--repeat", "2", "--delay", "60", "1"});
-        QThread::msleep(400);
-    }
-
-    ~Program()
-    {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished();
-        }
-    }
-};
-
-} // namespace
+using namespace plenvik::e2e;
 
 class TestEndToEnd : public QObject {
     Q_OBJECT
@@ -239,17 +79,17 @@ private slots:
         QVERIFY(p.answer(QStringLiteral("Onderschrift kader 1")));
         // One step down on the zoom bar gives factor 2; then point into the frame.
         const QPoint arrow = p.client + QPoint(507, 392 + 112 - 6);
-        xdo({"mousemove", "--sync", QString::number(arrow.x()), QString::number(arrow.y())});
+        xdo({"mousemove", QString::number(arrow.x()), QString::number(arrow.y())});
         xdo({"click", "1"});
         const QPoint inside = p.canvas + QPoint(175, 175);
-        xdo({"mousemove", "--sync", QString::number(inside.x()), QString::number(inside.y())});
+        xdo({"mousemove", QString::number(inside.x()), QString::number(inside.y())});
         QThread::msleep(400);
         img = p.shot();
         const QPoint view = p.client + QPoint(374, 394);
         QCOMPARE(img.pixel(view + QPoint(20, 20)) & 0xffffff, QRgb(0xe6e6e6));
         QCOMPARE(img.pixel(view + QPoint(53, 53)) & 0xffffff, QRgb(0xff0000)); // the mark
         const QPoint edge = p.canvas + QPoint(100 + 10, 175);
-        xdo({"mousemove", "--sync", QString::number(edge.x()), QString::number(edge.y())});
+        xdo({"mousemove", QString::number(edge.x()), QString::number(edge.y())});
         QThread::msleep(400);
         img = p.shot();
         // The frame's red outline, 10 screen pixels left, shows 20 view pixels left.
