@@ -2,6 +2,7 @@
 #include "platform/dialogs.h"
 #include "platform/printer.h"
 #include "platform/screen.h"
+#include "platform/startupprobe.h"
 #include "platform/urlopener.h"
 #include "app/layout.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char *argv[])
 
     const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
     window.move(avail.center() - QPoint(plenvik::kWindowWidth / 2, plenvik::kWindowHeight / 2));
+    plenvik::installStartupProbe(window);
     window.show();
     // 900 x 631 includes the frame and title bar where a window manager adds
     // them; without one (Xvfb) the window itself is that size.

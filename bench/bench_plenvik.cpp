@@ -1,0 +1,181 @@
+// In-process benchmarks on a page of 20 captioned frames with a border and
+// texts: the listing, the design file, committing a frame, saving and
+// loading both files, printing to PDF and one magnifier tick.
+
+#include "app/mainwindow.h"
+#include "canvas/frametool.h"
+#include "canvas/grid.h"
+#include "canvas/loep.h"
+#include "canvas/pic.h"
+#include "canvas/undostore.h"
+#include "design/listing.h"
+#include "library/designfile.h"
+#include "library/pagefiles.h"
+#include "platform/dialogs.h"
+#include "platform/printer.h"
+#include "platform/screen.h"
+#include "printing/printpage.h"
+
+#include <QApplication>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace plenvik;
+
+namespace {
+
+class QuietDialogs : public Dialogs {
+public:
+    bool question(const QString &, const QString &) override { return true; }
+    void message(const QString &) override {}
+    QString inputBox(const QString &, const QString &, const QString &) override { return QStringLiteral("NVPH 1234"); }
+    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
+};
+
+PageDesign fullPage()
+{
+    PageDesign d;
+    for (int k = 0; k < 20; ++k) {
+        const int row = k / 4, col = k % 4;
+        d.addFrame(10 + col * 80, 60 + row * 85, 70 + col * 80, 130 + row * 85, k % 2);
+        d.kader(k + 1).Onderschrift = QStringLiteral("NVPH %1, blok").arg(100 + k);
+    }
+    d.setBorder(2);
+    d.PageTitle = QStringLiteral("Nederland 1852");
+    d.PageSubtitle = QStringLiteral("Koning Willem III");
+    d.PageNumber = QStringLiteral("1");
+    return d;
+}
+
+QImage pagePicture()
+{
+    QImage img(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    DrawGrid(img);
+    return img;
+}
+
+void BM_Listing(benchmark::State &state)
+{
+    const PageDesign d = fullPage();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(buildListing(d));
+}
+BENCHMARK(BM_Listing);
+
+void BM_WriteDesignFile(benchmark::State &state)
+{
+    const PageDesign d = fullPage();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(designFileBytes(d));
+}
+BENCHMARK(BM_WriteDesignFile);
+
+void BM_ReadDesignFile(benchmark::State &state)
+{
+    const QByteArray bytes = designFileBytes(fullPage());
+    for (auto _ : state) {
+        PageDesign d;
+        DesignFileReader reader;
+        if (!reader.read(bytes, d))
+            state.SkipWithError("read failed");
+        benchmark::DoNotOptimize(d);
+    }
+}
+BENCHMARK(BM_ReadDesignFile);
+
+// The release handling with a scripted caption: snapshot, painting, storing,
+// the caption and the listing.
+void BM_CommitFrame(benchmark::State &state)
+{
+    PageDesign design = fullPage();
+    design.KaderCount = 19;
+    EditState edit;
+    edit.InnerFrameMode = true;
+    Pic pic;
+    pic.setPicture(pagePicture());
+    UndoStore undo;
+    QuietDialogs dialogs;
+    QString listing;
+    FrameTool tool(design, edit, pic, undo, dialogs, {nullptr, [&] { listing = buildListing(design); }});
+    for (auto _ : state) {
+        tool.press(181, 163);
+        tool.move(Qt::LeftButton, 290, 221);
+        tool.release(290, 221);
+        state.PauseTiming();
+        design.KaderCount = 19;
+        undo.clear();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_CommitFrame);
+
+void BM_SavePage(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const PageDesign d = fullPage();
+    const QImage picture = pagePicture();
+    for (auto _ : state)
+        if (!savePageFiles(dir.path(), QStringLiteral("Nederland"), picture, d))
+            state.SkipWithError("save failed");
+}
+BENCHMARK(BM_SavePage);
+
+void BM_LoadPage(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    savePageFiles(dir.path(), QStringLiteral("Nederland"), pagePicture(), fullPage());
+    const PageDesign base;
+    for (auto _ : state) {
+        auto page = readPageFiles(dir.path(), QStringLiteral("Nederland"), base);
+        if (!page)
+            state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(page);
+    }
+}
+BENCHMARK(BM_LoadPage);
+
+void BM_PrintPdf(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const PageDesign d = fullPage();
+    for (auto _ : state) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
+        QtPrinterSurface surface(printer);
+        if (!PrintPage(d, surface))
+            state.SkipWithError("print failed");
+    }
+}
+BENCHMARK(BM_PrintPdf)->Unit(benchmark::kMillisecond);
+
+// Grab, scale and paint, as the timer does 40 times a second. Needs a real
+// X server: offscreen grabs hold no screen.
+void BM_LoepTick(benchmark::State &state)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        state.SkipWithError("needs an X display");
+        return;
+    }
+    QtScreenSource screen;
+    LoepPic view;
+    view.show();
+    for (auto _ : state) {
+        view.refresh(screen, 4);
+        view.repaint();
+    }
+}
+BENCHMARK(BM_LoepTick);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,157 @@
+// Whole-process figures under an X server (Xvfb): time from process start
+// to the main window first shown, for Plenvik and for a bare Qt window,
+// alternating; and the CPU time of 10 s idle with the magnifier at zoom 4,
+// against the bare window idle. Prints one table together with the
+// in-process figures of bench_plenvik (its JSON output).
+
+#include "../tests/e2e/driver.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <unistd.h>
+#include <vector>
+
+using namespace plenvik::e2e;
+
+namespace {
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n == 0 ? 0 : (n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2);
+}
+
+long long nowNs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
+}
+
+// Milliseconds from starting the process to its window first shown.
+double startUpMs(const QString &binary, const QString &folder)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PLENVIK_STARTUP_PROBE"), QStringLiteral("1"));
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(folder);
+    const long long start = nowNs();
+    p.start(binary, {});
+    if (!p.waitForFinished(30000))
+        return -1;
+    for (const QByteArray &line : p.readAllStandardOutput().split('\n'))
+        if (line.startsWith("shown "))
+            return (line.mid(6).toLongLong() - start) / 1e6;
+    return -1;
+}
+
+double cpuSeconds(qint64 pid)
+{
+    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray stat = f.readAll();
+    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+    // utime and stime are fields 14 and 15 of the whole line.
+    return (fields.value(11).toDouble() + fields.value(12).toDouble()) / sysconf(_SC_CLK_TCK);
+}
+
+double idleCpuPercent(qint64 pid, int seconds)
+{
+    const double before = cpuSeconds(pid);
+    QThread::sleep(seconds);
+    return (cpuSeconds(pid) - before) / seconds * 100.0;
+}
+
+struct Row {
+    QString figure;
+    QString median;
+    QString ratio;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const int runs = 20;
+    const int idleSeconds = 10;
+    std::vector<Row> rows;
+
+    // In-process figures.
+    if (args.size() > 1) {
+        QFile json(args.at(1));
+        if (json.open(QIODevice::ReadOnly)) {
+            for (const QJsonValue &b : QJsonDocument::fromJson(json.readAll()).object().value("benchmarks").toArray()) {
+                const QJsonObject o = b.toObject();
+                if (o.value("aggregate_name").toString() != QLatin1String("median"))
+                    continue;
+                const double ms = o.value("real_time").toDouble() *
+                                  (o.value("time_unit").toString() == "ns" ? 1e-6 : o.value("time_unit").toString() == "us" ? 1e-3 : 1.0);
+                rows.push_back({o.value("run_name").toString(), QString::number(ms, 'f', 4) + " ms", QString()});
+            }
+        }
+    }
+
+    // Start-up, alternating the two programs.
+    QTemporaryDir folder;
+    QDir(folder.path()).mkdir("Voorbeelden");
+    const QString plenvik = folder.filePath("plenvik");
+    QFile::copy(QStringLiteral(PLENVIK_BINARY), plenvik);
+    for (const QString &f : QDir(QStringLiteral(PLENVIK_EXAMPLES)).entryList(QDir::Files))
+        QFile::copy(QStringLiteral(PLENVIK_EXAMPLES "/") + f, folder.filePath("Voorbeelden/" + f));
+    std::vector<double> ours, bare;
+    startUpMs(plenvik, folder.path()); // warm the caches once for both
+    startUpMs(QStringLiteral(BARE_BINARY), folder.path());
+    for (int i = 0; i < runs; ++i) {
+        ours.push_back(startUpMs(plenvik, folder.path()));
+        bare.push_back(startUpMs(QStringLiteral(BARE_BINARY), folder.path()));
+    }
+    const double mOurs = median(ours), mBare = median(bare);
+    rows.push_back({QStringLiteral("start-up to window shown, bare Qt window (%1 runs)").arg(runs), QString::number(mBare, 'f', 1) + " ms", QString()});
+    rows.push_back({QStringLiteral("start-up to window shown, plenvik (%1 runs)").arg(runs), QString::number(mOurs, 'f', 1) + " ms",
+                    QString::number(mOurs / mBare, 'f', 2) + " x bare"});
+
+    // Idle CPU: the bare window, then Plenvik with the magnifier at zoom 4.
+    QProcess bareIdle;
+    bareIdle.start(QStringLiteral(BARE_BINARY), {});
+    bareIdle.waitForStarted();
+    QThread::sleep(2);
+    const double bareCpu = idleCpuPercent(bareIdle.processId(), idleSeconds);
+    bareIdle.kill();
+    bareIdle.waitForFinished();
+
+    Program p;
+    double loepCpu = -1;
+    if (p.start()) {
+        const QPoint arrow = p.client + QPoint(507, 392 + 112 - 6);
+        xdo({"mousemove", QString::number(arrow.x()), QString::number(arrow.y())});
+        for (int i = 0; i < 3; ++i)
+            xdo({"click", "1"});
+        const QPoint over = p.canvas + QPoint(170, 260);
+        xdo({"mousemove", QString::number(over.x()), QString::number(over.y())});
+        QThread::sleep(2);
+        loepCpu = idleCpuPercent(p.process.processId(), idleSeconds);
+    }
+    rows.push_back({QStringLiteral("CPU over %1 s idle, bare Qt window").arg(idleSeconds), QString::number(bareCpu, 'f', 2) + " % of a core", QString()});
+    rows.push_back({QStringLiteral("CPU over %1 s idle, plenvik, magnifier at zoom 4").arg(idleSeconds),
+                    QString::number(loepCpu, 'f', 2) + " % of a core",
+                    QStringLiteral("+%1 points over bare").arg(loepCpu - bareCpu, 0, 'f', 2)});
+
+    int w = 0;
+    for (const Row &r : rows)
+        w = std::max<int>(w, r.figure.size());
+    std::printf("\n%-*s  %-22s  %s\n", w, "figure", "median", "ratio");
+    std::printf("%s\n", QString(w + 40, QLatin1Char('-')).toLatin1().constData());
+    for (const Row &r : rows)
+        std::printf("%-*s  %-22s  %s\n", w, qPrintable(r.figure), qPrintable(r.median), qPrintable(r.ratio));
+    return 0;
+}
