@@ -30,8 +30,12 @@ void LoepPic::refresh(ScreenSource &screen, int zoom)
     const QRect src = loepSourceRect(screen.cursorPos(), zoom < 1 ? 1 : zoom, size());
     const QImage grabbed = screen.grab(src);
     // A plain pixel copy, each screen pixel a block: no smoothing.
-    m_view = grabbed.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                 .convertToFormat(QImage::Format_RGB32);
+    QImage view = grabbed.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                      .convertToFormat(QImage::Format_RGB32);
+    // Forty times a second adds up: repaint only when the picture changed.
+    if (view == m_view)
+        return;
+    m_view = std::move(view);
     update();
 }
 

@@ -27,9 +27,8 @@ QFont screenFont(Face face, double points, bool bold, bool italic)
     static QString resolved[3];
     QString &family = resolved[static_cast<int>(face)];
     if (family.isEmpty()) {
-        const QStringList installed = QFontDatabase::families();
         for (const QString &f : familiesFor(face)) {
-            if (installed.contains(f, Qt::CaseInsensitive)) {
+            if (QFontDatabase::hasFamily(f)) {
                 family = f;
                 break;
             }

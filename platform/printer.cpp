@@ -112,10 +112,16 @@ bool QtPrinterSurface::endDoc()
     return m_painter->end();
 }
 
-QtPrinter::QtPrinter() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+QtPrinter::QtPrinter() = default;
+
+QPrinter &QtPrinter::printer()
 {
-    m_printer->setPageSize(QPageSize(QPageSize::A4));
-    m_printer->setPageOrientation(QPageLayout::Portrait);
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setPageSize(QPageSize(QPageSize::A4));
+        m_printer->setPageOrientation(QPageLayout::Portrait);
+    }
+    return *m_printer;
 }
 
 QtPrinter::~QtPrinter() = default;
@@ -127,13 +133,14 @@ bool QtPrinter::hasDestination()
 
 void QtPrinter::setup(QWidget *parent)
 {
-    QPrintDialog dlg(m_printer.get(), parent);
+    QPrintDialog dlg(&printer(), parent);
     if (dlg.exec() == QDialog::Accepted)
         m_chosen = true;
 }
 
 std::unique_ptr<PrinterSurface> QtPrinter::startJob(const QString &pdfPath)
 {
+    printer();
     if (!pdfPath.isEmpty()) {
         m_printer->setOutputFormat(QPrinter::PdfFormat);
         m_printer->setOutputFileName(pdfPath);

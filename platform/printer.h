@@ -99,6 +99,8 @@ public:
     std::unique_ptr<PrinterSurface> startJob(const QString &pdfPath) override;
 
 private:
+    // Made on first use: loading the print support costs start-up time.
+    QPrinter &printer();
     std::unique_ptr<QPrinter> m_printer;
     bool m_chosen = false;
 };

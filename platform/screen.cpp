@@ -17,11 +17,12 @@ QPoint QtScreenSource::cursorPos()
 
 QImage QtScreenSource::grab(const QRect &r)
 {
+    const QRect inside = m_screen ? r.intersected(m_screen->geometry()) : QRect();
+    // The usual case, wholly on the screen, needs no black border: one grab.
+    if (!inside.isEmpty() && inside == r)
+        return m_screen->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage();
     QImage out(r.size(), QImage::Format_RGB32);
     out.fill(Qt::black);
-    if (!m_screen || r.isEmpty())
-        return out;
-    const QRect inside = r.intersected(m_screen->geometry());
     if (inside.isEmpty())
         return out;
     const QPixmap part = m_screen->grabWindow(0, inside.x(), inside.y(), inside.width(), inside.height());
