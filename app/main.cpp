@@ -2,6 +2,7 @@
 #include "platform/dialogs.h"
 #include "platform/printer.h"
 #include "platform/screen.h"
+#include "platform/xcbscreen.h"
 #include "platform/startupprobe.h"
 #include "platform/urlopener.h"
 #include "app/layout.h"
@@ -19,9 +20,9 @@ int main(int argc, char *argv[])
 
     plenvik::QtDialogs dialogs;
     plenvik::QtPrinter printer;
-    plenvik::QtScreenSource screen;
+    const auto screen = plenvik::makeScreenSource();
     plenvik::QtUrlOpener urls;
-    plenvik::Main window(QCoreApplication::applicationDirPath(), {&dialogs, &printer, &screen, &urls});
+    plenvik::Main window(QCoreApplication::applicationDirPath(), {&dialogs, &printer, screen.get(), &urls});
     dialogs.setParent(&window);
 
     const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();

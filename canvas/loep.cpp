@@ -27,15 +27,16 @@ LoepPic::LoepPic(QWidget *parent)
 
 void LoepPic::refresh(ScreenSource &screen, int zoom)
 {
-    const QRect src = loepSourceRect(screen.cursorPos(), zoom < 1 ? 1 : zoom, size());
-    const QImage grabbed = screen.grab(src);
-    // A plain pixel copy, each screen pixel a block: no smoothing.
-    QImage view = grabbed.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                      .convertToFormat(QImage::Format_RGB32);
-    // Forty times a second adds up: repaint only when the picture changed.
-    if (view == m_view)
+    const QSize inner = size();
+    const int z = zoom < 1 ? 1 : zoom;
+    QImage grabbed = screen.grabAroundPointer([&](QPoint pointer) { return loepSourceRect(pointer, z, inner); });
+    // Forty times a second adds up: enlarge and repaint only when the
+    // screen under the pointer changed.
+    if (grabbed == m_source)
         return;
-    m_view = std::move(view);
+    // A plain pixel copy, each screen pixel a block: no smoothing.
+    m_view = grabbed.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation).convertToFormat(QImage::Format_RGB32);
+    m_source = std::move(grabbed);
     update();
 }
 

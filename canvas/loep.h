@@ -31,6 +31,7 @@ protected:
 
 private:
     QImage m_view;
+    QImage m_source; // the screen pixels the view was made from
 };
 
 } // namespace plenvik

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <functional>
 
 class QScreen;
 
@@ -15,6 +16,11 @@ public:
     virtual QPoint cursorPos() = 0;
     // The screen pixels of r; parts outside the screen are black.
     virtual QImage grab(const QRect &r) = 0;
+    // Reads the pointer and grabs the rectangle rectFor gives for it.
+    virtual QImage grabAroundPointer(const std::function<QRect(QPoint)> &rectFor)
+    {
+        return grab(rectFor(cursorPos()));
+    }
 };
 
 class QtScreenSource : public ScreenSource {

@@ -94,6 +94,17 @@ private slots:
         img = p.shot();
         // The frame's red outline, 10 screen pixels left, shows 20 view pixels left.
         QCOMPARE(img.pixel(view + QPoint(34, 30)) & 0xffffff, QRgb(0xff0000));
+        // With the window in the screen's corner and the pointer on it, the
+        // part of the source off the screen is black, the rest the window.
+        xdo({"windowmove", "--sync", p.window, "0", "0"});
+        QThread::msleep(300);
+        QVERIFY(p.locate());
+        xdo({"mousemove", "0", "0"});
+        QThread::msleep(400);
+        img = p.shot();
+        const QPoint moved = p.client + QPoint(374, 394);
+        QCOMPARE(img.pixel(moved + QPoint(10, 10)) & 0xffffff, QRgb(0x000000));
+        QVERIFY((img.pixel(moved + QPoint(100, 100)) & 0xffffff) != 0);
     }
 
     void drawSaveNewLoadAndExit()
