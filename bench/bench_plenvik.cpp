@@ -14,6 +14,7 @@
 #include "platform/dialogs.h"
 #include "platform/printer.h"
 #include "platform/screen.h"
+#include "platform/xcbscreen.h"
 #include "printing/printpage.h"
 
 #include <QApplication>
@@ -159,11 +160,11 @@ void BM_LoepTick(benchmark::State &state)
         state.SkipWithError("needs an X display");
         return;
     }
-    QtScreenSource screen;
+    const auto screen = makeScreenSource();
     LoepPic view;
     view.show();
     for (auto _ : state) {
-        view.refresh(screen, 4);
+        view.refresh(*screen, 4);
         view.repaint();
     }
 }

@@ -94,9 +94,12 @@ int main(int argc, char **argv)
                 const QJsonObject o = b.toObject();
                 if (o.value("aggregate_name").toString() != QLatin1String("median"))
                     continue;
-                const double ms = o.value("real_time").toDouble() *
-                                  (o.value("time_unit").toString() == "ns" ? 1e-6 : o.value("time_unit").toString() == "us" ? 1e-3 : 1.0);
-                rows.push_back({o.value("run_name").toString(), QString::number(ms, 'f', 4) + " ms", QString()});
+                const QString unit = o.value("time_unit").toString();
+                const double scale = unit == "ns" ? 1e-6 : unit == "us" ? 1e-3 : 1.0;
+                const double ms = o.value("real_time").toDouble() * scale;
+                const double cpu = o.value("cpu_time").toDouble() * scale;
+                rows.push_back({o.value("run_name").toString(),
+                                QString::number(ms, 'f', 4) + " ms", QStringLiteral("(CPU %1 ms)").arg(cpu, 0, 'f', 4)});
             }
         }
     }

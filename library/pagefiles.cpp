@@ -1,5 +1,6 @@
 #include "library/pagefiles.h"
 
+#include "library/bmpwriter.h"
 #include "library/designfile.h"
 #include "library/safewrite.h"
 
@@ -88,8 +89,7 @@ bool savePageFiles(const QString &folder, const QString &name, const QImage &pic
     // Both files are written in full before either replaces the old one.
     if (!pictureFile.open(QIODevice::WriteOnly))
         return false;
-    QImageWriter writer(&pictureFile, "bmp");
-    if (!writer.write(picture.convertToFormat(QImage::Format_RGB888))) {
+    if (!writeBmp24(pictureFile, picture)) {
         pictureFile.cancelWriting();
         return false;
     }

@@ -2,10 +2,14 @@
 // reading with every check done before anything is applied, deleting.
 
 #include "canvas/grid.h"
+#include "library/bmpwriter.h"
 #include "library/designfile.h"
 #include "library/pagefiles.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QImageWriter>
+#include <QPainter>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -116,6 +120,22 @@ private slots:
         QVERIFY(page.has_value());
         QVERIFY(page->design == somePage());
         QCOMPARE(page->picture, gridPicture());
+    }
+
+    void bitmapBytesAreQtsOwn()
+    {
+        // Pages saved before keep the very same bytes when saved again.
+        QImage picture = gridPicture();
+        QPainter(&picture).fillRect(QRect(100, 100, 57, 33), QColor(12, 200, 99));
+        QBuffer ours, qts;
+        ours.open(QIODevice::WriteOnly);
+        qts.open(QIODevice::WriteOnly);
+        QVERIFY(writeBmp24(ours, picture));
+        QVERIFY(QImageWriter(&qts, "bmp").write(picture.convertToFormat(QImage::Format_RGB888)));
+        QCOMPARE(ours.data(), qts.data());
+        QImage back;
+        QVERIFY(back.loadFromData(ours.data(), "BMP"));
+        QCOMPARE(back.convertToFormat(QImage::Format_RGB32), picture);
     }
 
     void overwriteAcrossCaseReplacesThePage()

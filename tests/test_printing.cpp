@@ -251,6 +251,18 @@ private slots:
         QVERIFY(h.dialogs.calls.isEmpty());
     }
 
+    void unwritablePdfFails()
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QStringLiteral("/nonexistent/map/blad.pdf"));
+        QtPrinterSurface surface(printer);
+        PageDesign d;
+        d.KaderCount = 1;
+        d.kader(1) = Kader{112, 93, 67, 33, 0, QStringLiteral("1598")};
+        QVERIFY(!PrintPage(d, surface));
+    }
+
     void pdfAtTrueSize()
     {
         const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
