@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <QScrollBar>
 
 namespace plenvik {
@@ -66,6 +67,8 @@ void Main::onLoepScrollChange(int value)
     const bool off = value == 1;
     m_loep->setVisible(!off);
     label6->setVisible(!off);
+    if (off && m_logo->pixmap().isNull())
+        m_logo->setPixmap(QPixmap(QStringLiteral(":/plenvik/logo.jpg")));
     m_logo->setVisible(off);
 }
 

@@ -162,8 +162,8 @@ void Main::buildControls()
             w = m_loep = new LoepPic(client);
             break;
         case ControlKind::Logo: {
+            // The picture is decoded when the logo is first uncovered.
             auto *logo = new QLabel(client);
-            logo->setPixmap(QPixmap(QStringLiteral(":/plenvik/logo.jpg")));
             logo->setCursor(Qt::PointingHandCursor);
             logo->installEventFilter(this);
             w = m_logo = logo;

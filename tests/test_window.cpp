@@ -453,6 +453,7 @@ private slots:
         QVERIFY(!m.control("LoepPic")->isHidden());
         QVERIFY(m.control("LogoImage")->isHidden());
         zoom->setValue(1);
+        QCOMPARE(qobject_cast<QLabel *>(m.control("LogoImage"))->pixmap().size(), QSize(107, 107));
         QVERIFY(m.control("LoepPic")->isHidden());
         QVERIFY(label6->isHidden());
         QVERIFY(!m.control("LogoImage")->isHidden());
