@@ -17,16 +17,16 @@ namespace plenvik {
 namespace {
 constexpr int kCentreX = 170;
 
-struct PageTextSpec {
+struct PageTextCommand {
     Pic::PageText label;
     const char *prompt;
     const char *title;
     int top;
 };
 
-const PageTextSpec kTitel{Pic::PageText::Titel, "Geef een titel voor dit supplement...", " Titel", 40};
-const PageTextSpec kSubTitel{Pic::PageText::SubTitel, "Geef een titel voor dit supplement...", " SubTitel", 60};
-const PageTextSpec kPagina{Pic::PageText::PaginaLabel, "Geef een paginanummer voor dit supplement...", " Paginanummer", 493};
+const PageTextCommand kTitel{Pic::PageText::Titel, "Geef een titel voor dit supplement...", " Titel", 40};
+const PageTextCommand kSubTitel{Pic::PageText::SubTitel, "Geef een titel voor dit supplement...", " SubTitel", 60};
+const PageTextCommand kPagina{Pic::PageText::PaginaLabel, "Geef een paginanummer voor dit supplement...", " Paginanummer", 493};
 } // namespace
 
 void Main::onPicMouseDown(Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y)
@@ -90,9 +90,9 @@ void Main::setPageText(Pic *pic, int which, const QString &text, int top)
     pic->placePageText(label, kCentreX - pic->pageTextWidth(label) / 2, top);
 }
 
-static QString askPageText(Dialogs &dialogs, const PageTextSpec &spec, const QString &current)
+static QString askPageText(Dialogs &dialogs, const PageTextCommand &row, const QString &current)
 {
-    return makeFileSafe(dialogs.inputBox(QString::fromLatin1(spec.prompt), QString::fromLatin1(spec.title), current));
+    return makeFileSafe(dialogs.inputBox(QString::fromLatin1(row.prompt), QString::fromLatin1(row.title), current));
 }
 
 void Main::onToolsTitel()

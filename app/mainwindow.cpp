@@ -126,12 +126,12 @@ void Main::buildControls()
     setColours(client, kWindowBackground, QColor());
     setCentralWidget(client);
 
-    for (const ControlSpec &spec : mainWindowControls()) {
+    for (const ControlSpec &row : mainWindowControls()) {
         QWidget *w = nullptr;
-        switch (spec.kind) {
+        switch (row.kind) {
         case ControlKind::Panel:
         case ControlKind::Label: {
-            auto *label = new QLabel(QString::fromLatin1(spec.text), client);
+            auto *label = new QLabel(QString::fromLatin1(row.text), client);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setTextFormat(Qt::PlainText);
             w = label;
@@ -152,7 +152,7 @@ void Main::buildControls()
             w = m_list = new QListWidget(client);
             break;
         case ControlKind::Button:
-            w = new QPushButton(QString::fromLatin1(spec.text), client);
+            w = new QPushButton(QString::fromLatin1(row.text), client);
             break;
         case ControlKind::Text:
             w = m_text = new QPlainTextEdit(client);
@@ -170,18 +170,18 @@ void Main::buildControls()
             break;
         }
         }
-        w->setObjectName(QString::fromLatin1(spec.name));
-        w->setFont(screenFont(spec.face, spec.points > 0 ? spec.points : 8.25, spec.bold, spec.italic));
-        setColours(w, spec.background, spec.foreground);
-        if (spec.toolTip)
-            w->setToolTip(QString::fromLatin1(spec.toolTip));
-        if (spec.place.width() > 0)
-            w->setGeometry(spec.place);
+        w->setObjectName(QString::fromLatin1(row.name));
+        w->setFont(screenFont(row.face, row.points > 0 ? row.points : 8.25, row.bold, row.italic));
+        setColours(w, row.background, row.foreground);
+        if (row.toolTip)
+            w->setToolTip(QString::fromLatin1(row.toolTip));
+        if (row.place.width() > 0)
+            w->setGeometry(row.place);
         else {
-            w->move(spec.place.topLeft());
+            w->move(row.place.topLeft());
             w->adjustSize();
         }
-        w->setVisible(spec.visible);
+        w->setVisible(row.visible);
         m_controls.insert(w->objectName(), w);
     }
 
@@ -219,23 +219,23 @@ void Main::buildMenus()
     QHash<QString, QMenu *> menus;
     m_borderGroup = new QActionGroup(this);
     m_borderGroup->setExclusive(true);
-    for (const MenuSpec &spec : kMenus) {
-        const QString menuName = QString::fromLatin1(spec.menu);
+    for (const MenuSpec &row : kMenus) {
+        const QString menuName = QString::fromLatin1(row.menu);
         QMenu *menu = menus.value(menuName);
         if (!menu) {
             menu = bar->addMenu(menuName);
             menu->setObjectName(menuName);
             menus.insert(menuName, menu);
         }
-        const QString name = QString::fromLatin1(spec.name);
+        const QString name = QString::fromLatin1(row.name);
         QAction *a = nullptr;
-        if (qstrcmp(spec.caption, "-") == 0) {
+        if (qstrcmp(row.caption, "-") == 0) {
             a = menu->addSeparator();
         } else {
-            a = menu->addAction(QString::fromLatin1(spec.caption));
-            a->setCheckable(spec.checkable);
-            if (spec.handler)
-                connect(a, &QAction::triggered, this, spec.handler);
+            a = menu->addAction(QString::fromLatin1(row.caption));
+            a->setCheckable(row.checkable);
+            if (row.handler)
+                connect(a, &QAction::triggered, this, row.handler);
         }
         a->setObjectName(name);
         m_actions.insert(name, a);

@@ -9,6 +9,7 @@
 #include "platform/urlopener.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QQueue>
 #include <QStringList>
@@ -16,6 +17,13 @@
 #include <memory>
 
 namespace plenvik::test {
+
+// The bytes of a file; empty when it cannot be read.
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 class ScriptedDialogs : public Dialogs {
 public:

@@ -18,11 +18,6 @@ using namespace plenvik;
 using namespace plenvik::test;
 
 namespace {
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QMap<QString, QByteArray> snapshot(const QString &dir)
 {
@@ -31,7 +26,7 @@ QMap<QString, QByteArray> snapshot(const QString &dir)
     while (it.hasNext()) {
         const QString path = it.next();
         if (!path.endsWith("/filler"))
-            out.insert(path, contents(path));
+            out.insert(path, fileBytes(path));
     }
     return out;
 }

@@ -1,6 +1,8 @@
 // Page files in the library folder: listing, names, saving without loss,
 // reading with every check done before anything is applied, deleting.
 
+#include "fakes.h"
+
 #include "canvas/grid.h"
 #include "library/bmpwriter.h"
 #include "library/designfile.h"
@@ -16,6 +18,7 @@
 #include <unistd.h>
 
 using namespace plenvik;
+using plenvik::test::fileBytes;
 
 namespace {
 void touch(const QString &path, const QByteArray &bytes = "x")
@@ -25,11 +28,6 @@ void touch(const QString &path, const QByteArray &bytes = "x")
     f.write(bytes);
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QImage gridPicture()
 {
@@ -112,7 +110,7 @@ private slots:
                                   return QFile::exists(dir.filePath("Europa.bmp")) && !QFile::exists(dir.filePath("Europa.sup"));
                               }}));
         QCOMPARE(refreshed, 1);
-        QCOMPARE(contents(dir.filePath("Europa.sup")), designFileBytes(somePage()));
+        QCOMPARE(fileBytes(dir.filePath("Europa.sup")), designFileBytes(somePage()));
         QCOMPARE(QFileInfo(dir.filePath("Europa.bmp")).size(), qint64(533558)); // 24-bit rows padded to 4 bytes
 
         PageDesign base;
@@ -163,13 +161,13 @@ private slots:
             QSKIP("root may write into a read-only folder; the fault tests cover this with a full file system");
         QTemporaryDir dir;
         QVERIFY(savePageFiles(dir.path(), "Europa", gridPicture(), PageDesign{}));
-        const QByteArray bmp = contents(dir.filePath("Europa.bmp"));
-        const QByteArray sup = contents(dir.filePath("Europa.sup"));
+        const QByteArray bmp = fileBytes(dir.filePath("Europa.bmp"));
+        const QByteArray sup = fileBytes(dir.filePath("Europa.sup"));
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         QVERIFY(!savePageFiles(dir.path(), "Europa", QImage(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32), somePage()));
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QCOMPARE(contents(dir.filePath("Europa.bmp")), bmp);
-        QCOMPARE(contents(dir.filePath("Europa.sup")), sup);
+        QCOMPARE(fileBytes(dir.filePath("Europa.bmp")), bmp);
+        QCOMPARE(fileBytes(dir.filePath("Europa.sup")), sup);
     }
 
     void unwritableDesignFileLeavesThePictureWhole()
@@ -177,13 +175,13 @@ private slots:
         // A folder in the design file's place makes its write fail, for root too.
         QTemporaryDir dir;
         QVERIFY(savePageFiles(dir.path(), "Europa", gridPicture(), PageDesign{}));
-        const QByteArray bmp = contents(dir.filePath("Europa.bmp"));
+        const QByteArray bmp = fileBytes(dir.filePath("Europa.bmp"));
         QVERIFY(QFile::remove(dir.filePath("Europa.sup")));
         QVERIFY(QDir(dir.path()).mkdir("Europa.sup"));
         QImage other = gridPicture();
         other.fill(Qt::black);
         QVERIFY(!savePageFiles(dir.path(), "Europa", other, somePage()));
-        QCOMPARE(contents(dir.filePath("Europa.bmp")), bmp);
+        QCOMPARE(fileBytes(dir.filePath("Europa.bmp")), bmp);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Europa.bmp"});
     }
 
@@ -191,9 +189,9 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(savePageFiles(dir.path(), "Europa", gridPicture(), PageDesign{}));
-        const QByteArray sup = contents(dir.filePath("Europa.sup"));
+        const QByteArray sup = fileBytes(dir.filePath("Europa.sup"));
         QVERIFY(!savePageFiles(dir.path(), "Europa", gridPicture(), somePage(), SaveSteps{[] { return false; }}));
-        QCOMPARE(contents(dir.filePath("Europa.sup")), sup);
+        QCOMPARE(fileBytes(dir.filePath("Europa.sup")), sup);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"Europa.bmp", "Europa.sup"}));
     }
 
@@ -254,7 +252,7 @@ private slots:
             const auto page = readPageFiles(QStringLiteral(PLENVIK_EXAMPLES), name, PageDesign{}, &why);
             QVERIFY2(page.has_value(), qPrintable(name + ": " + why));
             QVERIFY(page->design.KaderCount > 0);
-            QCOMPARE(designFileBytes(page->design), contents(QStringLiteral(PLENVIK_EXAMPLES "/") + name + ".sup"));
+            QCOMPARE(designFileBytes(page->design), fileBytes(QStringLiteral(PLENVIK_EXAMPLES "/") + name + ".sup"));
         }
     }
 

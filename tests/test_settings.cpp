@@ -23,11 +23,6 @@ void write(const QString &path, const QByteArray &bytes)
     f.write(bytes);
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 } // namespace
 
 class TestSettings : public QObject {
@@ -59,7 +54,7 @@ private slots:
         Settings s;
         QCOMPARE(readSettings(h.dir.filePath("Plenvik.ini"), s), ok);
         Main &m = h.start();
-        QCOMPARE(contents(h.dir.filePath("Plenvik.ini")), rewritten);
+        QCOMPARE(fileBytes(h.dir.filePath("Plenvik.ini")), rewritten);
         // The window shows what was read; the listing at start-up agrees.
         const Colour c = m.design().drawingColour();
         QCOMPARE(qobject_cast<QScrollBar *>(m.control("ScrollR"))->value(), c.r);
@@ -72,7 +67,7 @@ private slots:
         Settings s;
         QVERIFY(!readSettings(h.dir.filePath("Plenvik.ini"), s));
         h.start();
-        QCOMPARE(contents(h.dir.filePath("Plenvik.ini")), QByteArray("120,180,120\r\n220,220,140\r\n"));
+        QCOMPARE(fileBytes(h.dir.filePath("Plenvik.ini")), QByteArray("120,180,120\r\n220,220,140\r\n"));
     }
 
     void blackIsListedAsBlack()
@@ -106,12 +101,12 @@ private slots:
             QVERIFY(!m.close());
             QCOMPARE(h.dialogs.calls.last().text, QStringLiteral("Wilt u dit programma nu afsluiten?"));
             QCOMPARE(h.dialogs.calls.last().title, QStringLiteral(" Exit programma"));
-            QCOMPARE(contents(h.dir.filePath("Plenvik.ini")), QByteArray("120,180,120\r\n220,220,140\r\n"));
+            QCOMPARE(fileBytes(h.dir.filePath("Plenvik.ini")), QByteArray("120,180,120\r\n220,220,140\r\n"));
             QVERIFY(m.close());
-            QCOMPARE(contents(h.dir.filePath("Plenvik.ini")), QByteArray("255,0,0\r\n220,220,140\r\n"));
+            QCOMPARE(fileBytes(h.dir.filePath("Plenvik.ini")), QByteArray("255,0,0\r\n220,220,140\r\n"));
         }
         Harness next;
-        write(next.dir.filePath("Plenvik.ini"), contents(h.dir.filePath("Plenvik.ini")));
+        write(next.dir.filePath("Plenvik.ini"), fileBytes(h.dir.filePath("Plenvik.ini")));
         Main &m = next.start();
         QCOMPARE(qobject_cast<QScrollBar *>(m.control("ScrollR"))->value(), 255);
         QCOMPARE(qobject_cast<QScrollBar *>(m.control("ScrollG"))->value(), 0);
@@ -139,7 +134,7 @@ private slots:
         Settings s;
         s.drawing = {1, 2, 3};
         QVERIFY(writeSettings(path, s));
-        QCOMPARE(contents(path), QByteArray("1,2,3\r\n220,220,140\r\n"));
+        QCOMPARE(fileBytes(path), QByteArray("1,2,3\r\n220,220,140\r\n"));
         QVERIFY(!writeSettings(dir.filePath("geen/map/Plenvik.ini"), s));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Plenvik.ini"});
     }

@@ -32,11 +32,6 @@ void drag(Pic *pic, QPoint from, QPoint to)
     QTest::mouseRelease(pic, Qt::LeftButton, Qt::NoModifier, to);
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QStringList listEntries(Main &m)
 {
@@ -147,7 +142,7 @@ private slots:
         // Start-up keeps the magnifier view shown, at factor 1, over the logo.
         QVERIFY(!m.control("LoepPic")->isHidden());
         QVERIFY(!m.control("Label6")->isHidden());
-        QCOMPARE(contents(h.dir.filePath("Plenvik.ini")), QByteArray("120,180,120\r\n220,220,140\r\n"));
+        QCOMPARE(fileBytes(h.dir.filePath("Plenvik.ini")), QByteArray("120,180,120\r\n220,220,140\r\n"));
     }
 
     void clockText_data()
@@ -191,7 +186,7 @@ private slots:
         QCOMPARE(h.dialogs.calls.last().title, QStringLiteral(" Supplement opslaan"));
         QCOMPARE(listEntries(m), QStringList{"Europa"});
         QVERIFY(qobject_cast<QListWidget *>(m.control("List1"))->selectedItems().isEmpty());
-        const QByteArray saved = contents(h.library() + "/Europa.sup");
+        const QByteArray saved = fileBytes(h.library() + "/Europa.sup");
         QCOMPARE(saved, designFileBytes(drawn));
 
         m.action("FileNew")->trigger();
@@ -225,8 +220,8 @@ private slots:
 
         h.dialogs.inputs.enqueue(QStringLiteral("Kopie"));
         m.action("FileSave")->trigger();
-        QCOMPARE(contents(h.library() + "/Kopie.sup"), saved);
-        QCOMPARE(contents(h.library() + "/Kopie.bmp"), contents(h.library() + "/Europa.bmp"));
+        QCOMPARE(fileBytes(h.library() + "/Kopie.sup"), saved);
+        QCOMPARE(fileBytes(h.library() + "/Kopie.bmp"), fileBytes(h.library() + "/Europa.bmp"));
         QCOMPARE(listEntries(m), (QStringList{"Europa", "Kopie"}));
     }
 
@@ -253,7 +248,7 @@ private slots:
         Main &m = h.start();
         h.dialogs.inputs.enqueue(QStringLiteral("europa"));
         m.action("FileSave")->trigger();
-        const QByteArray before = contents(h.library() + "/europa.sup");
+        const QByteArray before = fileBytes(h.library() + "/europa.sup");
         drag(m.pic(), QPoint(10, 10), QPoint(50, 50));
 
         h.dialogs.inputs.enqueue(QStringLiteral("Europa"));
@@ -262,7 +257,7 @@ private slots:
         QCOMPARE(h.dialogs.calls.last().kind, QStringLiteral("question"));
         QCOMPARE(h.dialogs.calls.last().text, QStringLiteral("Bestand bestaat reeds, overschrijven?"));
         QCOMPARE(h.dialogs.calls.last().title, QStringLiteral(" File exist"));
-        QCOMPARE(contents(h.library() + "/europa.sup"), before);
+        QCOMPARE(fileBytes(h.library() + "/europa.sup"), before);
         QCOMPARE(QDir(h.library()).entryList(QDir::Files), (QStringList{"europa.bmp", "europa.sup"}));
         QCOMPARE(listEntries(m), QStringList{"europa"});
 
