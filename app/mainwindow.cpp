@@ -208,6 +208,10 @@ void Main::buildControls()
     connect(m_list, &QListWidget::itemDoubleClicked, this, &Main::onList1DblClick);
     connect(qobject_cast<QPushButton *>(control("DelKnop")), &QPushButton::clicked, this, &Main::onDelKnopClick);
 
+    // The window opens with the canvas focused, so the list shows no
+    // marked entry until the user picks one.
+    m_pic->setFocusPolicy(Qt::StrongFocus);
+    m_pic->setFocus();
     m_help->setWordWrap(false);
     m_klok->setAlignment(Qt::AlignRight | Qt::AlignTop);
     placeLabels();

@@ -10,10 +10,8 @@ if [ -z "$PLENVIK_IN_XVFB" ]; then
     PLENVIK_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1100x760x24 -nolisten tcp" "$0" "$binary" "$out"
 fi
 . "$here/xdo-lib.sh"
-prog=$(mktemp -d)
-trap 'rm -rf "$prog"' EXIT
-cp "$binary" "$prog/plenvik"
-mkdir -p "$prog/Voorbeelden" "$out"
+plenvik_folder "$binary"
+mkdir -p "$out"
 plenvik_start "$prog"
 
 save_as() {

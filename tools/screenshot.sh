@@ -11,10 +11,7 @@ if [ -z "$PLENVIK_IN_XVFB" ]; then
     PLENVIK_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1100x760x24 -nolisten tcp" "$0" "$binary" "$out"
 fi
 . "$here/xdo-lib.sh"
-prog=$(mktemp -d)
-trap 'rm -rf "$prog"' EXIT
-cp "$binary" "$prog/plenvik"
-mkdir -p "$prog/Voorbeelden"
+plenvik_folder "$binary"
 cp "$here/../examples/"*.bmp "$here/../examples/"*.sup "$prog/Voorbeelden/" 2>/dev/null || true
 plenvik_start "$prog"
 

@@ -1,6 +1,15 @@
 # Shell helpers to drive Plenvik in a real window with xdotool.
 # Source this file; it expects DISPLAY to point at a running X server.
 
+# A program folder of its own in $prog with the binary and a library
+# folder, removed when the script ends.
+plenvik_folder() { # binary
+    prog=$(mktemp -d)
+    trap 'rm -rf "$prog"' EXIT
+    cp "$1" "$prog/plenvik"
+    mkdir -p "$prog/Voorbeelden"
+}
+
 plenvik_start() { # program-folder
     "$1/plenvik" >/dev/null 2>&1 &
     PLENVIK_PID=$!
