@@ -78,16 +78,22 @@ void Main::onList1DblClick()
     // LoadPage
     m_design = page->design;
     applyBorderToControls();
-    const std::pair<Pic::PageText, std::pair<const QString *, int>> texts[] = {
-        {Pic::PageText::Titel, {&m_design.PageTitle, 40}},
-        {Pic::PageText::SubTitel, {&m_design.PageSubtitle, 60}},
-        {Pic::PageText::PaginaLabel, {&m_design.PageNumber, 493}},
+    // An empty text blanks its label and leaves it where it stood.
+    struct LoadedText {
+        Pic::PageText label;
+        const QString &text;
+        int top;
     };
-    for (const auto &[label, field] : texts) {
-        if (field.first->isEmpty())
-            m_pic->setPageTextCaption(label, QString());
+    const LoadedText texts[] = {
+        {Pic::PageText::Titel, m_design.PageTitle, 40},
+        {Pic::PageText::SubTitel, m_design.PageSubtitle, 60},
+        {Pic::PageText::PaginaLabel, m_design.PageNumber, 493},
+    };
+    for (const LoadedText &t : texts) {
+        if (t.text.isEmpty())
+            m_pic->setPageTextCaption(t.label, QString());
         else
-            setPageText(m_pic, int(label), *field.first, field.second);
+            setPageText(m_pic, int(t.label), t.text, t.top);
     }
     QLabel *swatch = qobject_cast<QLabel *>(control("KleurLabel"));
     QPalette pal = swatch->palette();

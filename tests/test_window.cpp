@@ -242,6 +242,21 @@ private slots:
         QVERIFY(m.action("ToolsBorder(0)")->isChecked());
     }
 
+    void emptyTitleOnLoadBlanksTheLabelInPlace()
+    {
+        Harness h;
+        Main &m = h.start();
+        h.dialogs.inputs.enqueue(QStringLiteral("Zonder titel"));
+        m.action("FileSave")->trigger();
+        h.dialogs.inputs.enqueue(QStringLiteral("Een lange titel voor dit blad"));
+        m.action("ToolsTitel")->trigger();
+        const QPoint placed = m.pic()->pageTextRect(Pic::PageText::Titel).topLeft();
+        doubleClickEntry(m, "Zonder titel");
+        QVERIFY(m.pic()->pageTextCaption(Pic::PageText::Titel).isEmpty());
+        QCOMPARE(m.pic()->pageTextRect(Pic::PageText::Titel).topLeft(), placed);
+        QVERIFY(m.design().PageTitle.isEmpty());
+    }
+
     void overwriteQuestionAcrossCase()
     {
         Harness h;
