@@ -3,6 +3,7 @@
 // record what they were asked; the printer surface records every call.
 
 #include "app/mainwindow.h"
+#include "canvas/pic.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
 #include "platform/screen.h"
@@ -14,9 +15,20 @@
 #include <QQueue>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 
 namespace plenvik::test {
+
+// A drag on the canvas as the mouse gives it: press, a move half-way, a
+// move to the end, release.
+inline void drag(Pic *pic, QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton)
+{
+    QTest::mousePress(pic, button, Qt::NoModifier, from);
+    QTest::mouseMove(pic, (from + to) / 2);
+    QTest::mouseMove(pic, to);
+    QTest::mouseRelease(pic, button, Qt::NoModifier, to);
+}
 
 // The bytes of a file; empty when it cannot be read.
 inline QByteArray fileBytes(const QString &path)

@@ -15,13 +15,6 @@ using namespace plenvik;
 using namespace plenvik::test;
 
 namespace {
-void drag(Pic *pic, QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton)
-{
-    QTest::mousePress(pic, button, Qt::NoModifier, from);
-    QTest::mouseMove(pic, (from + to) / 2);
-    QTest::mouseMove(pic, to);
-    QTest::mouseRelease(pic, button, Qt::NoModifier, to);
-}
 
 QImage bareGrid()
 {

@@ -36,12 +36,6 @@ bool mountCmd(const QStringList &args)
     return QProcess::execute(QStringLiteral("mount"), args) == 0;
 }
 
-void drag(Pic *pic, QPoint from, QPoint to)
-{
-    QTest::mousePress(pic, Qt::LeftButton, Qt::NoModifier, from);
-    QTest::mouseMove(pic, to);
-    QTest::mouseRelease(pic, Qt::LeftButton, Qt::NoModifier, to);
-}
 
 // A program folder on a tmpfs of its own, unmounted when done.
 struct SmallDisk {

@@ -25,12 +25,6 @@ using namespace plenvik;
 using namespace plenvik::test;
 
 namespace {
-void drag(Pic *pic, QPoint from, QPoint to)
-{
-    QTest::mousePress(pic, Qt::LeftButton, Qt::NoModifier, from);
-    QTest::mouseMove(pic, to);
-    QTest::mouseRelease(pic, Qt::LeftButton, Qt::NoModifier, to);
-}
 
 
 QStringList listEntries(Main &m)
