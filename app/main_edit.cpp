@@ -86,7 +86,7 @@ void Main::applyBorderToControls()
 void Main::setPageText(Pic *pic, int which, const QString &text, int top)
 {
     const auto label = static_cast<Pic::PageText>(which);
-    pic->setPageTextCaption(label, text.trimmed());
+    pic->setPageTextCaption(label, trimBlanks(text));
     pic->placePageText(label, kCentreX - pic->pageTextWidth(label) / 2, top);
 }
 

@@ -48,7 +48,7 @@ void Main::onFileSave()
         dialogs.message(kNotSaved);
         return;
     }
-    if (!findPicture(folder, name).isEmpty()
+    if (!findPage(folder, name).picture.isEmpty()
         && !dialogs.question(QStringLiteral("Bestand bestaat reeds, overschrijven?"), QStringLiteral(" File exist")))
         return;
     const bool saved = savePageFiles(folder, name, m_pic->picture(), m_design, SaveSteps{[this] { return RefreshLibrary(); }});
@@ -117,12 +117,13 @@ void Main::onDelKnopClick()
     }
     if (!dialogs.question(QStringLiteral("Wilt u '") + name + QStringLiteral("' verwijderen?"), QStringLiteral(" Delete")))
         return;
-    // The files go first: an entry whose picture could not be removed stays listed.
-    if (!deletePageFiles(libraryFolder(m_programDir), name)) {
+    // The files go first: an entry whose picture could not be removed stays
+    // listed; one whose design file stayed behind is no longer a page.
+    const DeleteResult result = deletePageFiles(libraryFolder(m_programDir), name);
+    if (result != DeleteResult::PictureKept)
+        delete m_list->takeItem(m_list->row(selected.constFirst()));
+    if (result != DeleteResult::Deleted)
         dialogs.message(kNotDeleted);
-        return;
-    }
-    delete m_list->takeItem(m_list->row(selected.constFirst()));
 }
 
 void Main::onFileNew()

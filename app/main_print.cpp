@@ -48,6 +48,10 @@ void Main::onFilePrintSupplement()
     m_info->adjustSize();
     for (int i = 0; i <= 520; i += 2) {
         Pause(kSweepStepSeconds);
+        // A confirmed Exit during the sweep ends the program: nothing may be
+        // printed after the user has left.
+        if (m_closeConfirmed)
+            break;
         m_pic->setPrintLijn(true, i);
     }
     m_pic->setPrintLijn(false);
@@ -55,6 +59,10 @@ void Main::onFilePrintSupplement()
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     m_info->setText(kInfoRest);
     m_info->adjustSize();
+    if (m_closeConfirmed) {
+        m_printing = false;
+        return;
+    }
 
     const bool ok = printToSurface(pdfPath);
     m_printing = false;

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace plenvik {
 
@@ -184,7 +185,12 @@ void Pic::paintEvent(QPaintEvent *)
         pen.setStyle(Qt::DotLine);
         p.setPen(pen);
         p.setBrush(Qt::NoBrush);
-        p.drawRect(m_layer.adjusted(0, 0, -1, -1));
+        // A band one pixel wide or high has no inside: a rectangle of zero
+        // size paints nothing, a line between its corners shows it.
+        if (m_layer.width() == 1 || m_layer.height() == 1)
+            p.drawLine(m_layer.topLeft(), m_layer.bottomRight());
+        else
+            p.drawRect(m_layer.adjusted(0, 0, -1, -1));
     }
 
     if (m_mmVisible) {
@@ -208,25 +214,33 @@ void Pic::paintEvent(QPaintEvent *)
     }
 }
 
+// Canvas positions are whole pixels. On a scaled screen the mouse reports
+// fractions of a pixel; used as they come, a drag of one screen pixel would
+// make a frame of 0 mm.
+static double wholePixel(double v)
+{
+    return std::floor(v + 0.5);
+}
+
 // A gesture starts with the first button to go down and ends when the last
 // one comes up, so pressing two buttons together still makes one frame.
 void Pic::mousePressEvent(QMouseEvent *e)
 {
     if (e->buttons() != e->button())
         return;
-    emit mouseDown(e->buttons(), e->modifiers(), e->position().x(), e->position().y());
+    emit mouseDown(e->buttons(), e->modifiers(), wholePixel(e->position().x()), wholePixel(e->position().y()));
 }
 
 void Pic::mouseMoveEvent(QMouseEvent *e)
 {
-    emit mouseMove(e->buttons(), e->modifiers(), e->position().x(), e->position().y());
+    emit mouseMove(e->buttons(), e->modifiers(), wholePixel(e->position().x()), wholePixel(e->position().y()));
 }
 
 void Pic::mouseReleaseEvent(QMouseEvent *e)
 {
     if (e->buttons() != Qt::NoButton)
         return;
-    emit mouseUp(e->buttons(), e->modifiers(), e->position().x(), e->position().y());
+    emit mouseUp(e->buttons(), e->modifiers(), wholePixel(e->position().x()), wholePixel(e->position().y()));
 }
 
 } // namespace plenvik

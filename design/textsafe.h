@@ -9,6 +9,10 @@ namespace plenvik {
 // character or one Windows-1252 cannot hold becomes '?'.
 QString makeFileSafe(const QString &text);
 
+// The text without the blanks (U+0020) at either end; other white space,
+// such as the no-break space, is part of the text.
+QString trimBlanks(const QString &text);
+
 // True when Windows-1252 holds the character.
 bool isCp1252(char32_t c);
 

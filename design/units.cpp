@@ -28,11 +28,13 @@ int mmY(double units)
     return static_cast<int>(roundHalfEven(units / kUnitsPerMmY));
 }
 
+// The shortest plain decimal that reads back to the same value: never an
+// exponent, which neither the listing nor an older reader of the file expects.
 static QString shortest(double v)
 {
     if (v == std::trunc(v) && std::fabs(v) < 1e15)
         return QString::number(static_cast<long long>(v));
-    return QString::number(v, 'g', QLocale::FloatingPointShortest);
+    return QString::number(v, 'f', QLocale::FloatingPointShortest);
 }
 
 QString formatListingNumber(double v)

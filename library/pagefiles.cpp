@@ -10,8 +10,13 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace plenvik {
 
@@ -19,18 +24,126 @@ namespace {
 const QString kPictureExt = QStringLiteral(".bmp");
 const QString kDesignExt = QStringLiteral(".sup");
 
-QString findWithExtension(const QString &folder, const QString &name, const QString &ext)
+struct PageFile {
+    QString file;
+    QString stem;
+    bool picture;
+};
+
+// The picture and design files whose name, without its extension, matches
+// 'name' when letter case is ignored. The extension's case never matters.
+QList<PageFile> filesIgnoringCase(const QString &folder, const QString &name)
 {
-    const QDir dir(folder);
-    const QString wanted = (name + ext).toLower();
-    const QStringList entries = dir.entryList({QStringLiteral("*")}, QDir::Files | QDir::Hidden | QDir::System);
+    QList<PageFile> out;
+    if (name.isEmpty())
+        return out;
+    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QString &e : entries) {
-        if (e.toLower() == wanted)
-            return e;
+        if (e.size() != name.size() + 4)
+            continue;
+        const QString ext = e.right(4);
+        const bool picture = ext.compare(kPictureExt, Qt::CaseInsensitive) == 0;
+        if (!picture && ext.compare(kDesignExt, Qt::CaseInsensitive) != 0)
+            continue;
+        const QString stem = e.left(name.size());
+        if (stem.compare(name, Qt::CaseInsensitive) == 0)
+            out.append({e, stem, picture});
     }
-    return {};
+    return out;
+}
+
+// The file of one kind under exactly this stem; ".bmp"/".sup" in lower case
+// before other spellings of the extension.
+QString fileOf(const QList<PageFile> &files, const QString &stem, bool picture)
+{
+    QString found;
+    for (const PageFile &f : files) {
+        if (f.picture != picture || f.stem != stem)
+            continue;
+        if (f.file.endsWith(picture ? kPictureExt : kDesignExt))
+            return f.file;
+        if (found.isEmpty())
+            found = f.file;
+    }
+    return found;
+}
+
+// A save cut off between naming its temporary file and putting it in place
+// leaves "name.bmp.XyZ123" behind (never a page file, which stays whole).
+// One program saves a page at a time, so the next save of that page clears
+// what an earlier, killed one left.
+void removeLeftTemporaries(const QDir &dir, const QString &name)
+{
+    static const QRegularExpression tail(QStringLiteral("^\\.(bmp|sup)\\.[A-Za-z0-9]{6}$"));
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
+    for (const QString &e : entries) {
+        if (e.startsWith(name) && tail.match(QStringView(e).mid(name.size())).hasMatch())
+            QFile::remove(dir.filePath(e));
+    }
+}
+
+void removeUnlessSame(const QDir &dir, const QString &oldName, const QString &newName)
+{
+    if (oldName.isEmpty() || oldName == newName)
+        return;
+    // On a file system that ignores case the old spelling is the new file.
+    if (isSameFile(dir.filePath(oldName), dir.filePath(newName)))
+        return;
+    QFile::remove(dir.filePath(oldName));
 }
 } // namespace
+
+PagePair findPage(const QString &folder, const QString &name)
+{
+    const QList<PageFile> files = filesIgnoringCase(folder, name);
+    PagePair pair;
+    if (files.isEmpty())
+        return pair;
+    QString stem;
+    QStringList stems;
+    int pictures = 0;
+    for (const PageFile &f : files) {
+        if (f.stem == name)
+            stem = name;
+        if (!stems.contains(f.stem))
+            stems << f.stem;
+        pictures += f.picture ? 1 : 0;
+    }
+    if (stem.isEmpty()) {
+        pair.ambiguous = stems.size() > 1;
+        // Several spellings and none exact: the first that has a picture, so
+        // the overwrite question still sees that the name is taken.
+        stem = stems.constFirst();
+        for (const PageFile &f : files) {
+            if (f.picture) {
+                stem = f.stem;
+                break;
+            }
+        }
+    }
+    pair.picture = fileOf(files, stem, true);
+    pair.design = fileOf(files, stem, false);
+    // One picture and one design file under two spellings are still one page.
+    if ((pair.picture.isEmpty() || pair.design.isEmpty()) && files.size() == 2 && pictures == 1) {
+        for (const PageFile &f : files)
+            (f.picture ? pair.picture : pair.design) = f.file;
+        pair.ambiguous = false;
+    }
+    return pair;
+}
+
+bool isSameFile(const QString &a, const QString &b)
+{
+#ifdef Q_OS_UNIX
+    struct stat sa, sb;
+    if (::stat(QFile::encodeName(a).constData(), &sa) != 0 || ::stat(QFile::encodeName(b).constData(), &sb) != 0)
+        return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+#else
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+#endif
+}
 
 QString libraryFolder(const QString &programDir)
 {
@@ -68,21 +181,20 @@ std::optional<QStringList> listPages(const QString &folder)
     return names;
 }
 
-QString findPicture(const QString &folder, const QString &name)
-{
-    return findWithExtension(folder, name, kPictureExt);
-}
-
 bool savePageFiles(const QString &folder, const QString &name, const QImage &picture, const PageDesign &design,
                    const SaveSteps &steps)
 {
     if (!isPlainPageName(name) || !QFileInfo(folder).isDir())
         return false;
     const QDir dir(folder);
+    removeLeftTemporaries(dir, name);
 
-    // Files of the same page under another letter case go once the new ones stand.
-    const QString oldPicture = findWithExtension(folder, name, kPictureExt);
-    const QString oldDesign = findWithExtension(folder, name, kDesignExt);
+    // Files of the same page under another letter case go once the new ones
+    // stand; with several other spellings and none exact, which page was
+    // meant is unclear, so none is removed.
+    const PagePair old = findPage(folder, name);
+    const QString oldPicture = old.ambiguous ? QString() : old.picture;
+    const QString oldDesign = old.ambiguous ? QString() : old.design;
 
     QSaveFile pictureFile(dir.filePath(name + kPictureExt));
     QSaveFile designFile(dir.filePath(name + kDesignExt));
@@ -105,16 +217,14 @@ bool savePageFiles(const QString &folder, const QString &name, const QImage &pic
         designFile.cancelWriting();
         return false;
     }
-    if (!oldPicture.isEmpty() && oldPicture != name + kPictureExt)
-        QFile::remove(dir.filePath(oldPicture));
+    removeUnlessSame(dir, oldPicture, name + kPictureExt);
     if (steps.afterPicture && !steps.afterPicture()) {
         designFile.cancelWriting();
         return false;
     }
     if (!commitWhole(designFile))
         return false;
-    if (!oldDesign.isEmpty() && oldDesign != name + kDesignExt)
-        QFile::remove(dir.filePath(oldDesign));
+    removeUnlessSame(dir, oldDesign, name + kDesignExt);
     return true;
 }
 
@@ -126,11 +236,11 @@ std::optional<LoadedPage> readPageFiles(const QString &folder, const QString &na
             *error = why;
         return std::nullopt;
     };
-    if (!isPlainPageName(name))
-        return failed(QStringLiteral("ongeldige naam"));
     const QDir dir(folder);
-
-    QString pictureName = findWithExtension(folder, name, kPictureExt);
+    // The pair is found among the folder's own entries, so no name can
+    // reach outside it.
+    const PagePair pair = findPage(folder, name);
+    const QString &pictureName = pair.picture;
     if (pictureName.isEmpty())
         return failed(QStringLiteral("plaatje ontbreekt"));
     QImageReader reader(dir.filePath(pictureName), "bmp");
@@ -145,7 +255,7 @@ std::optional<LoadedPage> readPageFiles(const QString &folder, const QString &na
         return failed(QStringLiteral("plaatje onleesbaar: %1").arg(reader.errorString()));
     page.picture = page.picture.convertToFormat(QImage::Format_RGB32);
 
-    QString designName = findWithExtension(folder, name, kDesignExt);
+    const QString &designName = pair.design;
     if (designName.isEmpty())
         return failed(QStringLiteral("ontwerpbestand ontbreekt"));
     QFile file(dir.filePath(designName));
@@ -158,17 +268,16 @@ std::optional<LoadedPage> readPageFiles(const QString &folder, const QString &na
     return page;
 }
 
-bool deletePageFiles(const QString &folder, const QString &name)
+DeleteResult deletePageFiles(const QString &folder, const QString &name)
 {
     const QDir dir(folder);
-    const QString pictureName = findWithExtension(folder, name, kPictureExt);
+    const PagePair pair = findPage(folder, name);
     // A picture that is already gone leaves nothing to keep listed.
-    if (!pictureName.isEmpty() && !QFile::remove(dir.filePath(pictureName)))
-        return false;
-    const QString designName = findWithExtension(folder, name, kDesignExt);
-    if (!designName.isEmpty())
-        QFile::remove(dir.filePath(designName));
-    return true;
+    if (!pair.picture.isEmpty() && !QFile::remove(dir.filePath(pair.picture)))
+        return DeleteResult::PictureKept;
+    if (!pair.design.isEmpty() && !QFile::remove(dir.filePath(pair.design)))
+        return DeleteResult::DesignKept;
+    return DeleteResult::Deleted;
 }
 
 } // namespace plenvik

@@ -23,9 +23,22 @@ bool isPlainPageName(const QString &name);
 // alphabetical order. nullopt when the folder is missing or unreadable.
 std::optional<QStringList> listPages(const QString &folder);
 
-// The stored file name of the page's picture, compared without case; empty
-// when there is none.
-QString findPicture(const QString &folder, const QString &name);
+// The two files of one page as they stand in the folder (names without the
+// folder; empty when missing). A page's picture and design file are always
+// one pair: files spelt exactly as the page name win, and a spelling that
+// differs only in letter case counts only when there is no exact one, for
+// both files alike. 'ambiguous' says that several spellings matched and
+// none exactly.
+struct PagePair {
+    QString picture;
+    QString design;
+    bool ambiguous = false;
+};
+PagePair findPage(const QString &folder, const QString &name);
+
+// True when the two paths name one file (the same device and inode), as two
+// spellings do on a file system that ignores letter case.
+bool isSameFile(const QString &a, const QString &b);
 
 struct SaveSteps {
     // Runs once the picture is in place and before the design file is;
@@ -34,7 +47,8 @@ struct SaveSteps {
 };
 
 // Writes both files so that a failure at any step leaves the page's earlier
-// files whole. A confirmed save over a page whose name differs only in case
+// files whole, and a save cut off at any moment leaves each file whole, old
+// or new. A confirmed save over a page whose name differs only in case
 // replaces that page. False on any failure.
 bool savePageFiles(const QString &folder, const QString &name, const QImage &picture, const PageDesign &design,
                    const SaveSteps &steps = {});
@@ -45,12 +59,17 @@ struct LoadedPage {
 };
 
 // Reads and checks both files before anything is applied. 'base' supplies
-// what the file does not hold (records above its frame count).
+// what the file does not hold (records above its frame count). Any name the
+// folder lists can be read; the plain-name rule is for names typed at Save.
 std::optional<LoadedPage> readPageFiles(const QString &folder, const QString &name, const PageDesign &base,
                                         QString *error = nullptr);
 
-// Removes both files. False when the picture could not be removed (the page
-// would stay listed).
-bool deletePageFiles(const QString &folder, const QString &name);
+enum class DeleteResult {
+    Deleted,
+    PictureKept, // nothing removed: the page stays listed
+    DesignKept,  // the picture is gone, so the page is no longer listed, but its design file stayed
+};
+// Removes the page's picture, then its design file.
+DeleteResult deletePageFiles(const QString &folder, const QString &name);
 
 } // namespace plenvik

@@ -1,6 +1,9 @@
 #include "platform/printer.h"
 
+#include <QDialogButtonBox>
+#include <QEvent>
 #include <QFontMetricsF>
+#include <QPushButton>
 #include <QPainter>
 #include <QPageLayout>
 #include <QPageSize>
@@ -112,6 +115,18 @@ bool QtPrinterSurface::endDoc()
     return m_painter->end();
 }
 
+namespace {
+class KeepHidden : public QObject {
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            static_cast<QWidget *>(watched)->hide();
+        return false;
+    }
+};
+} // namespace
+
 QtPrinter::QtPrinter() = default;
 
 QPrinter &QtPrinter::printer()
@@ -133,7 +148,21 @@ bool QtPrinter::hasDestination()
 
 void QtPrinter::setup(QWidget *parent)
 {
+    // Qt's print dialog serves here only to choose the printer and its
+    // settings: its confirming button says "OK", not "Print", and the page
+    // range, which belongs to a print job, is left out.
     QPrintDialog dlg(&printer(), parent);
+    dlg.setWindowTitle(QStringLiteral(" Print Setup"));
+    dlg.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    for (QDialogButtonBox *buttons : dlg.findChildren<QDialogButtonBox *>()) {
+        if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    }
+    // The range group ("Print all", "Pages from") belongs to a print job;
+    // the dialog shows it again whenever its options page opens.
+    KeepHidden keepHidden;
+    if (QWidget *range = dlg.findChild<QWidget *>(QStringLiteral("gbPrintRange")))
+        range->installEventFilter(&keepHidden);
     if (dlg.exec() == QDialog::Accepted)
         m_chosen = true;
 }

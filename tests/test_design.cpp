@@ -213,6 +213,32 @@ private slots:
         QCOMPARE(line, QStringLiteral("Kader 1...: 12") + point + QStringLiteral("5,-3,40,25,0,"));
     }
 
+    // Numbers from a page changed outside the program are written as plain
+    // decimals, never with an exponent.
+    void plainDecimals_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("tiny fraction") << 1e-05 << "0.00001";
+        QTest::newRow("huge whole number") << 1e20 << "100000000000000000000";
+        QTest::newRow("negative small") << -0.000123 << "-0.000123";
+        QTest::newRow("shortest that reads back") << 0.1 << "0.1";
+        QTest::newRow("whole") << 112.0 << "112";
+        QTest::newRow("negative zero") << -0.0 << "0";
+    }
+    void plainDecimals()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, written);
+        QCOMPARE(formatFileNumber(value), written);
+        QCOMPARE(written.toDouble(), value);
+        PageDesign d;
+        d.KaderCount = 1;
+        d.kader(1) = Kader{value, 0, 1, 1, 0, QString()};
+        const QString point = QLocale::system().decimalPoint();
+        QCOMPARE(lines(buildListing(d)).at(8), QStringLiteral("Kader 1...: ") + QString(written).replace(u'.', point) + ",0,1,1,0,");
+    }
+
     void fileSafeTexts_data()
     {
         QTest::addColumn<QString>("typed");

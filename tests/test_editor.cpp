@@ -142,6 +142,9 @@ private slots:
             QCOMPARE(m.pic()->mmLabelText(), readout);
             QCOMPARE(m.pic()->layerRect(), band);
         }
+        // The band shows on screen, also when it is one pixel wide or high.
+        const QImage shown = m.pic()->grab().toImage();
+        QCOMPARE(shown.pixel(100, 100) & 0xffffff, QRgb(0xc00000));
         QTest::mouseRelease(m.pic(), Qt::LeftButton, Qt::NoModifier, to);
         QCOMPARE(m.design().KaderCount, 0);
         QCOMPARE(m.listingText(), listing);
@@ -318,6 +321,11 @@ private slots:
         QCOMPARE(h.dialogs.calls.last().text, QStringLiteral("Geef een paginanummer voor dit supplement..."));
         QCOMPARE(m.pic()->pageTextRect(Pic::PageText::PaginaLabel).top(), 493);
         QVERIFY(m.listingText().contains("Paginanummer....: 12a\r\n"));
+
+        // Only blanks are trimmed on the label: a no-break space is text.
+        h.dialogs.inputs.enqueue(QStringLiteral(" \u00a0Europa\u00a0 "));
+        m.action("ToolsTitel")->trigger();
+        QCOMPARE(m.pic()->pageTextCaption(Pic::PageText::Titel), QStringLiteral("\u00a0Europa\u00a0"));
     }
 
     void slidersSetTheColour()

@@ -135,6 +135,28 @@ private slots:
         QCOMPARE(h.dialogs.messages().size(), 2);
     }
 
+    void designFileThatStaysIsReported()
+    {
+        if (::geteuid() != 0)
+            QSKIP("holding a file in place with a bind mount needs root");
+        Harness h;
+        Main &m = h.start();
+        h.dialogs.inputs.enqueue(QStringLiteral("Europa"));
+        m.action("FileSave")->trigger();
+        // A file that is a mount point cannot be removed, not even by root.
+        const QString design = h.library() + "/Europa.sup";
+        if (!mountCmd({"--bind", design, design}))
+            QSKIP("this machine does not allow bind mounts");
+        auto *list = qobject_cast<QListWidget *>(m.control("List1"));
+        list->setCurrentRow(0);
+        m.onDelKnopClick();
+        QProcess::execute(QStringLiteral("umount"), {design});
+        QCOMPARE(h.dialogs.messages(), QStringList{"Kan dit supplement niet verwijderen!"});
+        // The picture is gone, so the page is no longer in the library.
+        QCOMPARE(list->count(), 0);
+        QCOMPARE(QDir(h.library()).entryList(QDir::Files), QStringList{"Europa.sup"});
+    }
+
     void hugeDesignFileIsRefused()
     {
         Harness h;

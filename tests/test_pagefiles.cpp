@@ -110,7 +110,10 @@ private slots:
                                   return QFile::exists(dir.filePath("Europa.bmp")) && !QFile::exists(dir.filePath("Europa.sup"));
                               }}));
         QCOMPARE(refreshed, 1);
-        QCOMPARE(fileBytes(dir.filePath("Europa.sup")), designFileBytes(somePage()));
+        QCOMPARE(fileBytes(dir.filePath("Europa.sup")),
+                 QByteArray("\"Varnholt Software 2009\"\r\n1\r\n\"--------------------------\"\r\n"
+                            "112,93,67,33,0\r\n\"1598\"\r\n\"--------------------------\"\r\n"
+                            "120,180,120\r\n#FALSE#\r\n0\r\n\"Europa\"\r\n\"\"\r\n\"\"\r\n"));
         QCOMPARE(QFileInfo(dir.filePath("Europa.bmp")).size(), qint64(533558)); // 24-bit rows padded to 4 bytes
 
         PageDesign base;
@@ -136,14 +139,105 @@ private slots:
         QCOMPARE(back.convertToFormat(QImage::Format_RGB32), picture);
     }
 
+    // A page's picture and design file are always one pair, whatever other
+    // spellings of its name the folder holds.
+    void pagePairs_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("design");
+        QTest::addColumn<bool>("ambiguous");
+        const QStringList twins{"Foo.bmp", "Foo.sup", "foo.bmp", "foo.sup"};
+        QTest::newRow("exact twin, lower") << twins << "foo" << "foo.bmp" << "foo.sup" << false;
+        QTest::newRow("exact twin, upper") << twins << "Foo" << "Foo.bmp" << "Foo.sup" << false;
+        QTest::newRow("twins, one design") << QStringList{"Foo.bmp", "foo.bmp", "Foo.sup"} << "foo" << "foo.bmp" << "" << false;
+        QTest::newRow("extension in capitals") << QStringList{"Zegels.BMP", "Zegels.SUP"} << "Zegels" << "Zegels.BMP" << "Zegels.SUP" << false;
+        QTest::newRow("one page, two spellings") << QStringList{"Foo.bmp", "foo.sup"} << "Foo" << "Foo.bmp" << "foo.sup" << false;
+        QTest::newRow("only another case") << QStringList{"europa.bmp", "europa.sup"} << "Europa" << "europa.bmp" << "europa.sup" << false;
+        QTest::newRow("two other cases") << QStringList{"EUROPA.bmp", "EUROPA.sup", "europa.bmp"} << "Europa" << "EUROPA.bmp" << "EUROPA.sup" << true;
+        QTest::newRow("name the save rule refuses") << QStringList{"Nr: 1.bmp", "Nr: 1.sup"} << "Nr: 1" << "Nr: 1.bmp" << "Nr: 1.sup" << false;
+        QTest::newRow("nothing outside the folder") << QStringList{"x.bmp"} << "../x" << "" << "" << false;
+    }
+    void pagePairs()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, name);
+        QFETCH(QString, picture);
+        QFETCH(QString, design);
+        QFETCH(bool, ambiguous);
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir("lib");
+        const QString lib = dir.filePath("lib");
+        touch(dir.filePath("x.bmp"));
+        for (const QString &f : files)
+            touch(lib + "/" + f);
+        const PagePair pair = findPage(lib, name);
+        QCOMPARE(pair.picture, picture);
+        QCOMPARE(pair.design, design);
+        QCOMPARE(pair.ambiguous, ambiguous);
+    }
+
+    void pagesDifferingInCaseStayApart()
+    {
+        QTemporaryDir dir;
+        PageDesign foo = somePage();
+        foo.PageTitle = "foo";
+        QImage black = gridPicture();
+        black.fill(Qt::black);
+        // Written by hand: a save of either would replace the other.
+        auto write = [&](const QString &name, const PageDesign &d, const QImage &picture) {
+            touch(dir.filePath(name + ".sup"), designFileBytes(d));
+            QVERIFY(picture.save(dir.filePath(name + ".bmp"), "BMP"));
+        };
+        write("Foo", somePage(), gridPicture());
+        write("foo", foo, black);
+        QCOMPARE(*listPages(dir.path()), (QStringList{"Foo", "foo"}));
+        const auto upper = readPageFiles(dir.path(), "Foo", PageDesign{});
+        const auto lower = readPageFiles(dir.path(), "foo", PageDesign{});
+        QVERIFY(upper && lower);
+        QCOMPARE(upper->design.PageTitle, QStringLiteral("Europa"));
+        QCOMPARE(upper->picture, gridPicture());
+        QCOMPARE(lower->design.PageTitle, QStringLiteral("foo"));
+        QCOMPARE(lower->picture.pixel(5, 5), qRgb(0, 0, 0));
+
+        QCOMPARE(deletePageFiles(dir.path(), "foo"), DeleteResult::Deleted);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"Foo.bmp", "Foo.sup"}));
+        QVERIFY(readPageFiles(dir.path(), "Foo", PageDesign{}).has_value());
+    }
+
     void overwriteAcrossCaseReplacesThePage()
     {
         QTemporaryDir dir;
         QVERIFY(savePageFiles(dir.path(), "europa", gridPicture(), PageDesign{}));
-        QCOMPARE(findPicture(dir.path(), "EUROPA"), QStringLiteral("europa.bmp"));
+        QCOMPARE(findPage(dir.path(), "EUROPA").picture, QStringLiteral("europa.bmp"));
         QVERIFY(savePageFiles(dir.path(), "Europa", gridPicture(), somePage()));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"Europa.bmp", "Europa.sup"}));
         QCOMPARE(*listPages(dir.path()), QStringList{"Europa"});
+    }
+
+    void oldSpellingThatIsTheNewFileStays()
+    {
+        // On vfat, exFAT, SMB or casefolded ext4, "europa.bmp" and
+        // "Europa.bmp" are one file. This machine has no such file system,
+        // so links stand in: each old spelling is a link that becomes the
+        // new file once the save commits it. Removing the old spelling there
+        // would remove the page just saved.
+        QTemporaryDir dir;
+        QVERIFY(QFile::link(dir.filePath("Europa.bmp"), dir.filePath("europa.bmp")));
+        QVERIFY(QFile::link(dir.filePath("Europa.sup"), dir.filePath("europa.sup")));
+        QCOMPARE(findPage(dir.path(), "Europa").picture, QStringLiteral("europa.bmp"));
+        QVERIFY(savePageFiles(dir.path(), "Europa", gridPicture(), somePage()));
+        QVERIFY(QFileInfo(dir.filePath("europa.bmp")).isSymLink());
+        QVERIFY(QFileInfo(dir.filePath("europa.sup")).isSymLink());
+        QVERIFY(readPageFiles(dir.path(), "Europa", PageDesign{}).has_value());
+
+        touch(dir.filePath("a"));
+        touch(dir.filePath("b"));
+        QVERIFY(::link(QFile::encodeName(dir.filePath("a")), QFile::encodeName(dir.filePath("A"))) == 0);
+        QVERIFY(isSameFile(dir.filePath("a"), dir.filePath("A")));
+        QVERIFY(!isSameFile(dir.filePath("a"), dir.filePath("b")));
+        QVERIFY(!isSameFile(dir.filePath("a"), dir.filePath("missing")));
     }
 
     void refusedNameWritesNothing()
@@ -262,10 +356,10 @@ private slots:
         touch(dir.filePath("a.bmp"));
         touch(dir.filePath("a.sup"));
         touch(dir.filePath("b.bmp"));
-        QVERIFY(deletePageFiles(dir.path(), "A"));
+        QCOMPARE(deletePageFiles(dir.path(), "A"), DeleteResult::Deleted);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"b.bmp"});
         // A picture already gone leaves nothing to keep listed.
-        QVERIFY(deletePageFiles(dir.path(), "c"));
+        QCOMPARE(deletePageFiles(dir.path(), "c"), DeleteResult::Deleted);
     }
 };
 

@@ -7,6 +7,9 @@
 #include "printing/pause.h"
 #include "printing/printpage.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QRegularExpression>
 #include <cmath>
@@ -215,6 +218,55 @@ private slots:
         for (const auto &c : h.dialogs.calls)
             questions += c.kind == QLatin1String("question");
         QCOMPARE(questions, 1);
+    }
+
+    void exitDuringTheSweepPrintsNothing_data()
+    {
+        QTest::addColumn<bool>("printer");
+        QTest::newRow("printer") << true;
+        QTest::newRow("pdf") << false;
+    }
+    void exitDuringTheSweepPrintsNothing()
+    {
+        QFETCH(bool, printer);
+        Harness h;
+        Main &m = h.start();
+        h.printer.destination = printer;
+        h.dialogs.saveNames.enqueue(h.dir.filePath("blad.pdf"));
+        QTimer::singleShot(200, &m, [&] { m.action("FileExit")->trigger(); });
+        m.action("FilePrintSupplement")->trigger();
+        // The confirmed Exit asked the application to quit, which makes every
+        // later modal loop return at once; a run of the main loop clears that.
+        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+        QCOMPARE(h.dialogs.calls.last().title, QStringLiteral(" Exit programma"));
+        QVERIFY(QFile::exists(h.dir.filePath("Plenvik.ini")));
+        QVERIFY(h.printer.jobs.isEmpty());
+    }
+
+    void printSetupOnlyChoosesThePrinter()
+    {
+        // Nothing in the dialog may promise a print: it only picks the printer.
+        QtPrinter printer;
+        QString title;
+        QStringList shown;
+        QTimer::singleShot(0, [&] {
+            QWidget *dlg = QApplication::activeModalWidget();
+            QVERIFY(dlg);
+            title = dlg->windowTitle();
+            for (QAbstractButton *b : dlg->findChildren<QAbstractButton *>())
+                if (b->text().contains(QStringLiteral("Options")))
+                    b->click(); // the options page too
+            for (QAbstractButton *b : dlg->findChildren<QAbstractButton *>())
+                if (b->isVisible())
+                    shown << b->text().remove(u'&');
+            qobject_cast<QDialog *>(dlg)->reject();
+        });
+        printer.setup(nullptr);
+        QCOMPARE(title, QStringLiteral(" Print Setup"));
+        QVERIFY(shown.contains(QStringLiteral("OK")));
+        for (const QString &text : shown)
+            QVERIFY2(!text.contains(QStringLiteral("print"), Qt::CaseInsensitive), qPrintable(text));
     }
 
     void printWithoutPrinterAsksForAPdf()
