@@ -22,7 +22,11 @@ int main(int argc, char *argv[])
     plenvik::QtPrinter printer;
     const auto screen = plenvik::makeScreenSource();
     plenvik::QtUrlOpener urls;
-    plenvik::Main window(QCoreApplication::applicationDirPath(), {&dialogs, &printer, screen.get(), &urls});
+    // The one decision on where pages and settings live.
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const plenvik::Paths paths = plenvik::decidePaths(programDir);
+    plenvik::prepareUserFolders(paths, plenvik::installedExamplesFolder(programDir));
+    plenvik::Main window(paths, {&dialogs, &printer, screen.get(), &urls});
     dialogs.setParent(&window);
 
     const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();

@@ -25,7 +25,7 @@ const QString kInfoRest = QStringLiteral("Informatie...");
 
 bool Main::RefreshLibrary()
 {
-    const auto pages = listPages(libraryFolder(m_programDir));
+    const auto pages = listPages(m_paths.library);
     if (!pages)
         return false;
     m_list->clear();
@@ -41,7 +41,7 @@ void Main::onFileSave()
                                           QStringLiteral(" Supplement opslaan"), QString());
     if (name.isEmpty())
         return;
-    const QString folder = libraryFolder(m_programDir);
+    const QString folder = m_paths.library;
     // A name that is not a plain file name could write outside the library
     // or not travel to another system: refuse it before anything is written.
     if (!isPlainPageName(name)) {
@@ -64,7 +64,7 @@ void Main::onList1DblClick()
     const QString name = item->text();
     QString why;
     // Both files are read and checked before anything on screen changes.
-    auto page = readPageFiles(libraryFolder(m_programDir), name, m_design, &why);
+    auto page = readPageFiles(m_paths.library, name, m_design, &why);
     if (!page) {
         m_services.dialogs->message(kNotLoaded);
         return;
@@ -119,7 +119,7 @@ void Main::onDelKnopClick()
         return;
     // The files go first: an entry whose picture could not be removed stays
     // listed; one whose design file stayed behind is no longer a page.
-    const DeleteResult result = deletePageFiles(libraryFolder(m_programDir), name);
+    const DeleteResult result = deletePageFiles(m_paths.library, name);
     if (result != DeleteResult::PictureKept)
         delete m_list->takeItem(m_list->row(selected.constFirst()));
     if (result != DeleteResult::Deleted)

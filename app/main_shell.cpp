@@ -22,7 +22,7 @@ void Main::readSettingsAtStartUp()
 {
     Settings s;
     s.drawing = m_design.drawingColour();
-    const QString path = settingsPath(m_programDir);
+    const QString path = m_paths.settingsFile(QLatin1String(kSettingsFileName));
     const bool ok = readSettings(path, s);
     m_settings = s;
     m_design.ColourR = s.drawing.r;
@@ -50,7 +50,7 @@ void Main::closeEvent(QCloseEvent *e)
         return;
     }
     m_settings.drawing = m_design.drawingColour();
-    writeSettings(settingsPath(m_programDir), m_settings);
+    writeSettings(m_paths.settingsFile(QLatin1String(kSettingsFileName)), m_settings);
     m_closeConfirmed = true;
     m_klokTimer.stop();
     m_loepTimer.stop();

@@ -80,8 +80,8 @@ void setColours(QWidget *w, const QColor &background, const QColor &foreground)
 
 } // namespace
 
-Main::Main(const QString &programDir, Services services, QWidget *parent)
-    : QMainWindow(parent), m_programDir(programDir), m_services(services)
+Main::Main(const Paths &paths, Services services, QWidget *parent)
+    : QMainWindow(parent), m_paths(paths), m_services(services)
 {
     // The screen handle for the magnifier is the screen source, taken once by
     // whoever made it and passed in with the services.

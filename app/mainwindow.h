@@ -2,7 +2,8 @@
 // The main window. It owns the page design, the editing state and every
 // control; its handlers are split by subsystem over main_*.cpp files.
 
-#include "app/settings.h"
+#include "library/paths.h"
+#include "library/settings.h"
 #include "canvas/undostore.h"
 #include "design/pagedesign.h"
 
@@ -40,7 +41,7 @@ struct Services {
 class Main : public QMainWindow {
     Q_OBJECT
 public:
-    Main(const QString &programDir, Services services, QWidget *parent = nullptr);
+    Main(const Paths &paths, Services services, QWidget *parent = nullptr);
     ~Main() override;
 
     // State, for the handlers of every subsystem and for tests.
@@ -49,7 +50,7 @@ public:
     const Settings &settings() const { return m_settings; }
     const UndoStore &undoStore() const { return m_undo; }
     QString listingText() const { return m_listing; }
-    QString programDir() const { return m_programDir; }
+    const Paths &paths() const { return m_paths; }
     QWidget *control(const char *name) const;
     QAction *action(const QString &name) const;
     Pic *pic() const { return m_pic; }
@@ -103,7 +104,7 @@ private:
     void placeLabels();
     bool printToSurface(const QString &pdfPath);
 
-    QString m_programDir;
+    Paths m_paths;
     Services m_services;
     PageDesign m_design;
     EditState m_edit;

@@ -1,6 +1,6 @@
 // Any bytes as the settings file: whatever is read lies within 0..255.
 
-#include "app/settings.h"
+#include "library/settings.h"
 
 #include <QByteArray>
 #include <cstdlib>

@@ -145,11 +145,6 @@ bool isSameFile(const QString &a, const QString &b)
 #endif
 }
 
-QString libraryFolder(const QString &programDir)
-{
-    return QDir(programDir).filePath(QStringLiteral("Voorbeelden"));
-}
-
 bool isPlainPageName(const QString &name)
 {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))

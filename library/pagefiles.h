@@ -14,8 +14,6 @@
 
 namespace plenvik {
 
-QString libraryFolder(const QString &programDir);
-
 // A name that can be a file name on every system the pages travel to.
 bool isPlainPageName(const QString &name);
 

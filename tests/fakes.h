@@ -189,7 +189,7 @@ struct Harness {
     }
     Main &start()
     {
-        main = std::make_unique<Main>(dir.path(), Services{&dialogs, &printer, &screen, &urls});
+        main = std::make_unique<Main>(portablePaths(dir.path()), Services{&dialogs, &printer, &screen, &urls});
         return *main;
     }
     QString library() const { return dir.filePath(QStringLiteral("Voorbeelden")); }

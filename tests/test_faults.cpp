@@ -74,7 +74,7 @@ struct SmallDisk {
 
 std::unique_ptr<Main> startOn(const QString &dir, Harness &h)
 {
-    return std::make_unique<Main>(dir, Services{&h.dialogs, &h.printer, &h.screen, &h.urls});
+    return std::make_unique<Main>(portablePaths(dir), Services{&h.dialogs, &h.printer, &h.screen, &h.urls});
 }
 } // namespace
 

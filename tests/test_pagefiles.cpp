@@ -7,6 +7,7 @@
 #include "library/bmpwriter.h"
 #include "library/designfile.h"
 #include "library/pagefiles.h"
+#include "library/paths.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -348,6 +349,49 @@ private slots:
             QVERIFY(page->design.KaderCount > 0);
             QCOMPARE(designFileBytes(page->design), fileBytes(QStringLiteral(PLENVIK_EXAMPLES "/") + name + ".sup"));
         }
+    }
+
+    void whereFilesLive()
+    {
+        QTemporaryDir dir;
+        const QString program = dir.filePath("bin");
+        QDir().mkpath(program);
+        const QString data = dir.filePath("data"), config = dir.filePath("config");
+
+        // Without a library beside it, the program is an installed one.
+        Paths p = decidePaths(program, data, config);
+        QVERIFY(!p.portable);
+        QCOMPARE(p.library, dir.filePath("data/Plenvik/Voorbeelden"));
+        QCOMPARE(p.settingsFile("Plenvik.ini"), dir.filePath("config/Plenvik/Plenvik.ini"));
+        QVERIFY(!decidePaths(dir.filePath("missing"), data, config).portable);
+
+        QDir().mkpath(program + "/Voorbeelden");
+        p = decidePaths(program, data, config);
+        QVERIFY(p.portable);
+        QCOMPARE(p.library, program + "/Voorbeelden");
+        QCOMPARE(p.settingsFile("Plenvik.ini"), program + "/Plenvik.ini");
+        QVERIFY(prepareUserFolders(p, QStringLiteral(PLENVIK_EXAMPLES)));
+        QVERIFY(QDir(program + "/Voorbeelden").isEmpty());
+    }
+
+    void firstStartCopiesTheExamplesOnce()
+    {
+        QTemporaryDir dir;
+        const Paths p = decidePaths(dir.filePath("bin"), dir.filePath("data"), dir.filePath("config"));
+        QVERIFY(prepareUserFolders(p, QStringLiteral(PLENVIK_EXAMPLES)));
+        QVERIFY(QFileInfo(p.settings).isDir());
+        const QStringList examples = *listPages(QStringLiteral(PLENVIK_EXAMPLES));
+        QCOMPARE(*listPages(p.library), examples);
+        for (const QString &name : examples)
+            QCOMPARE(fileBytes(p.library + "/" + name + ".sup"), fileBytes(QStringLiteral(PLENVIK_EXAMPLES "/") + name + ".sup"));
+
+        // The user's own library is never touched again: a deleted example
+        // stays deleted, a page of the same name stays the user's.
+        QCOMPARE(deletePageFiles(p.library, examples.at(0)), DeleteResult::Deleted);
+        touch(p.library + "/" + examples.at(1) + ".sup", "mine");
+        QVERIFY(prepareUserFolders(p, QStringLiteral(PLENVIK_EXAMPLES)));
+        QCOMPARE(listPages(p.library)->size(), examples.size() - 1);
+        QCOMPARE(fileBytes(p.library + "/" + examples.at(1) + ".sup"), QByteArray("mine"));
     }
 
     void deleteRemovesBothFiles()

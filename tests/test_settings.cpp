@@ -3,7 +3,7 @@
 
 #include "fakes.h"
 
-#include "app/settings.h"
+#include "library/settings.h"
 #include "canvas/pic.h"
 
 #include <QFile>
@@ -146,7 +146,7 @@ private slots:
         FakePrinter printer;
         FakeScreen screen;
         FakeUrls urls;
-        Main m(QStringLiteral("/nonexistent/plenvik"), Services{&dialogs, &printer, &screen, &urls});
+        Main m(portablePaths(QStringLiteral("/nonexistent/plenvik")), Services{&dialogs, &printer, &screen, &urls});
         QCOMPARE(m.design().drawingColour(), (Colour{120, 180, 120}));
         QVERIFY(m.close());
         QCOMPARE(dialogs.messages(), QStringList());

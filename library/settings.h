@@ -13,7 +13,7 @@ struct Settings {
     Colour panel = kDefaultPanelColour;
 };
 
-QString settingsPath(const QString &programDir);
+inline constexpr char kSettingsFileName[] = "Plenvik.ini";
 
 // Reads item by item into 'settings'. Items read before a failure are kept;
 // from the failing item on the values stay as they were. False when the

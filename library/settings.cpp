@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "library/settings.h"
 
 #include "library/safewrite.h"
 
@@ -7,11 +7,6 @@
 #include <QSaveFile>
 
 namespace plenvik {
-
-QString settingsPath(const QString &programDir)
-{
-    return QDir(programDir).filePath(QStringLiteral("Plenvik.ini"));
-}
 
 bool readSettings(const QString &path, Settings &settings)
 {
