@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "platform/dialogs.h"
+#include "platform/extradialogs.h"
 #include "platform/printer.h"
 #include "platform/screen.h"
 #include "platform/xcbscreen.h"
@@ -22,12 +23,14 @@ int main(int argc, char *argv[])
     plenvik::QtPrinter printer;
     const auto screen = plenvik::makeScreenSource();
     plenvik::QtUrlOpener urls;
+    plenvik::QtExtraDialogs extra;
     // The one decision on where pages and settings live.
     const QString programDir = QCoreApplication::applicationDirPath();
     const plenvik::Paths paths = plenvik::decidePaths(programDir);
     plenvik::prepareUserFolders(paths, plenvik::installedExamplesFolder(programDir));
-    plenvik::Main window(paths, {&dialogs, &printer, screen.get(), &urls});
+    plenvik::Main window(paths, {&dialogs, &printer, screen.get(), &urls, &extra});
     dialogs.setParent(&window);
+    extra.setParent(&window);
 
     const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
     window.move(avail.center() - QPoint(plenvik::kWindowWidth / 2, plenvik::kWindowHeight / 2));

@@ -55,6 +55,8 @@ const MenuSpec kMenus[] = {
     {"Tools", "ToolsPaginanummer",  "Paginanummer",     false, &Main::onToolsPaginanummer},
     {"Tools", "ToolsStreep2",       "-",                false, nullptr},
     {"Tools", "ToolsKruis",         "Tekenkruis",       true,  &Main::onToolsKruis},
+    {"Extra", "ExtraKaderInvoeren", "Kader invoeren...", false, &Main::onExtraKaderInvoeren},
+    {"Extra", "ExtraRijKaders",     "Rij kaders...",    false, &Main::onExtraRijKaders},
     {"Help", "HelpUitleg",          "Help",             true,  &Main::onHelpUitleg},
     {"Help", "HelpStreep1",         "-",                false, nullptr},
     {"Help", "HelpSoftware",        "Meer Software",    false, &Main::onHelpSoftware},

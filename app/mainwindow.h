@@ -6,6 +6,7 @@
 #include "library/settings.h"
 #include "canvas/undostore.h"
 #include "design/pagedesign.h"
+#include "design/rows.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -23,6 +24,7 @@ class QScrollBar;
 namespace plenvik {
 
 class Dialogs;
+class ExtraDialogs;
 class FrameTool;
 class LoepPic;
 class Pic;
@@ -36,6 +38,7 @@ struct Services {
     Printer *printer = nullptr;
     ScreenSource *screen = nullptr;
     UrlOpener *urls = nullptr;
+    ExtraDialogs *extra = nullptr;
 };
 
 class Main : public QMainWindow {
@@ -87,6 +90,9 @@ public slots:
     void onLoepTimer();
     void onHelpUitleg();
     void onHelpSoftware();
+    // Extra
+    void onExtraKaderInvoeren();
+    void onExtraRijKaders();
     void onLogoImageClick();
 
 protected:
@@ -111,6 +117,8 @@ private:
     Settings m_settings;
     UndoStore m_undo;
     QString m_listing;
+    KaderInvoer m_lastKader;
+    RijInvoer m_nextRij;
     bool m_printing = false;
     bool m_closeConfirmed = false;
 

@@ -12,6 +12,7 @@
 #include "library/designfile.h"
 #include "library/pagefiles.h"
 #include "platform/dialogs.h"
+#include "platform/extradialogs.h"
 #include "platform/printer.h"
 #include "platform/screen.h"
 #include "platform/xcbscreen.h"
@@ -32,6 +33,21 @@ public:
     void message(const QString &) override {}
     QString inputBox(const QString &, const QString &, const QString &) override { return QStringLiteral("NVPH 1234"); }
     QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
+};
+
+// Answers every row dialog with a row of 20 frames.
+class RowOfTwenty : public ExtraDialogs {
+public:
+    std::optional<KaderInvoer> kaderInvoeren(const KaderInvoer &, const std::function<void(const KaderInvoer &)> &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<RijInvoer> rijKaders(const RijInvoer &, const std::function<void(const RijInvoer &)> &preview) override
+    {
+        const RijInvoer row{20, 9, 30, 1, 100, true, QStringLiteral("NVPH 0098")};
+        preview(row);
+        return row;
+    }
 };
 
 PageDesign fullPage()
@@ -111,6 +127,28 @@ void BM_CommitFrame(benchmark::State &state)
     }
 }
 BENCHMARK(BM_CommitFrame);
+
+// "Rij kaders..." with 20 frames: the frames painted, stored and captioned,
+// the listing rebuilt and the canvas repainted on screen.
+void BM_RowOfTwenty(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("Voorbeelden"));
+    QuietDialogs dialogs;
+    RowOfTwenty rows;
+    Main window(portablePaths(dir.path()), Services{&dialogs, nullptr, nullptr, nullptr, &rows});
+    window.show();
+    for (auto _ : state) {
+        window.onExtraRijKaders();
+        window.pic()->repaint();
+        state.PauseTiming();
+        if (window.design().KaderCount != 20)
+            state.SkipWithError("the row was not added");
+        window.onFileNew();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RowOfTwenty)->Unit(benchmark::kMillisecond);
 
 void BM_SavePage(benchmark::State &state)
 {

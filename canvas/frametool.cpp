@@ -80,30 +80,28 @@ void FrameTool::hideFeedback()
     m_pic.setMmLabelVisible(false);
 }
 
-void FrameTool::paintFrame(double x2, double y2, bool inner)
+void FrameTool::paintFrame(QPoint from, QPoint to, bool inner)
 {
-    const int x1 = px(m_state.DragStartX);
-    const int y1 = px(m_state.DragStartY);
     QPainter p(&m_pic.picture());
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QColor(m_design.ColourR, m_design.ColourG, m_design.ColourB));
     p.setBrush(kFrameInside);
-    boxBetween(p, QPoint(x1, y1), QPoint(px(x2), px(y2)));
+    boxBetween(p, from, to);
     if (inner) {
         // The inset is fixed, so on a small frame the corners cross over and
         // the box is drawn between them, outside the frame on that axis.
-        boxBetween(p, QPoint(x1 + kInnerInset, y1 + kInnerInset), QPoint(px(x2) - kInnerInset, px(y2) - kInnerInset));
+        const QPoint inset(kInnerInset, kInnerInset);
+        boxBetween(p, from + inset, to - inset);
     }
 }
 
-void FrameTool::paintCaption(const QString &caption, double x2, double y2)
+void FrameTool::paintCaption(const QString &caption, double x1, double x2, double y2)
 {
     if (caption.isEmpty())
         return;
-    const double sx = m_state.DragStartX;
     const QFontMetricsF measure(screenFont(Face::Arial, 8.25));
     const double w = measure.horizontalAdvance(caption);
-    const double left = sx + (x2 - sx) / 2.0 - w / 2.0;
+    const double left = x1 + (x2 - x1) / 2.0 - w / 2.0;
     const double top = y2 + 2.0;
     const QFont font = screenFont(Face::Arial, 8, true);
     QPainter p(&m_pic.picture());
@@ -126,7 +124,7 @@ void FrameTool::release(double x, double y)
 
     m_undo.snapshot(m_pic.picture());
     const bool inner = m_state.InnerFrameMode;
-    paintFrame(x, y, inner);
+    paintFrame(QPoint(px(m_state.DragStartX), px(m_state.DragStartY)), QPoint(px(x), px(y)), inner);
     m_design.addFrame(m_state.DragStartX, m_state.DragStartY, x, y, inner);
     const int k = m_design.KaderCount;
     hideFeedback();
@@ -136,10 +134,22 @@ void FrameTool::release(double x, double y)
                                                             QStringLiteral(" Onderschrift kader ") + QString::number(k),
                                                             QString()));
     m_design.kader(k).Onderschrift = caption;
-    paintCaption(caption, x, y);
+    paintCaption(caption, m_state.DragStartX, x, y);
     m_pic.pictureChanged();
     if (m_hooks.updateListing)
         m_hooks.updateListing();
+}
+
+bool FrameTool::placeFrame(const QRect &corners, const Kader &kader)
+{
+    if (m_design.KaderCount >= kMaxKaders)
+        return false;
+    m_undo.snapshot(m_pic.picture());
+    paintFrame(corners.topLeft(), corners.bottomRight(), kader.Binnenrand == 1);
+    m_design.appendKader(kader);
+    paintCaption(kader.Onderschrift, corners.left(), corners.right(), corners.bottom());
+    m_pic.pictureChanged();
+    return true;
 }
 
 } // namespace plenvik

@@ -3,6 +3,7 @@
 // drive the rubber band and read-outs, release paints and stores the frame
 // and asks for its caption.
 
+#include <QRect>
 #include <QString>
 #include <functional>
 
@@ -12,6 +13,7 @@ class Dialogs;
 class Pic;
 class UndoStore;
 struct EditState;
+struct Kader;
 struct PageDesign;
 
 class FrameTool {
@@ -27,13 +29,19 @@ public:
     void move(Qt::MouseButtons buttons, double x, double y);
     void release(double x, double y);
 
+    // Adds a frame given in millimetres, as a drawn frame is added: one Undo
+    // picture, the frame, its inner frame and caption painted between the
+    // canvas corners, and the record stored. False at the limit of 20.
+    // The caller rebuilds the listing.
+    bool placeFrame(const QRect &corners, const Kader &kader);
+
     static QString xyText(double x, double y);
     static QString sizeText(double dx, double dy);
 
 private:
     void hideFeedback();
-    void paintFrame(double x2, double y2, bool inner);
-    void paintCaption(const QString &caption, double x2, double y2);
+    void paintFrame(QPoint from, QPoint to, bool inner);
+    void paintCaption(const QString &caption, double x1, double x2, double y2);
 
     PageDesign &m_design;
     EditState &m_state;

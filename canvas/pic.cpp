@@ -16,6 +16,7 @@ const QColor kLayerColour(192, 0, 0);
 const QColor kMmLabelBackground(255, 255, 192);
 const QColor kCrossHairColour(255, 128, 0);
 const QColor kPrintLijnColour(255, 0, 0);
+const QColor kPreviewColour(0, 0, 192);
 } // namespace
 
 Pic::Pic(QWidget *parent)
@@ -151,6 +152,14 @@ void Pic::setCrossHairLines(const QLine &hor, const QLine &ver)
         update();
 }
 
+void Pic::setPreview(const QList<QRect> &corners)
+{
+    if (corners == m_preview)
+        return;
+    m_preview = corners;
+    update();
+}
+
 void Pic::setPrintLijn(bool visible, int y)
 {
     m_printVisible = visible;
@@ -191,6 +200,15 @@ void Pic::paintEvent(QPaintEvent *)
             p.drawLine(m_layer.topLeft(), m_layer.bottomRight());
         else
             p.drawRect(m_layer.adjusted(0, 0, -1, -1));
+    }
+
+    if (!m_preview.isEmpty()) {
+        QPen pen(kPreviewColour);
+        pen.setStyle(Qt::DashLine);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        for (const QRect &r : m_preview)
+            p.drawRect(r.adjusted(0, 0, -1, -1));
     }
 
     if (m_mmVisible) {

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QImage>
 #include <QLine>
+#include <QList>
 #include <QRect>
 #include <QWidget>
 
@@ -59,6 +60,11 @@ public:
     QLine lineHor() const { return m_lineHor; }
     QLine lineVer() const { return m_lineVer; }
 
+    // Where frames being entered will stand, each by its corner pixels:
+    // outlines over the picture that never become part of it.
+    void setPreview(const QList<QRect> &corners);
+    QList<QRect> preview() const { return m_preview; }
+
     void setPrintLijn(bool visible, int y = 0);
     bool printLijnVisible() const { return m_printVisible; }
     int printLijnY() const { return m_printY; }
@@ -96,6 +102,7 @@ private:
     QFont m_mmFont;
     bool m_crossVisible = false;
     QLine m_lineHor, m_lineVer;
+    QList<QRect> m_preview;
     bool m_printVisible = false;
     int m_printY = 0;
 };

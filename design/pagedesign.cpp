@@ -28,6 +28,15 @@ bool PageDesign::addFrame(double x1, double y1, double x2, double y2, bool inner
     return true;
 }
 
+bool PageDesign::appendKader(const Kader &k)
+{
+    if (KaderCount >= kMaxKaders)
+        return false;
+    ++KaderCount;
+    kader(KaderCount) = k;
+    return true;
+}
+
 void PageDesign::setBorder(int index)
 {
     if (index > 0) {

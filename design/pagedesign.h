@@ -58,6 +58,10 @@ struct PageDesign {
     // record. False, and nothing changed, when the page is full.
     bool addFrame(double x1, double y1, double x2, double y2, bool inner);
 
+    // Stores a frame given in millimetres as the next record. False, and
+    // nothing changed, when the page is full.
+    bool appendKader(const Kader &kader);
+
     void setBorder(int index); // 0 = off, 1..3 = width in pixels
 };
 

@@ -30,6 +30,16 @@ int mmY(double units)
 
 // The shortest plain decimal that reads back to the same value: never an
 // exponent, which neither the listing nor an older reader of the file expects.
+int canvasX(double mm)
+{
+    return static_cast<int>(roundHalfEven(mm * kUnitsPerMmX));
+}
+
+int canvasY(double mm)
+{
+    return static_cast<int>(roundHalfEven(mm * kUnitsPerMmY));
+}
+
 static QString shortest(double v)
 {
     if (v == std::trunc(v) && std::fabs(v) < 1e15)

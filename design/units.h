@@ -11,6 +11,8 @@ inline constexpr int kCanvasHeight = 521;
 inline constexpr double kUnitsPerMmX = 1.62;
 inline constexpr double kUnitsPerMmY = 1.75;
 inline constexpr int kMaxKaders = 20;
+inline constexpr double kSheetWidthMm = 210;
+inline constexpr double kSheetHeightMm = 297;
 
 // Nearest whole number, a value exactly halfway going to the even neighbour.
 double roundHalfEven(double v);
@@ -18,6 +20,12 @@ double roundHalfEven(double v);
 // Canvas units to whole millimetres along each axis.
 int mmX(double units);
 int mmY(double units);
+
+// Page millimetres to the nearest whole canvas pixel along each axis, a
+// half going to the even neighbour: where a frame entered in millimetres
+// stands on the canvas.
+int canvasX(double mm);
+int canvasY(double mm);
 
 // A millimetre value as the listing shows it: whole numbers plainly, a
 // fraction (only from a hand-edited page file) with the locale's separator.

@@ -5,6 +5,7 @@
 #include "app/mainwindow.h"
 #include "canvas/pic.h"
 #include "platform/dialogs.h"
+#include "platform/extradialogs.h"
 #include "platform/printer.h"
 #include "platform/screen.h"
 #include "platform/urlopener.h"
@@ -82,6 +83,42 @@ public:
             if (c.kind == QLatin1String("input"))
                 out << c.title;
         return out;
+    }
+};
+
+// The Extra menu's dialogs: each answers from its queue (Cancel when empty),
+// first showing the answer through the preview as typing would, and records
+// the values it was opened with. 'whileOpen' runs before each answer.
+class ScriptedExtraDialogs : public ExtraDialogs {
+public:
+    QQueue<std::optional<KaderInvoer>> kaders;
+    QQueue<std::optional<RijInvoer>> rijen;
+    QList<KaderInvoer> kaderStarts;
+    QList<RijInvoer> rijStarts;
+    std::function<void()> whileOpen;
+
+    std::optional<KaderInvoer> kaderInvoeren(const KaderInvoer &start,
+                                             const std::function<void(const KaderInvoer &)> &preview) override
+    {
+        kaderStarts << start;
+        return answer(kaders, preview);
+    }
+    std::optional<RijInvoer> rijKaders(const RijInvoer &start,
+                                       const std::function<void(const RijInvoer &)> &preview) override
+    {
+        rijStarts << start;
+        return answer(rijen, preview);
+    }
+
+private:
+    template <typename T, typename Preview> std::optional<T> answer(QQueue<std::optional<T>> &queue, const Preview &preview)
+    {
+        const std::optional<T> a = queue.isEmpty() ? std::nullopt : queue.dequeue();
+        if (a && preview)
+            preview(*a);
+        if (whileOpen)
+            whileOpen();
+        return a;
     }
 };
 
@@ -180,6 +217,7 @@ struct Harness {
     FakePrinter printer;
     FakeScreen screen;
     FakeUrls urls;
+    ScriptedExtraDialogs extra;
     std::unique_ptr<Main> main;
 
     explicit Harness(bool withLibrary = true)
@@ -189,7 +227,7 @@ struct Harness {
     }
     Main &start()
     {
-        main = std::make_unique<Main>(portablePaths(dir.path()), Services{&dialogs, &printer, &screen, &urls});
+        main = std::make_unique<Main>(portablePaths(dir.path()), Services{&dialogs, &printer, &screen, &urls, &extra});
         return *main;
     }
     QString library() const { return dir.filePath(QStringLiteral("Voorbeelden")); }

@@ -2,10 +2,14 @@
 
 #include "design/listing.h"
 #include "design/pagedesign.h"
+#include "design/rows.h"
 #include "design/textsafe.h"
 #include "design/units.h"
 
 #include <QTest>
+
+Q_DECLARE_METATYPE(plenvik::KaderInvoer)
+Q_DECLARE_METATYPE(plenvik::RijInvoer)
 
 using namespace plenvik;
 
@@ -256,7 +260,116 @@ private slots:
         QFETCH(QString, stored);
         QCOMPARE(makeFileSafe(typed), stored);
     }
+
+    void rowIsCentredInWholeMillimetres_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("gap");
+        QTest::addColumn<QList<double>>("lefts");
+        QTest::newRow("four of 30, gap 5") << 4 << 30 << 5 << QList<double>{38, 73, 108, 143};
+        QTest::newRow("half rounds to even, up") << 1 << 31 << 5 << QList<double>{90};   // 89.5
+        QTest::newRow("half rounds to even, down") << 1 << 29 << 5 << QList<double>{90}; // 90.5
+        QTest::newRow("the whole sheet") << 7 << 30 << 0 << QList<double>{0, 30, 60, 90, 120, 150, 180};
+    }
+    void rowIsCentredInWholeMillimetres()
+    {
+        QFETCH(int, count);
+        QFETCH(int, width);
+        QFETCH(int, gap);
+        QFETCH(QList<double>, lefts);
+        RijInvoer row;
+        row.aantal = count;
+        row.breedte = width;
+        row.hoogte = 40;
+        row.tussenruimte = gap;
+        row.boven = 50;
+        QList<double> got;
+        for (const Kader &k : rowFrames(row)) {
+            got << k.LeftMm;
+            QCOMPARE(k.TopMm, 50.0);
+            QCOMPARE(k.WidthMm, double(width));
+        }
+        QCOMPARE(got, lefts);
+        QCOMPARE(checkRij(row, 0), QString());
+    }
+
+    void captionsCount_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QStringList>("row");
+        QTest::newRow("catalogue numbers") << "NVPH 12" << QStringList{"NVPH 12", "NVPH 13", "NVPH 14"};
+        QTest::newRow("leading zeros kept") << "NVPH 0098" << QStringList{"NVPH 0098", "NVPH 0099", "NVPH 0100"};
+        QTest::newRow("a digit more") << "998" << QStringList{"998", "999", "1000"};
+        QTest::newRow("no number at the end") << "12a" << QStringList{"12a", "12a", "12a"};
+        QTest::newRow("empty") << "" << QStringList{"", "", ""};
+    }
+    void captionsCount()
+    {
+        QFETCH(QString, first);
+        QFETCH(QStringList, row);
+        RijInvoer in;
+        in.aantal = 3;
+        in.eersteOnderschrift = first;
+        QStringList got;
+        for (const Kader &k : rowFrames(in))
+            got << k.Onderschrift;
+        QCOMPARE(got, row);
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<KaderInvoer>("kader");
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<QString>("refusal");
+        const QString off = "Het kader ligt niet helemaal op het blad (210 x 297 mm).";
+        QTest::newRow("right edge on the sheet") << KaderInvoer{0, 0, 210, 297, false, {}} << 0 << "";
+        QTest::newRow("a millimetre past the right") << KaderInvoer{1, 0, 210, 30, false, {}} << 0 << off;
+        QTest::newRow("a millimetre past the foot") << KaderInvoer{10, 268, 30, 30, false, {}} << 0 << off;
+        QTest::newRow("left of the sheet") << KaderInvoer{-1, 10, 30, 30, false, {}} << 0 << off;
+        QTest::newRow("no width") << KaderInvoer{10, 10, 0, 30, false, {}} << 0 << "Breedte en hoogte moeten minstens 1 mm zijn.";
+        QTest::newRow("21st frame") << KaderInvoer{} << 20 << "Maximum van 20 kaders bereikt!";
+    }
+    void refusals()
+    {
+        QFETCH(KaderInvoer, kader);
+        QFETCH(int, frames);
+        QFETCH(QString, refusal);
+        QCOMPARE(checkKader(kader, frames), refusal);
+    }
+
+    void rowRefusals_data()
+    {
+        QTest::addColumn<RijInvoer>("row");
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("more than are free") << RijInvoer{4, 30, 30, 5, 50, false, {}} << 17 << "Er is nog plaats voor 3 kaders.";
+        QTest::newRow("one free") << RijInvoer{2, 30, 30, 5, 50, false, {}} << 19 << "Er is nog plaats voor 1 kader.";
+        QTest::newRow("wider than the sheet") << RijInvoer{7, 31, 30, 0, 50, false, {}} << 0 << "De rij is breder dan het blad (210 mm).";
+        QTest::newRow("off the foot") << RijInvoer{2, 30, 40, 5, 258, false, {}} << 0 << "De rij past niet op het blad (297 mm hoog).";
+        QTest::newRow("down to the foot") << RijInvoer{2, 30, 40, 5, 257, false, {}} << 0 << "";
+        QTest::newRow("no height") << RijInvoer{2, 30, 0, 5, 50, false, {}} << 0 << "Breedte en hoogte moeten minstens 1 mm zijn.";
+    }
+    void rowRefusals()
+    {
+        QFETCH(RijInvoer, row);
+        QFETCH(int, frames);
+        QFETCH(QString, refusal);
+        QCOMPARE(checkRij(row, frames), refusal);
+    }
+
+    void enteredFramesStandOnTheNearestPixels()
+    {
+        // 112 x 1.62 = 181.44, 93 x 1.75 = 162.75, 179 x 1.62 = 289.98,
+        // 126 x 1.75 = 220.5, which goes to the even 220.
+        QCOMPARE(canvasRectOf(Kader{112, 93, 67, 33, 0, {}}), QRect(QPoint(181, 163), QPoint(290, 220)));
+        RijInvoer row;
+        row.boven = 60;
+        row.hoogte = 25;
+        QCOMPARE(nextRow(row).boven, 95);
+    }
 };
+
 
 QTEST_GUILESS_MAIN(TestDesign)
 #include "test_design.moc"

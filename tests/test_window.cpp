@@ -103,12 +103,16 @@ private slots:
         QStringList menus;
         for (QAction *a : m.menuBar()->actions())
             menus << a->text();
-        QCOMPARE(menus, (QStringList{"File", "Edit", "Tools", "Help"}));
+        QCOMPARE(menus, (QStringList{"File", "Edit", "Tools", "Extra", "Help"}));
         QStringList tools;
         for (QAction *a : m.menuBar()->actions().at(2)->menu()->actions())
             tools << (a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(tools, (QStringList{"Border uit", "Border 1 pixel", "Border 2 pixels", "Border 3 pixels", "-", "Titel",
                                      "Subtitel", "Paginanummer", "-", "Tekenkruis"}));
+        QStringList extra;
+        for (QAction *a : m.menuBar()->actions().at(3)->menu()->actions())
+            extra << a->text();
+        QCOMPARE(extra, (QStringList{"Kader invoeren...", "Rij kaders..."}));
         QVERIFY(m.action("ToolsBorder(0)")->isChecked());
         QVERIFY(!m.action("EditBinnenkader")->isChecked());
         QVERIFY(m.action("HelpUitleg")->isCheckable());

@@ -149,7 +149,7 @@ public:
     void menu(int menuIndex, int itemDownPresses)
     {
         focus();
-        static const int menuX[] = {18, 52, 92, 132};
+        static const int menuX[] = {18, 52, 92, 142, 186}; // File, Edit, Tools, Extra, Help
         const QPoint p = client + QPoint(menuX[menuIndex], -10);
         xdo({"mousemove", QString::number(p.x()), QString::number(p.y())});
         xdo({"click", "1"});
@@ -158,6 +158,29 @@ public:
             xdo({"key", "Down"});
         xdo({"key", "Return"});
         QThread::msleep(200);
+    }
+
+    // Fills the dialog whose title holds 'title' from the keyboard: each
+    // entry is typed, "Tab" presses Tab; Return ends it.
+    bool fill(const QString &title, const QStringList &keys)
+    {
+        const QString dlg = xdo({"search", "--sync", "--onlyvisible", "--name", title}).split('\n').value(0);
+        if (dlg.isEmpty())
+            return false;
+        xdo({"windowfocus", "--sync", dlg});
+        QThread::msleep(200);
+        for (const QString &k : keys) {
+            if (k == QLatin1String("Tab"))
+                xdo({"key", "Tab"});
+            else
+                xdo({"type", "--delay", "20", k});
+        }
+        xdo({"key", "Return"});
+        for (int i = 0; i < 50 && !xdo({"search", "--onlyvisible", "--name", title}).isEmpty(); ++i)
+            QThread::msleep(100);
+        focus();
+        QThread::msleep(200);
+        return true;
     }
 
     void doubleClickList(int row)

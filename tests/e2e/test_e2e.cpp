@@ -64,6 +64,25 @@ private slots:
         QVERIFY(!darkAround(1110, 1100));
     }
 
+    void framesByTheNumbers()
+    {
+        Program p;
+        QVERIFY(p.start());
+        p.menu(3, 1); // Extra > Kader invoeren...
+        QVERIFY(p.fill(QStringLiteral("Kader invoeren"), {"112", "Tab", "93", "Tab", "67", "Tab", "33", "Tab", "Tab", "1598"}));
+        p.menu(3, 2); // Extra > Rij kaders...
+        QVERIFY(p.fill(QStringLiteral("Rij kaders"), {"4", "Tab", "30", "Tab", "40", "Tab", "Tab", "150", "Tab", "Tab", "NVPH 12"}));
+        const QImage img = p.shot();
+        QCOMPARE(p.canvasPixel(img, 181, 163), QRgb(0x78b478)); // the entered frame's corner
+        QCOMPARE(p.canvasPixel(img, 62, 270), QRgb(0x78b478));  // the left edge of the row: 38 x 1.62 = 61.56
+        p.menu(0, 2); // File > Opslaan
+        QVERIFY(p.answer(QStringLiteral("Supplement opslaan"), QStringLiteral("Nummers")));
+        const QByteArray sup = contents(p.dir.filePath("Voorbeelden/Nummers.sup"));
+        QVERIFY(sup.contains("\r\n5\r\n"));
+        QVERIFY(sup.contains("\r\n112,93,67,33,0\r\n\"1598\"\r\n38,150,30,40,0\r\n\"NVPH 12\"\r\n73,150,30,40,0\r\n\"NVPH 13\"\r\n"
+                             "108,150,30,40,0\r\n\"NVPH 14\"\r\n143,150,30,40,0\r\n\"NVPH 15\"\r\n"));
+    }
+
     void coloursCarryOverAndTheMagnifierFollows()
     {
         Program p;

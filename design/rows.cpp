@@ -1,0 +1,109 @@
+#include "design/rows.h"
+
+#include "design/textsafe.h"
+#include "design/units.h"
+
+namespace plenvik {
+
+namespace {
+constexpr int kCentreMm = 105;
+constexpr int kCaptionRoomMm = 10;
+
+const QString kTooSmall = QStringLiteral("Breedte en hoogte moeten minstens 1 mm zijn.");
+
+bool onSheet(double left, double top, double width, double height)
+{
+    return left >= 0 && left + width <= kSheetWidthMm && top >= 0 && top + height <= kSheetHeightMm;
+}
+} // namespace
+
+Kader kaderOf(const KaderInvoer &in)
+{
+    return Kader{double(in.links), double(in.boven), double(in.breedte), double(in.hoogte), in.binnenkader ? 1 : 0,
+                 makeFileSafe(in.onderschrift)};
+}
+
+QString checkKader(const KaderInvoer &in, int kaderCount)
+{
+    if (kaderCount >= kMaxKaders)
+        return QStringLiteral("Maximum van 20 kaders bereikt!");
+    if (in.breedte < 1 || in.hoogte < 1)
+        return kTooSmall;
+    if (!onSheet(in.links, in.boven, in.breedte, in.hoogte))
+        return QStringLiteral("Het kader ligt niet helemaal op het blad (210 x 297 mm).");
+    return {};
+}
+
+QList<Kader> rowFrames(const RijInvoer &in)
+{
+    QList<Kader> out;
+    const double total = double(in.aantal) * in.breedte + double(in.aantal - 1) * in.tussenruimte;
+    const double first = roundHalfEven(kCentreMm - total / 2.0);
+    QString caption = makeFileSafe(in.eersteOnderschrift);
+    for (int i = 0; i < in.aantal; ++i) {
+        out.append(Kader{first + double(i) * (in.breedte + in.tussenruimte), double(in.boven), double(in.breedte),
+                         double(in.hoogte), in.binnenkader ? 1 : 0, caption});
+        caption = nextCaption(caption);
+    }
+    return out;
+}
+
+QString checkRij(const RijInvoer &in, int kaderCount)
+{
+    const int free = kMaxKaders - kaderCount;
+    if (free <= 0)
+        return QStringLiteral("Maximum van 20 kaders bereikt!");
+    if (in.aantal < 1)
+        return QStringLiteral("Een rij heeft minstens 1 kader.");
+    if (in.aantal > free)
+        return free == 1 ? QStringLiteral("Er is nog plaats voor 1 kader.")
+                         : QStringLiteral("Er is nog plaats voor %1 kaders.").arg(free);
+    if (in.breedte < 1 || in.hoogte < 1)
+        return kTooSmall;
+    if (in.tussenruimte < 0)
+        return QStringLiteral("De tussenruimte kan niet kleiner zijn dan 0 mm.");
+    const QList<Kader> frames = rowFrames(in);
+    const Kader &first = frames.constFirst();
+    const Kader &last = frames.constLast();
+    if (first.LeftMm < 0 || last.LeftMm + last.WidthMm > kSheetWidthMm)
+        return QStringLiteral("De rij is breder dan het blad (210 mm).");
+    if (in.boven < 0 || in.boven + in.hoogte > kSheetHeightMm)
+        return QStringLiteral("De rij past niet op het blad (297 mm hoog).");
+    return {};
+}
+
+QString nextCaption(const QString &caption)
+{
+    qsizetype start = caption.size();
+    while (start > 0 && caption.at(start - 1) >= QLatin1Char('0') && caption.at(start - 1) <= QLatin1Char('9'))
+        --start;
+    if (start == caption.size())
+        return caption;
+    // Add one to the digits as written, so leading zeros and numbers of any
+    // length carry like a counter: 0099 -> 0100, 999 -> 1000.
+    QString digits = caption.mid(start);
+    qsizetype i = digits.size() - 1;
+    while (i >= 0 && digits.at(i) == QLatin1Char('9'))
+        digits[i--] = QLatin1Char('0');
+    if (i >= 0)
+        digits[i] = QChar(digits.at(i).unicode() + 1);
+    else
+        digits.prepend(QLatin1Char('1'));
+    return caption.left(start) + digits;
+}
+
+RijInvoer nextRow(const RijInvoer &row)
+{
+    RijInvoer next = row;
+    next.boven = row.boven + row.hoogte + kCaptionRoomMm;
+    return next;
+}
+
+QRect canvasRectOf(const Kader &k)
+{
+    const int left = canvasX(k.LeftMm);
+    const int top = canvasY(k.TopMm);
+    return QRect(QPoint(left, top), QPoint(canvasX(k.LeftMm + k.WidthMm), canvasY(k.TopMm + k.HeightMm)));
+}
+
+} // namespace plenvik

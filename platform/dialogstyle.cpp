@@ -1,0 +1,43 @@
+#include "platform/dialogstyle.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace plenvik {
+
+QDialogButtonBox *okCancelButtons(QDialog &dialog)
+{
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuleren"));
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    return buttons;
+}
+
+QSpinBox *mmField(QWidget *parent, int minimum, int maximum, int value)
+{
+    auto *field = new QSpinBox(parent);
+    field->setRange(minimum, maximum);
+    field->setValue(value);
+    field->setSuffix(QStringLiteral(" mm"));
+    field->setAccelerated(true);
+    return field;
+}
+
+void focusFirstField(QWidget *first)
+{
+    // Given before the dialog shows, the focus is the dialog's own choice
+    // when it becomes active; no button takes it first.
+    first->setFocus(Qt::OtherFocusReason);
+    if (auto *spin = qobject_cast<QAbstractSpinBox *>(first))
+        spin->selectAll();
+    else if (auto *line = qobject_cast<QLineEdit *>(first))
+        line->selectAll();
+}
+
+} // namespace plenvik

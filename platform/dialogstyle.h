@@ -1,0 +1,26 @@
+#pragma once
+// The look and keys the program's own dialogs share: OK and "Annuleren",
+// Return for OK, Escape for Cancel, the first field focused with its text
+// selected when the dialog opens.
+
+#include <QString>
+
+class QAbstractSpinBox;
+class QDialog;
+class QDialogButtonBox;
+class QSpinBox;
+class QWidget;
+
+namespace plenvik {
+
+// OK and "Annuleren", wired to accept and reject; OK is the default button.
+QDialogButtonBox *okCancelButtons(QDialog &dialog);
+
+// A whole-number field in millimetres.
+QSpinBox *mmField(QWidget *parent, int minimum, int maximum, int value);
+
+// Focuses 'first' and selects its text; called before the dialog shows, so
+// the focus is there when it opens.
+void focusFirstField(QWidget *first);
+
+} // namespace plenvik

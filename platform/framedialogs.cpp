@@ -1,0 +1,133 @@
+// " Kader invoeren" and " Rij kaders": frames entered in millimetres.
+
+#include "platform/dialogstyle.h"
+#include "platform/extradialogs.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace plenvik {
+
+namespace {
+
+constexpr int kMaxMm = 297;
+constexpr int kBesideCanvasX = 540;
+constexpr int kBesideCanvasY = 60;
+
+// A form of fields under each other, OK and Annuleren below; Tab follows the
+// order in which the fields are added.
+struct Form {
+    QDialog dialog;
+    QFormLayout *form;
+    QWidget *first = nullptr;
+    QWidget *previous = nullptr;
+
+    Form(QWidget *parent, const QString &title) : dialog(parent)
+    {
+        dialog.setWindowTitle(title);
+        auto *outer = new QVBoxLayout(&dialog);
+        form = new QFormLayout;
+        outer->addLayout(form);
+        outer->addWidget(okCancelButtons(dialog));
+        // Over the listing, beside the canvas, so the preview stays in sight.
+        if (parent)
+            dialog.move(parent->mapToGlobal(QPoint(kBesideCanvasX, kBesideCanvasY)));
+    }
+    template <typename W> W *add(const QString &label, W *field)
+    {
+        form->addRow(label, field);
+        if (previous)
+            QWidget::setTabOrder(previous, field);
+        else
+            first = field;
+        previous = field;
+        return field;
+    }
+    QSpinBox *mm(const QString &label, int minimum, int maximum, int value)
+    {
+        return add(label, mmField(&dialog, minimum, maximum, value));
+    }
+    QCheckBox *check(const QString &label, bool on)
+    {
+        auto *box = new QCheckBox(&dialog);
+        box->setChecked(on);
+        return add(label, box);
+    }
+    QLineEdit *text(const QString &label, const QString &value)
+    {
+        return add(label, new QLineEdit(value, &dialog));
+    }
+    bool exec()
+    {
+        focusFirstField(first);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    // Calls 'changed' whenever one of the fields changes.
+    void onChange(const std::function<void()> &changed)
+    {
+        for (QSpinBox *s : dialog.findChildren<QSpinBox *>())
+            QObject::connect(s, &QSpinBox::valueChanged, &dialog, changed);
+        for (QCheckBox *c : dialog.findChildren<QCheckBox *>())
+            QObject::connect(c, &QCheckBox::toggled, &dialog, changed);
+        for (QLineEdit *l : dialog.findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly))
+            QObject::connect(l, &QLineEdit::textChanged, &dialog, changed);
+    }
+};
+
+} // namespace
+
+std::optional<KaderInvoer> QtExtraDialogs::kaderInvoeren(const KaderInvoer &start,
+                                                         const std::function<void(const KaderInvoer &)> &preview)
+{
+    Form f(m_parent, QStringLiteral(" Kader invoeren"));
+    QSpinBox *links = f.mm(QStringLiteral("Links"), 0, kMaxMm, start.links);
+    QSpinBox *boven = f.mm(QStringLiteral("Boven"), 0, kMaxMm, start.boven);
+    QSpinBox *breedte = f.mm(QStringLiteral("Breedte"), 1, kMaxMm, start.breedte);
+    QSpinBox *hoogte = f.mm(QStringLiteral("Hoogte"), 1, kMaxMm, start.hoogte);
+    QCheckBox *binnen = f.check(QStringLiteral("Binnenkader"), start.binnenkader);
+    QLineEdit *onderschrift = f.text(QStringLiteral("Onderschrift"), start.onderschrift);
+    auto values = [=] {
+        return KaderInvoer{links->value(), boven->value(), breedte->value(), hoogte->value(), binnen->isChecked(),
+                           onderschrift->text()};
+    };
+    if (preview) {
+        f.onChange([=] { preview(values()); });
+        preview(values());
+    }
+    if (!f.exec())
+        return std::nullopt;
+    return values();
+}
+
+std::optional<RijInvoer> QtExtraDialogs::rijKaders(const RijInvoer &start,
+                                                   const std::function<void(const RijInvoer &)> &preview)
+{
+    Form f(m_parent, QStringLiteral(" Rij kaders"));
+    QSpinBox *aantal = f.add(QStringLiteral("Aantal"), new QSpinBox(&f.dialog));
+    aantal->setRange(1, 20);
+    aantal->setValue(start.aantal);
+    QSpinBox *breedte = f.mm(QStringLiteral("Breedte"), 1, kMaxMm, start.breedte);
+    QSpinBox *hoogte = f.mm(QStringLiteral("Hoogte"), 1, kMaxMm, start.hoogte);
+    QSpinBox *tussen = f.mm(QStringLiteral("Tussenruimte"), 0, kMaxMm, start.tussenruimte);
+    QSpinBox *boven = f.mm(QStringLiteral("Boven"), 0, kMaxMm, start.boven);
+    QCheckBox *binnen = f.check(QStringLiteral("Binnenkader"), start.binnenkader);
+    QLineEdit *eerste = f.text(QStringLiteral("Eerste onderschrift"), start.eersteOnderschrift);
+    auto values = [=] {
+        return RijInvoer{aantal->value(), breedte->value(), hoogte->value(), tussen->value(),
+                         boven->value(), binnen->isChecked(), eerste->text()};
+    };
+    if (preview) {
+        f.onChange([=] { preview(values()); });
+        preview(values());
+    }
+    if (!f.exec())
+        return std::nullopt;
+    return values();
+}
+
+} // namespace plenvik
