@@ -6,6 +6,9 @@
 #include "canvas/frametool.h"
 #include "canvas/pic.h"
 #include "platform/dialogs.h"
+#include "design/strips.h"
+#include "library/pagefiles.h"
+#include "library/stripsettings.h"
 #include "platform/extradialogs.h"
 
 namespace plenvik {
@@ -87,6 +90,44 @@ void Main::onExtraRijKaders()
         m_frameTool->placeFrame(canvasRectOf(kader), kader);
     m_nextRij = nextRow(*entered);
     UpdateListing();
+}
+
+void Main::onExtraStroken()
+{
+    const QString settingsPath = m_paths.settingsFile(QLatin1String(kStripSettingsFileName));
+    const StripSettings saved = readStripSettings(settingsPath);
+    QStringList heights;
+    for (int h : saved.heights)
+        heights << QString::number(h);
+
+    // The library is read once, when it is first asked for, not at every
+    // change of a field.
+    std::optional<CutListRequest> library;
+    auto cutList = [&](const StrokenVelden &v) -> QString {
+        CutListRequest r;
+        if (!parseHeights(v.hoogten, &r.heights))
+            return QStringLiteral("Beschikbare hoogten: hele millimeters, gescheiden door spaties of komma's.\n");
+        if (v.bibliotheek) {
+            if (!library)
+                library = libraryCutList(m_paths.library);
+            r.heading = library->heading;
+            r.pieces = library->pieces;
+            r.unread = library->unread;
+        } else {
+            r.heading = QStringLiteral("Stroken voor dit supplement");
+            for (int k = 1; k <= m_design.KaderCount; ++k)
+                r.pieces << StripPiece{m_design.kader(k).WidthMm, m_design.kader(k).HeightMm, QStringLiteral("kader %1").arg(k)};
+        }
+        r.length = v.lengte;
+        return buildCutList(r);
+    };
+    const StrokenVelden closed = m_services.extra->stroken(
+        StrokenVelden{saved.length, heights.join(QLatin1Char(' ')), false}, cutList,
+        [this](const QString &text) { printCutList(text); });
+
+    StripSettings keep{closed.lengte, {}};
+    if (parseHeights(closed.hoogten, &keep.heights) && keep != saved)
+        writeStripSettings(settingsPath, keep);
 }
 
 } // namespace plenvik

@@ -8,6 +8,7 @@
 #include "platform/printer.h"
 #include "printing/pause.h"
 #include "printing/printpage.h"
+#include "printing/printtext.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,14 +33,10 @@ void Main::onFilePrintSupplement()
     // Without a printer the page goes to a PDF file; ask for it before the
     // sweep so Cancel costs nothing.
     QString pdfPath;
-    if (!m_services.printer->hasDestination()) {
-        const QString shown = m_info->text();
-        const QString suggested = (shown == kInfoRest || shown.isEmpty()) ? QStringLiteral("supplement.pdf") : shown + QStringLiteral(".pdf");
-        pdfPath = dialogs.saveFileName(QStringLiteral(" Print naar PDF-bestand"), QDir::home().filePath(suggested),
-                                       QStringLiteral("PDF (*.pdf)"));
-        if (pdfPath.isEmpty())
-            return;
-    }
+    const QString shown = m_info->text();
+    if (!choosePdfWhenNoPrinter((shown == kInfoRest || shown.isEmpty()) ? QStringLiteral("supplement.pdf") : shown + QStringLiteral(".pdf"),
+                                &pdfPath))
+        return;
 
     m_printing = true;
     m_pic->setPrintLijn(true, 0);
@@ -68,6 +65,26 @@ void Main::onFilePrintSupplement()
     m_printing = false;
     if (!ok)
         dialogs.message(QStringLiteral("Kan dit supplement niet afdrukken!"));
+}
+
+bool Main::choosePdfWhenNoPrinter(const QString &suggested, QString *pdfPath)
+{
+    pdfPath->clear();
+    if (m_services.printer->hasDestination())
+        return true;
+    *pdfPath = m_services.dialogs->saveFileName(QStringLiteral(" Print naar PDF-bestand"), QDir::home().filePath(suggested),
+                                                QStringLiteral("PDF (*.pdf)"));
+    return !pdfPath->isEmpty();
+}
+
+void Main::printCutList(const QString &text)
+{
+    QString pdfPath;
+    if (!choosePdfWhenNoPrinter(QStringLiteral("stroken.pdf"), &pdfPath))
+        return;
+    auto surface = m_services.printer->startJob(pdfPath);
+    if (!surface || !PrintText(text.split(QLatin1Char('\n')), *surface))
+        m_services.dialogs->message(QStringLiteral("Kan de stroken niet afdrukken!"));
 }
 
 bool Main::printToSurface(const QString &pdfPath)

@@ -57,6 +57,7 @@ const MenuSpec kMenus[] = {
     {"Tools", "ToolsKruis",         "Tekenkruis",       true,  &Main::onToolsKruis},
     {"Extra", "ExtraKaderInvoeren", "Kader invoeren...", false, &Main::onExtraKaderInvoeren},
     {"Extra", "ExtraRijKaders",     "Rij kaders...",    false, &Main::onExtraRijKaders},
+    {"Extra", "ExtraStroken",       "Stroken...",       false, &Main::onExtraStroken},
     {"Help", "HelpUitleg",          "Help",             true,  &Main::onHelpUitleg},
     {"Help", "HelpStreep1",         "-",                false, nullptr},
     {"Help", "HelpSoftware",        "Meer Software",    false, &Main::onHelpSoftware},

@@ -7,6 +7,7 @@
 #include "canvas/undostore.h"
 #include "design/pagedesign.h"
 #include "design/rows.h"
+#include "design/strips.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -93,6 +94,7 @@ public slots:
     // Extra
     void onExtraKaderInvoeren();
     void onExtraRijKaders();
+    void onExtraStroken();
     void onLogoImageClick();
 
 protected:
@@ -109,6 +111,10 @@ private:
     void applyBorderToControls();
     void placeLabels();
     bool printToSurface(const QString &pdfPath);
+    // Asks for a PDF file when there is no printer; false when the user
+    // cancelled. 'suggested' is the file name offered.
+    bool choosePdfWhenNoPrinter(const QString &suggested, QString *pdfPath);
+    void printCutList(const QString &text);
 
     Paths m_paths;
     Services m_services;

@@ -9,6 +9,7 @@
 #include "canvas/pic.h"
 #include "canvas/undostore.h"
 #include "design/listing.h"
+#include "design/strips.h"
 #include "library/designfile.h"
 #include "library/pagefiles.h"
 #include "platform/dialogs.h"
@@ -47,6 +48,11 @@ public:
         const RijInvoer row{20, 9, 30, 1, 100, true, QStringLiteral("NVPH 0098")};
         preview(row);
         return row;
+    }
+    StrokenVelden stroken(const StrokenVelden &start, const std::function<QString(const StrokenVelden &)> &,
+                          const std::function<void(const QString &)> &) override
+    {
+        return start;
     }
 };
 
@@ -149,6 +155,49 @@ void BM_RowOfTwenty(benchmark::State &state)
     }
 }
 BENCHMARK(BM_RowOfTwenty)->Unit(benchmark::kMillisecond);
+
+// A page as collectors fill it: frames of the common stamp sizes.
+PageDesign stampPage(int seed)
+{
+    static const int widths[] = {22, 24, 26, 28, 30, 33, 36, 40, 44, 48};
+    static const int heights[] = {25, 27, 30, 33, 40};
+    PageDesign d;
+    for (int k = 0; k < 20; ++k) {
+        Kader f{double(10 + (k % 5) * 40), double(30 + (k / 5) * 60), double(widths[(seed * 7 + k * 3) % 10]),
+                double(heights[(seed + k) % 5]), 0, QStringLiteral("NVPH %1").arg(seed * 20 + k)};
+        d.appendKader(f);
+    }
+    return d;
+}
+
+void BM_CutListOpenPage(benchmark::State &state)
+{
+    const PageDesign d = stampPage(1);
+    for (auto _ : state) {
+        CutListRequest r;
+        r.heading = QStringLiteral("Stroken voor dit supplement");
+        for (int k = 1; k <= d.KaderCount; ++k)
+            r.pieces << StripPiece{d.kader(k).WidthMm, d.kader(k).HeightMm, QStringLiteral("kader %1").arg(k)};
+        benchmark::DoNotOptimize(buildCutList(r));
+    }
+}
+BENCHMARK(BM_CutListOpenPage);
+
+// The whole library of 50 pages of 20 frames: every design file read,
+// grouped and packed.
+void BM_CutListLibrary(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    for (int page = 0; page < 50; ++page)
+        savePageFiles(dir.path(), QStringLiteral("Blad %1").arg(page), pagePicture(), stampPage(page));
+    for (auto _ : state) {
+        CutListRequest r = libraryCutList(dir.path());
+        if (r.pieces.size() != 1000)
+            state.SkipWithError("pages missing");
+        benchmark::DoNotOptimize(buildCutList(r));
+    }
+}
+BENCHMARK(BM_CutListLibrary)->Unit(benchmark::kMillisecond);
 
 void BM_SavePage(benchmark::State &state)
 {

@@ -82,6 +82,24 @@ void removeLeftTemporaries(const QDir &dir, const QString &name)
     }
 }
 
+bool readDesignOf(const QDir &dir, const PagePair &pair, PageDesign &design, QString *error)
+{
+    auto failed = [&](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (pair.design.isEmpty())
+        return failed(QStringLiteral("ontwerpbestand ontbreekt"));
+    QFile file(dir.filePath(pair.design));
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(QStringLiteral("ontwerpbestand onleesbaar"));
+    DesignFileReader reader;
+    if (!reader.read(file, design))
+        return failed(reader.errorString());
+    return true;
+}
+
 void removeUnlessSame(const QDir &dir, const QString &oldName, const QString &newName)
 {
     if (oldName.isEmpty() || oldName == newName)
@@ -250,17 +268,40 @@ std::optional<LoadedPage> readPageFiles(const QString &folder, const QString &na
         return failed(QStringLiteral("plaatje onleesbaar: %1").arg(reader.errorString()));
     page.picture = page.picture.convertToFormat(QImage::Format_RGB32);
 
-    const QString &designName = pair.design;
-    if (designName.isEmpty())
-        return failed(QStringLiteral("ontwerpbestand ontbreekt"));
-    QFile file(dir.filePath(designName));
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(QStringLiteral("ontwerpbestand onleesbaar"));
     page.design = base;
-    DesignFileReader designReader;
-    if (!designReader.read(file, page.design))
-        return failed(designReader.errorString());
+    QString why;
+    if (!readDesignOf(dir, pair, page.design, &why))
+        return failed(why);
     return page;
+}
+
+std::optional<PageDesign> readPageDesign(const QString &folder, const QString &name, QString *error)
+{
+    PageDesign design;
+    if (!readDesignOf(QDir(folder), findPage(folder, name), design, error))
+        return std::nullopt;
+    return design;
+}
+
+CutListRequest libraryCutList(const QString &folder)
+{
+    CutListRequest r;
+    int read = 0;
+    for (const QString &name : listPages(folder).value_or(QStringList{})) {
+        const auto design = readPageDesign(folder, name);
+        if (!design) {
+            r.unread << name;
+            continue;
+        }
+        ++read;
+        for (int k = 1; k <= design->KaderCount; ++k) {
+            const Kader &f = design->kader(k);
+            r.pieces << StripPiece{f.WidthMm, f.HeightMm, QStringLiteral("Pagina %1, kader %2").arg(name).arg(k)};
+        }
+    }
+    r.heading = read == 1 ? QStringLiteral("Stroken voor 1 supplement")
+                          : QStringLiteral("Stroken voor %1 supplementen").arg(read);
+    return r;
 }
 
 DeleteResult deletePageFiles(const QString &folder, const QString &name)

@@ -5,6 +5,7 @@
 // format comes from.
 
 #include "design/pagedesign.h"
+#include "design/strips.h"
 
 #include <QImage>
 #include <QString>
@@ -61,6 +62,15 @@ struct LoadedPage {
 // folder lists can be read; the plain-name rule is for names typed at Save.
 std::optional<LoadedPage> readPageFiles(const QString &folder, const QString &name, const PageDesign &base,
                                         QString *error = nullptr);
+
+// Reads the page's design file alone, for work that needs no picture (the
+// strip cut list). Checked as a load checks it.
+std::optional<PageDesign> readPageDesign(const QString &folder, const QString &name, QString *error = nullptr);
+
+// The frames of every readable page in the library as pieces for the strip
+// cut list, named "Pagina <name>, kader <k>", with the heading and the pages
+// that could not be read.
+CutListRequest libraryCutList(const QString &folder);
 
 enum class DeleteResult {
     Deleted,

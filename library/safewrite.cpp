@@ -13,4 +13,16 @@ bool commitWhole(QSaveFile &file)
     return file.commit();
 }
 
+bool writeFileWhole(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return commitWhole(file);
+}
+
 } // namespace plenvik

@@ -1,6 +1,8 @@
 #pragma once
 
+class QByteArray;
 class QSaveFile;
+class QString;
 
 namespace plenvik {
 
@@ -9,5 +11,9 @@ namespace plenvik {
 // after its final flush failed, replacing the old file with an empty one;
 // flushing first and checking catches that and keeps the old file.
 bool commitWhole(QSaveFile &file);
+
+// Replaces the file at 'path' by 'bytes' atomically: a failure at any step
+// leaves the earlier file whole. False on failure.
+bool writeFileWhole(const QString &path, const QByteArray &bytes);
 
 } // namespace plenvik

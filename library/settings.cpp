@@ -61,15 +61,7 @@ QByteArray settingsBytes(const Settings &s)
 
 bool writeSettings(const QString &path, const Settings &settings)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = settingsBytes(settings);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return commitWhole(file);
+    return writeFileWhole(path, settingsBytes(settings));
 }
 
 } // namespace plenvik

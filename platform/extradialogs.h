@@ -7,12 +7,21 @@
 
 #include "design/rows.h"
 
+#include <QString>
 #include <functional>
 #include <optional>
 
 class QWidget;
 
 namespace plenvik {
+
+// The fields of the " Stroken" window.
+struct StrokenVelden {
+    int lengte = 215;      // Lengte strook, whole millimetres
+    QString hoogten;       // Beschikbare hoogten, as typed
+    bool bibliotheek = false; // "Alle supplementen in de bibliotheek"
+    bool operator==(const StrokenVelden &) const = default;
+};
 
 class ExtraDialogs {
 public:
@@ -25,6 +34,13 @@ public:
     // " Rij kaders", previewed the same way.
     virtual std::optional<RijInvoer> rijKaders(const RijInvoer &start,
                                                const std::function<void(const RijInvoer &)> &preview) = 0;
+    // " Stroken": a read-only cut list, which 'cutList' works out anew for
+    // the fields whenever one changes, above the fields and the buttons
+    // "Afdrukken" (hands the list shown to 'print') and "Sluiten". Returns
+    // the fields as they stood when the window closed.
+    virtual StrokenVelden stroken(const StrokenVelden &start,
+                                  const std::function<QString(const StrokenVelden &)> &cutList,
+                                  const std::function<void(const QString &)> &print) = 0;
 };
 
 class QtExtraDialogs : public ExtraDialogs {
@@ -36,6 +52,8 @@ public:
                                              const std::function<void(const KaderInvoer &)> &preview) override;
     std::optional<RijInvoer> rijKaders(const RijInvoer &start,
                                        const std::function<void(const RijInvoer &)> &preview) override;
+    StrokenVelden stroken(const StrokenVelden &start, const std::function<QString(const StrokenVelden &)> &cutList,
+                          const std::function<void(const QString &)> &print) override;
 
 private:
     QWidget *m_parent;

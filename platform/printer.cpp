@@ -107,6 +107,11 @@ void QtPrinterSurface::print(const QString &text)
     m_current.setY(m_current.y() + fm.height() * 25.4 / m_printer.resolution());
 }
 
+bool QtPrinterSurface::newPage()
+{
+    return ensureStarted() && m_printer.newPage();
+}
+
 bool QtPrinterSurface::endDoc()
 {
     // An empty page is still one sheet: start the job if nothing was drawn.

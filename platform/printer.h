@@ -36,6 +36,8 @@ public:
     virtual void setCurrentY(double mm) = 0;
     // Text whose cell has its top-left corner at the current position.
     virtual void print(const QString &text) = 0;
+    // Ends the sheet drawn so far and starts the next one of the same job.
+    virtual bool newPage() = 0;
     // Ends the document and sends the page; false when the job failed.
     virtual bool endDoc() = 0;
 };
@@ -59,6 +61,7 @@ public:
     void setCurrentX(double mm) override { m_current.setX(mm); }
     void setCurrentY(double mm) override { m_current.setY(mm); }
     void print(const QString &text) override;
+    bool newPage() override;
     bool endDoc() override;
 
 private:

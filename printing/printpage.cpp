@@ -25,6 +25,12 @@ double measureTwips(MeasureFont font, const QString &text)
 
 bool PrintPage(const PageDesign &d, PrinterSurface &pr, const TwipsMeasure &measure)
 {
+    DrawPage(d, pr, measure);
+    return pr.endDoc();
+}
+
+void DrawPage(const PageDesign &d, PrinterSurface &pr, const TwipsMeasure &measure)
+{
     const QColor colour(d.ColourR, d.ColourG, d.ColourB);
     pr.setFontName(QStringLiteral("Arial"));
     pr.setFillStyle(FillStyle::Transparent);
@@ -79,7 +85,6 @@ bool PrintPage(const PageDesign &d, PrinterSurface &pr, const TwipsMeasure &meas
         pr.setForeColor(kBlack);
         pr.print(d.PageNumber);
     }
-    return pr.endDoc();
 }
 
 } // namespace plenvik

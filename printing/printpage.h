@@ -21,6 +21,10 @@ double measureTwips(MeasureFont font, const QString &text);
 
 using TwipsMeasure = std::function<double(MeasureFont, const QString &)>;
 
+// Draws the page on the sheet the surface is at, and nothing else, so one
+// job can hold many pages.
+void DrawPage(const PageDesign &design, PrinterSurface &printer, const TwipsMeasure &measure = measureTwips);
+
 // Draws the page and ends the document; false when the job failed.
 bool PrintPage(const PageDesign &design, PrinterSurface &printer, const TwipsMeasure &measure = measureTwips);
 

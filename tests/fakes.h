@@ -96,6 +96,12 @@ public:
     QList<KaderInvoer> kaderStarts;
     QList<RijInvoer> rijStarts;
     std::function<void()> whileOpen;
+    // " Stroken": the fields are set to each of these in turn, then
+    // "Afdrukken" is pressed when asked; every list shown is kept.
+    QList<StrokenVelden> strokenSteps;
+    bool strokenPrint = false;
+    QList<StrokenVelden> strokenStarts;
+    QStringList strokenLists;
 
     std::optional<KaderInvoer> kaderInvoeren(const KaderInvoer &start,
                                              const std::function<void(const KaderInvoer &)> &preview) override
@@ -108,6 +114,21 @@ public:
     {
         rijStarts << start;
         return answer(rijen, preview);
+    }
+
+    StrokenVelden stroken(const StrokenVelden &start, const std::function<QString(const StrokenVelden &)> &cutList,
+                          const std::function<void(const QString &)> &print) override
+    {
+        strokenStarts << start;
+        StrokenVelden fields = start;
+        strokenLists << cutList(fields);
+        for (const StrokenVelden &step : strokenSteps) {
+            fields = step;
+            strokenLists << cutList(fields);
+        }
+        if (strokenPrint)
+            print(strokenLists.last());
+        return fields;
     }
 
 private:
@@ -126,6 +147,13 @@ class RecordingSurface : public PrinterSurface {
 public:
     QStringList ops;
     bool endResult = true;
+    std::function<void(const QStringList &)> onGone; // gets the calls when the surface goes
+
+    ~RecordingSurface() override
+    {
+        if (onGone)
+            onGone(ops);
+    }
 
     static QString n(double v) { return QString::number(v, 'g', 10); }
     static QString c(const QColor &col) { return QStringLiteral("%1/%2/%3").arg(col.red()).arg(col.green()).arg(col.blue()); }
@@ -147,6 +175,11 @@ public:
     void setCurrentX(double mm) override { ops << QStringLiteral("x ") + n(mm); }
     void setCurrentY(double mm) override { ops << QStringLiteral("y ") + n(mm); }
     void print(const QString &text) override { ops << QStringLiteral("print ") + text; }
+    bool newPage() override
+    {
+        ops << QStringLiteral("newpage");
+        return true;
+    }
     bool endDoc() override
     {
         ops << QStringLiteral("end");
@@ -166,8 +199,8 @@ class FakePrinter : public Printer {
 public:
     bool destination = true;
     int setups = 0;
-    QStringList jobs; // pdf path of each job ("" for the printer)
-    RecordingSurface *last = nullptr;
+    QStringList jobs;          // pdf path of each job ("" for the printer)
+    QList<QStringList> printed; // the calls of each job, once it is over
     bool failJob = false;
 
     bool hasDestination() override { return destination; }
@@ -177,7 +210,8 @@ public:
         jobs << pdfPath;
         auto s = std::make_unique<RecordingSurface>();
         s->endResult = !failJob;
-        last = s.get();
+        printed.append(QStringList());
+        s->onGone = [this, job = printed.size() - 1](const QStringList &ops) { printed[job] = ops; };
         return s;
     }
 };

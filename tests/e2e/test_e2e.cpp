@@ -3,6 +3,8 @@
 
 #include "driver.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 
 using namespace plenvik::e2e;
@@ -81,6 +83,41 @@ private slots:
         QVERIFY(sup.contains("\r\n5\r\n"));
         QVERIFY(sup.contains("\r\n112,93,67,33,0\r\n\"1598\"\r\n38,150,30,40,0\r\n\"NVPH 12\"\r\n73,150,30,40,0\r\n\"NVPH 13\"\r\n"
                              "108,150,30,40,0\r\n\"NVPH 14\"\r\n143,150,30,40,0\r\n\"NVPH 15\"\r\n"));
+    }
+
+    void cutListCopiedAndPrinted()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext is not installed");
+        Program p;
+        QVERIFY(p.start());
+        p.drag(QPoint(100, 100), QPoint(200, 158)); // 62 x 33 mm
+        QVERIFY(p.answer(QStringLiteral("Onderschrift kader 1")));
+        p.menu(3, 3); // Extra > Stroken...
+        const QString dlg = xdo({"search", "--sync", "--onlyvisible", "--name", "^ Stroken$"}).split('\n').value(0);
+        QVERIFY(!dlg.isEmpty());
+        xdo({"windowfocus", "--sync", dlg});
+        QThread::msleep(300);
+        // The list has the focus: select it all and copy.
+        xdo({"key", "ctrl+a"});
+        xdo({"key", "ctrl+c"});
+        QThread::msleep(300);
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY2(copied.startsWith("Stroken voor dit supplement\nLengte van een strook: 215 mm\n"), qPrintable(copied));
+        QVERIFY(copied.contains("\nHoogte 33 mm: 1 strook\nStrook 1: 62 = 62 mm, rest 153 mm\n"));
+
+        // Afdrukken, four Tabs on from the list; no printer, so a PDF.
+        for (int i = 0; i < 4; ++i)
+            xdo({"key", "Tab"});
+        xdo({"key", "space"});
+        const QString pdf = p.dir.filePath("stroken.pdf");
+        QVERIFY(p.answer(QStringLiteral("naar PDF"), pdf, true));
+        for (int i = 0; i < 50 && QFileInfo(pdf).size() == 0; ++i)
+            QThread::msleep(100);
+        QThread::msleep(300);
+        const QString text = run(pdftotext, {"-layout", pdf, "-"});
+        QVERIFY2(text.contains("Strook 1: 62 = 62 mm, rest 153 mm"), qPrintable(text));
     }
 
     void coloursCarryOverAndTheMagnifierFollows()
@@ -176,5 +213,6 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestEndToEnd)
+// A GUI application, so the test can read the clipboard the program fills.
+QTEST_MAIN(TestEndToEnd)
 #include "test_e2e.moc"

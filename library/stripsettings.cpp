@@ -1,0 +1,67 @@
+#include "library/stripsettings.h"
+
+#include "library/safewrite.h"
+
+#include <QFile>
+#include <algorithm>
+
+namespace plenvik {
+
+namespace {
+bool wholeNumber(const QByteArray &field, int lo, int hi, int *out)
+{
+    bool ok = false;
+    const int v = field.trimmed().toInt(&ok);
+    if (!ok || v < lo || v > hi)
+        return false;
+    *out = v;
+    return true;
+}
+} // namespace
+
+StripSettings parseStripSettings(const QByteArray &data)
+{
+    const StripSettings defaults;
+    QList<QByteArray> lines = data.split('\n');
+    for (QByteArray &l : lines)
+        if (l.endsWith('\r'))
+            l.chop(1);
+    StripSettings s;
+    if (lines.isEmpty() || !wholeNumber(lines.at(0), 1, kMaxStripLength, &s.length))
+        return defaults;
+    const QByteArray heights = lines.value(1).trimmed();
+    if (!heights.isEmpty()) {
+        for (const QByteArray &field : heights.split(',')) {
+            int h = 0;
+            if (!wholeNumber(field, 1, kMaxStripLength, &h))
+                return defaults;
+            if (!s.heights.contains(h))
+                s.heights << h;
+        }
+        std::sort(s.heights.begin(), s.heights.end());
+    }
+    return s;
+}
+
+StripSettings readStripSettings(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return parseStripSettings(file.read(4096));
+}
+
+QByteArray stripSettingsBytes(const StripSettings &s)
+{
+    QByteArray out = QByteArray::number(s.length) + "\r\n";
+    for (int i = 0; i < s.heights.size(); ++i)
+        out += (i ? "," : "") + QByteArray::number(s.heights.at(i));
+    return out + "\r\n";
+}
+
+bool writeStripSettings(const QString &path, const StripSettings &settings)
+{
+    return writeFileWhole(path, stripSettingsBytes(settings));
+}
+
+} // namespace plenvik

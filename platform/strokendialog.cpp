@@ -1,0 +1,84 @@
+// " Stroken": the mounting-strip cut list with its two settings and the
+// choice between the open page and the whole library.
+
+#include "platform/dialogstyle.h"
+#include "platform/extradialogs.h"
+
+#include <QButtonGroup>
+#include <QDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace plenvik {
+
+namespace {
+constexpr int kMaxLength = 9999;
+}
+
+StrokenVelden QtExtraDialogs::stroken(const StrokenVelden &start,
+                                      const std::function<QString(const StrokenVelden &)> &cutList,
+                                      const std::function<void(const QString &)> &print)
+{
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle(QStringLiteral(" Stroken"));
+    dialog.resize(460, 520);
+
+    auto *list = new QPlainTextEdit(&dialog);
+    list->setReadOnly(true);
+    // Read-only, yet Ctrl+A and Ctrl+C work from the keyboard.
+    list->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    list->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QSpinBox *lengte = mmField(&dialog, 1, kMaxLength, start.lengte);
+    auto *hoogten = new QLineEdit(start.hoogten, &dialog);
+    hoogten->setPlaceholderText(QStringLiteral("b.v. 20 25 30"));
+    auto *dit = new QRadioButton(QStringLiteral("Dit supplement"), &dialog);
+    auto *alle = new QRadioButton(QStringLiteral("Alle supplementen in de bibliotheek"), &dialog);
+    auto *scope = new QButtonGroup(&dialog);
+    scope->addButton(dit);
+    scope->addButton(alle);
+    (start.bibliotheek ? alle : dit)->setChecked(true);
+    auto *afdrukken = new QPushButton(QStringLiteral("Afdrukken"), &dialog);
+    auto *sluiten = new QPushButton(QStringLiteral("Sluiten"), &dialog);
+    afdrukken->setAutoDefault(false);
+    sluiten->setAutoDefault(false);
+
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("Lengte strook"), lengte);
+    form->addRow(QStringLiteral("Beschikbare hoogten"), hoogten);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(afdrukken);
+    buttons->addWidget(sluiten);
+    auto *outer = new QVBoxLayout(&dialog);
+    outer->addWidget(list, 1);
+    outer->addLayout(form);
+    outer->addWidget(dit);
+    outer->addWidget(alle);
+    outer->addLayout(buttons);
+    QWidget::setTabOrder(list, lengte);
+    QWidget::setTabOrder(lengte, hoogten);
+    QWidget::setTabOrder(hoogten, dit);
+    QWidget::setTabOrder(dit, alle);
+    QWidget::setTabOrder(alle, afdrukken);
+    QWidget::setTabOrder(afdrukken, sluiten);
+
+    auto fields = [=] { return StrokenVelden{lengte->value(), hoogten->text(), alle->isChecked()}; };
+    auto refresh = [=] { list->setPlainText(cutList(fields())); };
+    QObject::connect(lengte, &QSpinBox::valueChanged, &dialog, refresh);
+    QObject::connect(hoogten, &QLineEdit::textChanged, &dialog, refresh);
+    QObject::connect(alle, &QRadioButton::toggled, &dialog, refresh);
+    QObject::connect(afdrukken, &QPushButton::clicked, &dialog, [=] { print(list->toPlainText()); });
+    QObject::connect(sluiten, &QPushButton::clicked, &dialog, &QDialog::accept);
+    refresh();
+    list->setFocus(Qt::OtherFocusReason);
+    dialog.exec();
+    return fields();
+}
+
+} // namespace plenvik
