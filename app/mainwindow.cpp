@@ -58,6 +58,7 @@ const MenuSpec kMenus[] = {
     {"Extra", "ExtraKaderInvoeren", "Kader invoeren...", false, &Main::onExtraKaderInvoeren},
     {"Extra", "ExtraRijKaders",     "Rij kaders...",    false, &Main::onExtraRijKaders},
     {"Extra", "ExtraStroken",       "Stroken...",       false, &Main::onExtraStroken},
+    {"Extra", "ExtraAlbum",         "Album afdrukken...", false, &Main::onExtraAlbum},
     {"Help", "HelpUitleg",          "Help",             true,  &Main::onHelpUitleg},
     {"Help", "HelpStreep1",         "-",                false, nullptr},
     {"Help", "HelpSoftware",        "Meer Software",    false, &Main::onHelpSoftware},

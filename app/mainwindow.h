@@ -95,6 +95,7 @@ public slots:
     void onExtraKaderInvoeren();
     void onExtraRijKaders();
     void onExtraStroken();
+    void onExtraAlbum();
     void onLogoImageClick();
 
 protected:

@@ -20,6 +20,9 @@
 #include "printing/printpage.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <sys/resource.h>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -30,10 +33,11 @@ namespace {
 
 class QuietDialogs : public Dialogs {
 public:
+    QString pdf; // the answer to every save dialog
     bool question(const QString &, const QString &) override { return true; }
     void message(const QString &) override {}
     QString inputBox(const QString &, const QString &, const QString &) override { return QStringLiteral("NVPH 1234"); }
-    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(const QString &, const QString &, const QString &) override { return pdf; }
 };
 
 // Answers every row dialog with a row of 20 frames.
@@ -54,6 +58,12 @@ public:
     {
         return start;
     }
+    std::optional<AlbumKeuze> albumAfdrukken(const QStringList &pages) override { return AlbumKeuze{pages, true}; }
+    class Quiet : public Progress {
+        void step(int, int, const QString &) override {}
+        bool cancelled() override { return false; }
+    };
+    std::unique_ptr<Progress> progress(const QString &, int) override { return std::make_unique<Quiet>(); }
 };
 
 PageDesign fullPage()
@@ -198,6 +208,41 @@ void BM_CutListLibrary(benchmark::State &state)
     }
 }
 BENCHMARK(BM_CutListLibrary)->Unit(benchmark::kMillisecond);
+
+long peakRssKb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// "Album afdrukken..." of a library of N pages of 20 frames to one PDF:
+// every page read and checked, drawn, and the file put in place.
+void BM_AlbumPdf(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("Voorbeelden"));
+    const QString library = dir.filePath(QStringLiteral("Voorbeelden"));
+    for (int page = 0; page < state.range(0); ++page) {
+        PageDesign d = fullPage();
+        d.PageNumber = QString::number(page + 1);
+        savePageFiles(library, QStringLiteral("Blad %1").arg(page), pagePicture(), d);
+    }
+    QuietDialogs dialogs;
+    dialogs.pdf = dir.filePath(QStringLiteral("album.pdf"));
+    RowOfTwenty extra;
+    QtPrinter printer;
+    Main window(portablePaths(dir.path()), Services{&dialogs, &printer, nullptr, nullptr, &extra});
+    const long before = peakRssKb();
+    for (auto _ : state) {
+        window.onExtraAlbum();
+        if (!QFile::exists(dialogs.pdf))
+            state.SkipWithError("no album written");
+    }
+    state.counters["peak_rss_growth_MB"] = double(peakRssKb() - before) / 1024.0;
+    state.counters["pdf_MB"] = double(QFileInfo(dialogs.pdf).size()) / (1024.0 * 1024.0);
+}
+BENCHMARK(BM_AlbumPdf)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 
 void BM_SavePage(benchmark::State &state)
 {

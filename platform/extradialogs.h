@@ -8,7 +8,9 @@
 #include "design/rows.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QWidget;
@@ -21,6 +23,23 @@ struct StrokenVelden {
     QString hoogten;       // Beschikbare hoogten, as typed
     bool bibliotheek = false; // "Alle supplementen in de bibliotheek"
     bool operator==(const StrokenVelden &) const = default;
+};
+
+// What " Album afdrukken" returns: the ticked pages in the library's order
+// and the order to print them in.
+struct AlbumKeuze {
+    QStringList pages;
+    bool opPaginanummer = false;
+    bool operator==(const AlbumKeuze &) const = default;
+};
+
+// A progress window with a Cancel button, shown while it exists.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    // Shows 'text' and done out of total; keeps the window responsive.
+    virtual void step(int done, int total, const QString &text) = 0;
+    virtual bool cancelled() = 0;
 };
 
 class ExtraDialogs {
@@ -41,6 +60,10 @@ public:
     virtual StrokenVelden stroken(const StrokenVelden &start,
                                   const std::function<QString(const StrokenVelden &)> &cutList,
                                   const std::function<void(const QString &)> &print) = 0;
+    // " Album afdrukken": the pages with a check box each, all ticked, the
+    // buttons "Alles" and "Niets", the order "Op naam" or "Op paginanummer".
+    virtual std::optional<AlbumKeuze> albumAfdrukken(const QStringList &pages) = 0;
+    virtual std::unique_ptr<Progress> progress(const QString &title, int total) = 0;
 };
 
 class QtExtraDialogs : public ExtraDialogs {
@@ -54,6 +77,8 @@ public:
                                        const std::function<void(const RijInvoer &)> &preview) override;
     StrokenVelden stroken(const StrokenVelden &start, const std::function<QString(const StrokenVelden &)> &cutList,
                           const std::function<void(const QString &)> &print) override;
+    std::optional<AlbumKeuze> albumAfdrukken(const QStringList &pages) override;
+    std::unique_ptr<Progress> progress(const QString &title, int total) override;
 
 private:
     QWidget *m_parent;

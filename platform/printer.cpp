@@ -10,6 +10,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
+#include <cstdio>
 
 namespace plenvik {
 
@@ -19,12 +21,28 @@ QPointF sheetMmToDevice(QPointF printerMm, double dotsPerInch)
     return {(printerMm.x() + kPrintableOffsetMm) * perMm, (printerMm.y() + kPrintableOffsetMm) * perMm};
 }
 
-QtPrinterSurface::QtPrinterSurface(QPrinter &printer) : m_printer(printer) {}
+QtPrinterSurface::QtPrinterSurface(QPrinter &printer, const QString &pdfPath) : m_printer(printer), m_pdfPath(pdfPath)
+{
+    if (m_pdfPath.isEmpty())
+        return;
+    // A name of our own in the same folder, so the final rename stays on
+    // one file system and replaces the old file in one step.
+    QTemporaryFile part(m_pdfPath + QStringLiteral(".XXXXXX"));
+    part.setAutoRemove(false);
+    if (!part.open()) {
+        m_failed = true;
+        return;
+    }
+    m_partPath = part.fileName();
+    part.close();
+    m_printer.setOutputFormat(QPrinter::PdfFormat);
+    m_printer.setOutputFileName(m_partPath);
+}
 
 QtPrinterSurface::~QtPrinterSurface()
 {
-    if (m_painter && m_painter->isActive())
-        m_painter->end();
+    if (!m_done)
+        abort();
 }
 
 bool QtPrinterSurface::ensureStarted()
@@ -115,9 +133,33 @@ bool QtPrinterSurface::newPage()
 bool QtPrinterSurface::endDoc()
 {
     // An empty page is still one sheet: start the job if nothing was drawn.
-    if (!ensureStarted())
+    if (!ensureStarted()) {
+        abort();
         return false;
-    return m_painter->end();
+    }
+    m_done = true;
+    bool ok = m_painter->end();
+    if (!m_partPath.isEmpty()) {
+        ok = ok && std::rename(QFile::encodeName(m_partPath).constData(), QFile::encodeName(m_pdfPath).constData()) == 0;
+        if (!ok)
+            QFile::remove(m_partPath);
+        m_printer.setOutputFileName(QString()); // the next job is the printer's again
+    }
+    return ok;
+}
+
+void QtPrinterSurface::abort()
+{
+    m_done = true;
+    if (m_painter && m_painter->isActive()) {
+        m_printer.abort();
+        if (m_painter->isActive())
+            m_painter->end();
+    }
+    if (!m_partPath.isEmpty()) {
+        QFile::remove(m_partPath);
+        m_printer.setOutputFileName(QString());
+    }
 }
 
 namespace {
@@ -175,14 +217,13 @@ void QtPrinter::setup(QWidget *parent)
 std::unique_ptr<PrinterSurface> QtPrinter::startJob(const QString &pdfPath)
 {
     printer();
-    if (!pdfPath.isEmpty()) {
-        m_printer->setOutputFormat(QPrinter::PdfFormat);
-        m_printer->setOutputFileName(pdfPath);
-    } else if (m_printer->outputFormat() == QPrinter::NativeFormat && m_printer->printerName().isEmpty()) {
+    // Without a choice in Print Setup the job goes to the default printer.
+    if (pdfPath.isEmpty() && !m_chosen) {
+        m_printer->setOutputFileName(QString());
         m_printer->setPrinterName(QPrinterInfo::defaultPrinter().printerName());
     }
     m_printer->setDocName(QStringLiteral("Plenvik supplement"));
-    return std::make_unique<QtPrinterSurface>(*m_printer);
+    return std::make_unique<QtPrinterSurface>(*m_printer, pdfPath);
 }
 
 } // namespace plenvik

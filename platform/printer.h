@@ -40,6 +40,8 @@ public:
     virtual bool newPage() = 0;
     // Ends the document and sends the page; false when the job failed.
     virtual bool endDoc() = 0;
+    // Gives the job up: nothing reaches the printer and no file is left.
+    virtual void abort() = 0;
 };
 
 // Paper millimetres (from the sheet's corner) to device pixels at a resolution.
@@ -47,7 +49,10 @@ QPointF sheetMmToDevice(QPointF printerMm, double dotsPerInch);
 
 class QtPrinterSurface : public PrinterSurface {
 public:
-    explicit QtPrinterSurface(QPrinter &printer);
+    // With a PDF path the job is written to a file of its own beside it and
+    // put in its place only when complete, so an earlier file of that name
+    // stays whole until then, and an aborted job leaves no file at all.
+    explicit QtPrinterSurface(QPrinter &printer, const QString &pdfPath = {});
     ~QtPrinterSurface() override;
 
     void setFontName(const QString &face) override;
@@ -63,6 +68,7 @@ public:
     void print(const QString &text) override;
     bool newPage() override;
     bool endDoc() override;
+    void abort() override;
 
 private:
     bool ensureStarted();
@@ -72,6 +78,9 @@ private:
     QPrinter &m_printer;
     std::unique_ptr<QPainter> m_painter;
     bool m_failed = false;
+    bool m_done = false;
+    QString m_pdfPath;  // where the finished PDF goes
+    QString m_partPath; // where it is written until then
     QString m_face = QStringLiteral("Arial");
     double m_points = 10;
     bool m_bold = false;

@@ -102,6 +102,13 @@ public:
     bool strokenPrint = false;
     QList<StrokenVelden> strokenStarts;
     QStringList strokenLists;
+    // " Album afdrukken" and its progress window: the pages offered, the
+    // answers, every step shown, and Cancel pressed once 'cancelAtStep'
+    // steps have been shown (never when -1).
+    QList<QStringList> albumOffers;
+    QQueue<std::optional<AlbumKeuze>> albums;
+    QStringList progressSteps;
+    int cancelAtStep = -1;
 
     std::optional<KaderInvoer> kaderInvoeren(const KaderInvoer &start,
                                              const std::function<void(const KaderInvoer &)> &preview) override
@@ -130,6 +137,29 @@ public:
             print(strokenLists.last());
         return fields;
     }
+
+    std::optional<AlbumKeuze> albumAfdrukken(const QStringList &pages) override
+    {
+        albumOffers << pages;
+        return albums.isEmpty() ? std::nullopt : albums.dequeue();
+    }
+
+    class ScriptedProgress : public Progress {
+    public:
+        explicit ScriptedProgress(ScriptedExtraDialogs &owner) : m_owner(owner) {}
+        void step(int done, int total, const QString &text) override
+        {
+            m_owner.progressSteps << QStringLiteral("%1/%2 %3").arg(done).arg(total).arg(text);
+        }
+        bool cancelled() override
+        {
+            return m_owner.cancelAtStep >= 0 && m_owner.progressSteps.size() >= m_owner.cancelAtStep;
+        }
+
+    private:
+        ScriptedExtraDialogs &m_owner;
+    };
+    std::unique_ptr<Progress> progress(const QString &, int) override { return std::make_unique<ScriptedProgress>(*this); }
 
 private:
     template <typename T, typename Preview> std::optional<T> answer(QQueue<std::optional<T>> &queue, const Preview &preview)
@@ -180,6 +210,7 @@ public:
         ops << QStringLiteral("newpage");
         return true;
     }
+    void abort() override { ops << QStringLiteral("abort"); }
     bool endDoc() override
     {
         ops << QStringLiteral("end");

@@ -315,6 +315,48 @@ private slots:
         QVERIFY(!PrintPage(d, surface));
     }
 
+    void pdfIsReplacedOnlyWhenWhole()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("album.pdf");
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("oud");
+        old.close();
+        QPrinter printer(QPrinter::HighResolution);
+        auto twoSheets = [&](QtPrinterSurface &s) {
+            s.box({10, 10}, {50, 50}, Qt::black);
+            QVERIFY(s.newPage());
+            s.box({20, 20}, {60, 60}, Qt::black);
+            QCOMPARE(fileBytes(pdf), QByteArray("oud")); // the old file stays whole meanwhile
+        };
+        {
+            QtPrinterSurface cancelled(printer, pdf);
+            twoSheets(cancelled);
+            cancelled.abort();
+        }
+        {
+            QtPrinterSurface dropped(printer, pdf); // gone half way, as on an error
+            twoSheets(dropped);
+        }
+        QCOMPARE(fileBytes(pdf), QByteArray("oud"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"album.pdf"});
+        {
+            QtPrinterSurface done(printer, pdf);
+            twoSheets(done);
+            QVERIFY(done.endDoc());
+        }
+        QVERIFY(fileBytes(pdf).startsWith("%PDF"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"album.pdf"});
+        const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
+        if (!pdfinfo.isEmpty()) {
+            QProcess info;
+            info.start(pdfinfo, {pdf});
+            QVERIFY(info.waitForFinished());
+            QVERIFY(QString::fromLatin1(info.readAllStandardOutput()).contains(QRegularExpression("Pages: +2\n")));
+        }
+    }
+
     void pdfAtTrueSize()
     {
         const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");

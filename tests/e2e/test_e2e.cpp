@@ -120,6 +120,48 @@ private slots:
         QVERIFY2(text.contains("Strook 1: 62 = 62 mm, rest 153 mm"), qPrintable(text));
     }
 
+    void albumToOnePdf()
+    {
+        const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+        if (pdftoppm.isEmpty())
+            QSKIP("pdftoppm is not installed");
+        Program p;
+        const QString lib = p.dir.filePath("Voorbeelden");
+        QDir().mkpath(lib);
+        for (const QString &f : QDir(QStringLiteral(PLENVIK_EXAMPLES)).entryList(QDir::Files))
+            QVERIFY(QFile::copy(QStringLiteral(PLENVIK_EXAMPLES "/") + f, lib + "/" + f));
+        QVERIFY(QFile::copy(lib + "/Europa CEPT.bmp", lib + "/Kapot.bmp")); // a picture without its design
+        QVERIFY(p.start());
+        p.menu(3, 4); // Extra > Album afdrukken...
+        QVERIFY(p.fill(QStringLiteral("Album afdrukken"), {})); // all ticked, by name
+        const QString pdf = p.dir.filePath("album.pdf");
+        QVERIFY(p.answer(QStringLiteral("naar PDF"), pdf, true));
+        // The skipped page is named in a message of the program's own.
+        QVERIFY(p.answer(QStringLiteral("^Plenvik$")));
+        QVERIFY(QFileInfo(pdf).size() > 0);
+
+        // One A4 sheet a readable page, by name, each frame at its place:
+        // the left edge of each page's first frame at 254 dpi (10 px a mm).
+        struct Sheet {
+            int page;
+            int leftMm;
+            int yMm;
+        };
+        for (const Sheet &s : {Sheet{1, 43, 60}, Sheet{2, 31, 70}, Sheet{3, 37, 80}}) {
+            const QString base = p.dir.filePath(QStringLiteral("blad%1").arg(s.page));
+            run(pdftoppm, {"-r", "254", "-gray", "-png", "-singlefile", "-f", QString::number(s.page), "-l",
+                           QString::number(s.page), pdf, base}, 60000);
+            const QImage img(base + ".png");
+            QVERIFY(img.width() == 2100 && qAbs(img.height() - 2970) <= 1); // A4 is 842 points high, 297.04 mm
+            const int x = s.leftMm * 10, y = s.yMm * 10;
+            QVERIFY2(qGray(img.pixel(x, y)) < 200 || qGray(img.pixel(x + 1, y)) < 200, qPrintable(QString::number(s.page)));
+            QVERIFY(qGray(img.pixel(x - 2, y)) > 200);
+        }
+        QVERIFY(!QFile::exists(p.dir.filePath("blad4.png")));
+        run(pdftoppm, {"-r", "10", "-f", "4", "-l", "4", "-png", pdf, p.dir.filePath("geen")});
+        QVERIFY(QDir(p.dir.path()).entryList({"geen*"}).isEmpty()); // no fourth sheet
+    }
+
     void coloursCarryOverAndTheMagnifierFollows()
     {
         Program p;

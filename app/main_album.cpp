@@ -1,0 +1,85 @@
+// "Album afdrukken...": a selection of the library printed as one job, one
+// sheet a page, to the printer or to one PDF file. The open page, the
+// canvas and the Undo pictures are not touched.
+
+#include "app/mainwindow.h"
+
+#include "library/album.h"
+#include "library/pagefiles.h"
+#include "platform/dialogs.h"
+#include "platform/extradialogs.h"
+#include "platform/printer.h"
+#include "printing/printpage.h"
+
+#include <QHash>
+
+namespace plenvik {
+
+void Main::onExtraAlbum()
+{
+    Dialogs &dialogs = *m_services.dialogs;
+    const QStringList names = listPages(m_paths.library).value_or(QStringList{});
+    if (names.isEmpty()) {
+        dialogs.message(QStringLiteral("Er staan geen supplementen in de bibliotheek."));
+        return;
+    }
+    const std::optional<AlbumKeuze> keuze = m_services.extra->albumAfdrukken(names);
+    if (!keuze)
+        return;
+    if (keuze->pages.isEmpty()) {
+        dialogs.message(QStringLiteral("Er is geen supplement aangevinkt."));
+        return;
+    }
+
+    // Every page is read and checked as a load would, before the job starts;
+    // only the designs are kept, the pictures go at once.
+    QList<AlbumPage> readable;
+    QHash<QString, PageDesign> designs;
+    QStringList skipped;
+    for (const QString &name : keuze->pages) {
+        auto page = readPageFiles(m_paths.library, name, PageDesign{});
+        if (!page) {
+            skipped << name;
+            continue;
+        }
+        readable << AlbumPage{name, page->design.PageNumber};
+        designs.insert(name, page->design);
+    }
+    const QString notPrinted = QStringLiteral("Niet afgedrukt: ") + skipped.join(QStringLiteral(", "));
+    const QStringList order = albumOrder(readable, keuze->opPaginanummer);
+    if (order.isEmpty()) {
+        dialogs.message(notPrinted); // no empty job, no empty file
+        return;
+    }
+
+    QString pdfPath;
+    if (!choosePdfWhenNoPrinter(QStringLiteral("album.pdf"), &pdfPath))
+        return;
+    std::unique_ptr<PrinterSurface> surface = m_services.printer->startJob(pdfPath);
+    bool ok = surface != nullptr;
+    bool cancelled = false;
+    if (surface) {
+        const std::unique_ptr<Progress> progress = m_services.extra->progress(QStringLiteral(" Album afdrukken"), order.size());
+        for (int i = 0; i < order.size() && ok; ++i) {
+            progress->step(i, order.size(), QStringLiteral("Pagina %1 van %2: %3").arg(i + 1).arg(order.size()).arg(order.at(i)));
+            if (progress->cancelled()) {
+                cancelled = true;
+                break;
+            }
+            if (i > 0)
+                ok = surface->newPage();
+            if (ok)
+                DrawPage(designs.value(order.at(i)), *surface);
+        }
+        if (cancelled || !ok)
+            surface->abort();
+        else
+            ok = surface->endDoc();
+    }
+    if (!cancelled && !ok)
+        dialogs.message(QStringLiteral("Kan het album niet afdrukken!"));
+    if (!skipped.isEmpty())
+        dialogs.message(notPrinted);
+}
+
+} // namespace plenvik
