@@ -55,7 +55,7 @@ void Main::onExtraAlbum()
     QString pdfPath;
     if (!choosePdfWhenNoPrinter(QStringLiteral("album.pdf"), &pdfPath))
         return;
-    std::unique_ptr<PrinterSurface> surface = m_services.printer->startJob(pdfPath);
+    std::unique_ptr<PrinterSurface> surface = m_services.printer->startJob(pdfPath, correctionFor(pdfPath));
     bool ok = surface != nullptr;
     bool cancelled = false;
     if (surface) {

@@ -82,14 +82,14 @@ void Main::printCutList(const QString &text)
     QString pdfPath;
     if (!choosePdfWhenNoPrinter(QStringLiteral("stroken.pdf"), &pdfPath))
         return;
-    auto surface = m_services.printer->startJob(pdfPath);
+    auto surface = m_services.printer->startJob(pdfPath, correctionFor(pdfPath));
     if (!surface || !PrintText(text.split(QLatin1Char('\n')), *surface))
         m_services.dialogs->message(QStringLiteral("Kan de stroken niet afdrukken!"));
 }
 
 bool Main::printToSurface(const QString &pdfPath)
 {
-    auto surface = m_services.printer->startJob(pdfPath);
+    auto surface = m_services.printer->startJob(pdfPath, correctionFor(pdfPath));
     return surface && PrintPage(m_design, *surface);
 }
 

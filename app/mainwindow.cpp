@@ -59,6 +59,7 @@ const MenuSpec kMenus[] = {
     {"Extra", "ExtraRijKaders",     "Rij kaders...",    false, &Main::onExtraRijKaders},
     {"Extra", "ExtraStroken",       "Stroken...",       false, &Main::onExtraStroken},
     {"Extra", "ExtraAlbum",         "Album afdrukken...", false, &Main::onExtraAlbum},
+    {"Extra", "ExtraPrinterIjken",  "Printer ijken...", false, &Main::onExtraPrinterIjken},
     {"Help", "HelpUitleg",          "Help",             true,  &Main::onHelpUitleg},
     {"Help", "HelpStreep1",         "-",                false, nullptr},
     {"Help", "HelpSoftware",        "Meer Software",    false, &Main::onHelpSoftware},

@@ -5,6 +5,7 @@
 #include "library/paths.h"
 #include "library/settings.h"
 #include "canvas/undostore.h"
+#include "design/calibration.h"
 #include "design/pagedesign.h"
 #include "design/rows.h"
 #include "design/strips.h"
@@ -96,6 +97,7 @@ public slots:
     void onExtraRijKaders();
     void onExtraStroken();
     void onExtraAlbum();
+    void onExtraPrinterIjken();
     void onLogoImageClick();
 
 protected:
@@ -116,6 +118,8 @@ private:
     // cancelled. 'suggested' is the file name offered.
     bool choosePdfWhenNoPrinter(const QString &suggested, QString *pdfPath);
     void printCutList(const QString &text);
+    // The calibration of the printer a job goes to; none for a PDF file.
+    PrinterCorrection correctionFor(const QString &pdfPath);
 
     Paths m_paths;
     Services m_services;

@@ -64,6 +64,7 @@ public:
         bool cancelled() override { return false; }
     };
     std::unique_ptr<Progress> progress(const QString &, int) override { return std::make_unique<Quiet>(); }
+    IjkKeuze printerIjken(const QString &, const QString &, IjkMaten &) override { return IjkKeuze::Annuleren; }
 };
 
 PageDesign fullPage()

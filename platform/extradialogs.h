@@ -5,6 +5,7 @@
 // selected, Tab in the order of the fields, Return for OK, Escape for Cancel.
 // Tests stand in a fake that returns scripted values.
 
+#include "design/calibration.h"
 #include "design/rows.h"
 
 #include <QString>
@@ -42,6 +43,8 @@ public:
     virtual bool cancelled() = 0;
 };
 
+enum class IjkKeuze { Ok, Herstellen, Annuleren };
+
 class ExtraDialogs {
 public:
     virtual ~ExtraDialogs() = default;
@@ -64,6 +67,10 @@ public:
     // buttons "Alles" and "Niets", the order "Op naam" or "Op paginanummer".
     virtual std::optional<AlbumKeuze> albumAfdrukken(const QStringList &pages) = 0;
     virtual std::unique_ptr<Progress> progress(const QString &title, int total) = 0;
+    // " Printer ijken": A, B, C and D in millimetres with tenths (a comma or
+    // a point), opened on 'maten' and left there as typed; 'inForce' says
+    // what correction the printer has now. OK, "Herstellen" or Annuleren.
+    virtual IjkKeuze printerIjken(const QString &printer, const QString &inForce, IjkMaten &maten) = 0;
 };
 
 class QtExtraDialogs : public ExtraDialogs {
@@ -79,6 +86,7 @@ public:
                           const std::function<void(const QString &)> &print) override;
     std::optional<AlbumKeuze> albumAfdrukken(const QStringList &pages) override;
     std::unique_ptr<Progress> progress(const QString &title, int total) override;
+    IjkKeuze printerIjken(const QString &printer, const QString &inForce, IjkMaten &maten) override;
 
 private:
     QWidget *m_parent;

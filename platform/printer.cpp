@@ -21,7 +21,14 @@ QPointF sheetMmToDevice(QPointF printerMm, double dotsPerInch)
     return {(printerMm.x() + kPrintableOffsetMm) * perMm, (printerMm.y() + kPrintableOffsetMm) * perMm};
 }
 
-QtPrinterSurface::QtPrinterSurface(QPrinter &printer, const QString &pdfPath) : m_printer(printer), m_pdfPath(pdfPath)
+QTransform correctionTransform(const PrinterCorrection &c, double dotsPerInch)
+{
+    const double perMm = dotsPerInch / 25.4;
+    return QTransform(1 / c.ax, 0, 0, 1 / c.ay, -c.bx / c.ax * perMm, -c.by / c.ay * perMm);
+}
+
+QtPrinterSurface::QtPrinterSurface(QPrinter &printer, const QString &pdfPath, const PrinterCorrection &correction)
+    : m_printer(printer), m_pdfPath(pdfPath), m_correction(correction)
 {
     if (m_pdfPath.isEmpty())
         return;
@@ -62,6 +69,8 @@ bool QtPrinterSurface::ensureStarted()
         return false;
     }
     m_painter->setRenderHint(QPainter::Antialiasing, false);
+    if (!m_correction.isNone() && m_printer.outputFormat() == QPrinter::NativeFormat)
+        m_painter->setTransform(correctionTransform(m_correction, m_printer.resolution()));
     return true;
 }
 
@@ -127,7 +136,12 @@ void QtPrinterSurface::print(const QString &text)
 
 bool QtPrinterSurface::newPage()
 {
-    return ensureStarted() && m_printer.newPage();
+    if (!ensureStarted() || !m_printer.newPage())
+        return false;
+    // Each sheet is corrected alike.
+    if (!m_correction.isNone() && m_printer.outputFormat() == QPrinter::NativeFormat)
+        m_painter->setTransform(correctionTransform(m_correction, m_printer.resolution()));
+    return true;
 }
 
 bool QtPrinterSurface::endDoc()
@@ -214,16 +228,29 @@ void QtPrinter::setup(QWidget *parent)
         m_chosen = true;
 }
 
-std::unique_ptr<PrinterSurface> QtPrinter::startJob(const QString &pdfPath)
+QString QtPrinter::destinationPrinter()
+{
+    if (m_chosen) {
+        const QPrinter &p = printer();
+        return p.outputFormat() == QPrinter::NativeFormat ? p.printerName() : QString();
+    }
+    const QPrinterInfo chosen = QPrinterInfo::defaultPrinter();
+    if (!chosen.isNull())
+        return chosen.printerName();
+    const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
+    return all.isEmpty() ? QString() : all.constFirst().printerName();
+}
+
+std::unique_ptr<PrinterSurface> QtPrinter::startJob(const QString &pdfPath, const PrinterCorrection &correction)
 {
     printer();
     // Without a choice in Print Setup the job goes to the default printer.
     if (pdfPath.isEmpty() && !m_chosen) {
         m_printer->setOutputFileName(QString());
-        m_printer->setPrinterName(QPrinterInfo::defaultPrinter().printerName());
+        m_printer->setPrinterName(destinationPrinter());
     }
     m_printer->setDocName(QStringLiteral("Plenvik supplement"));
-    return std::make_unique<QtPrinterSurface>(*m_printer, pdfPath);
+    return std::make_unique<QtPrinterSurface>(*m_printer, pdfPath, pdfPath.isEmpty() ? correction : PrinterCorrection{});
 }
 
 } // namespace plenvik

@@ -3,9 +3,12 @@
 // corner, which lies 3 mm right of and 3 mm below the sheet's corner. The
 // page is drawn through these calls alone, so a recording fake can stand in.
 
+#include "design/calibration.h"
+
 #include <QColor>
 #include <QPointF>
 #include <QString>
+#include <QTransform>
 #include <memory>
 
 class QPrinter;
@@ -47,12 +50,18 @@ public:
 // Paper millimetres (from the sheet's corner) to device pixels at a resolution.
 QPointF sheetMmToDevice(QPointF printerMm, double dotsPerInch);
 
+// The painter transform, in device pixels, that draws page millimetre p at
+// (p - b) / a.
+QTransform correctionTransform(const PrinterCorrection &correction, double dotsPerInch);
+
 class QtPrinterSurface : public PrinterSurface {
 public:
     // With a PDF path the job is written to a file of its own beside it and
     // put in its place only when complete, so an earlier file of that name
     // stays whole until then, and an aborted job leaves no file at all.
-    explicit QtPrinterSurface(QPrinter &printer, const QString &pdfPath = {});
+    // A correction moves and scales everything drawn on a printer, never on
+    // a PDF file.
+    explicit QtPrinterSurface(QPrinter &printer, const QString &pdfPath = {}, const PrinterCorrection &correction = {});
     ~QtPrinterSurface() override;
 
     void setFontName(const QString &face) override;
@@ -81,6 +90,7 @@ private:
     bool m_done = false;
     QString m_pdfPath;  // where the finished PDF goes
     QString m_partPath; // where it is written until then
+    PrinterCorrection m_correction;
     QString m_face = QStringLiteral("Arial");
     double m_points = 10;
     bool m_bold = false;
@@ -98,8 +108,12 @@ public:
     virtual bool hasDestination() = 0;
     // The print dialog; Cancel and errors pass silently.
     virtual void setup(QWidget *parent) = 0;
+    // The printer a job without a PDF path goes to; empty when it goes to a
+    // file (no printer, or "Print to File" chosen in Print Setup).
+    virtual QString destinationPrinter() = 0;
     // A surface for one job; pdfPath, when given, sends it to that file.
-    virtual std::unique_ptr<PrinterSurface> startJob(const QString &pdfPath) = 0;
+    // The correction applies to a printer only.
+    virtual std::unique_ptr<PrinterSurface> startJob(const QString &pdfPath, const PrinterCorrection &correction = {}) = 0;
 };
 
 class QtPrinter : public Printer {
@@ -108,7 +122,8 @@ public:
     ~QtPrinter() override;
     bool hasDestination() override;
     void setup(QWidget *parent) override;
-    std::unique_ptr<PrinterSurface> startJob(const QString &pdfPath) override;
+    QString destinationPrinter() override;
+    std::unique_ptr<PrinterSurface> startJob(const QString &pdfPath, const PrinterCorrection &correction = {}) override;
 
 private:
     // Made on first use: loading the print support costs start-up time.

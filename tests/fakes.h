@@ -109,6 +109,10 @@ public:
     QQueue<std::optional<AlbumKeuze>> albums;
     QStringList progressSteps;
     int cancelAtStep = -1;
+    // " Printer ijken": the answers with the values typed, and what each
+    // opening showed.
+    QQueue<std::pair<IjkKeuze, IjkMaten>> ijkingen;
+    QList<std::pair<IjkMaten, QString>> ijkOpenings;
 
     std::optional<KaderInvoer> kaderInvoeren(const KaderInvoer &start,
                                              const std::function<void(const KaderInvoer &)> &preview) override
@@ -160,6 +164,16 @@ public:
         ScriptedExtraDialogs &m_owner;
     };
     std::unique_ptr<Progress> progress(const QString &, int) override { return std::make_unique<ScriptedProgress>(*this); }
+
+    IjkKeuze printerIjken(const QString &, const QString &inForce, IjkMaten &maten) override
+    {
+        ijkOpenings.append({maten, inForce});
+        if (ijkingen.isEmpty())
+            return IjkKeuze::Annuleren;
+        const auto [keuze, typed] = ijkingen.dequeue();
+        maten = typed;
+        return keuze;
+    }
 
 private:
     template <typename T, typename Preview> std::optional<T> answer(QQueue<std::optional<T>> &queue, const Preview &preview)
@@ -234,11 +248,16 @@ public:
     QList<QStringList> printed; // the calls of each job, once it is over
     bool failJob = false;
 
+    QString name = QStringLiteral("Proef");
+    QList<PrinterCorrection> corrections; // of each job
+
     bool hasDestination() override { return destination; }
     void setup(QWidget *) override { ++setups; destination = true; }
-    std::unique_ptr<PrinterSurface> startJob(const QString &pdfPath) override
+    QString destinationPrinter() override { return destination ? name : QString(); }
+    std::unique_ptr<PrinterSurface> startJob(const QString &pdfPath, const PrinterCorrection &correction) override
     {
         jobs << pdfPath;
+        corrections << correction;
         auto s = std::make_unique<RecordingSurface>();
         s->endResult = !failJob;
         printed.append(QStringList());

@@ -1,0 +1,103 @@
+#include "library/calibrationfile.h"
+
+#include "design/textsafe.h"
+#include "design/units.h"
+#include "library/safewrite.h"
+
+#include <QFile>
+#include <QList>
+#include <QStringEncoder>
+#include <cmath>
+
+namespace plenvik {
+
+namespace {
+// A printer name as the file holds it: Windows-1252 and no double quote.
+QByteArray nameBytes(const QString &printer)
+{
+    QStringEncoder enc("windows-1252");
+    return enc.encode(makeFileSafe(printer));
+}
+
+QList<QByteArray> fileLines(const QByteArray &file)
+{
+    QList<QByteArray> lines;
+    for (QByteArray line : file.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (!line.isEmpty())
+            lines << line;
+    }
+    return lines;
+}
+
+// The quoted name at the start of a line, or nothing.
+std::optional<QByteArray> lineName(const QByteArray &line)
+{
+    if (!line.startsWith('"'))
+        return std::nullopt;
+    const qsizetype close = line.indexOf('"', 1);
+    if (close < 0)
+        return std::nullopt;
+    return line.mid(1, close - 1);
+}
+} // namespace
+
+std::optional<IjkMaten> findCalibration(const QByteArray &file, const QString &printer)
+{
+    const QByteArray wanted = nameBytes(printer);
+    for (const QByteArray &line : fileLines(file)) {
+        if (lineName(line) != wanted)
+            continue;
+        const QList<QByteArray> fields = line.mid(wanted.size() + 2).split(',');
+        if (fields.size() != 5 || !fields.at(0).isEmpty())
+            return std::nullopt;
+        double v[4];
+        for (int i = 0; i < 4; ++i) {
+            bool ok = false;
+            v[i] = fields.at(i + 1).trimmed().toDouble(&ok);
+            if (!ok || !std::isfinite(v[i]))
+                return std::nullopt;
+        }
+        const IjkMaten maten{v[0], v[1], v[2], v[3]};
+        if (!plausibleMaten(maten))
+            return std::nullopt;
+        return maten;
+    }
+    return std::nullopt;
+}
+
+std::optional<IjkMaten> readCalibration(const QString &path, const QString &printer)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // One short line a printer; anything longer is not ours.
+    return findCalibration(file.read(64 * 1024), printer);
+}
+
+QByteArray withCalibration(const QByteArray &file, const QString &printer, const std::optional<IjkMaten> &maten)
+{
+    const QByteArray name = nameBytes(printer);
+    QByteArray out;
+    for (const QByteArray &line : fileLines(file)) {
+        if (lineName(line) != name)
+            out += line + "\r\n";
+    }
+    if (maten) {
+        auto num = [](double v) { return formatFileNumber(v).toLatin1(); };
+        out += '"' + name + "\"," + num(maten->a) + ',' + num(maten->b) + ',' + num(maten->c) + ',' + num(maten->d) + "\r\n";
+    }
+    return out;
+}
+
+bool writeCalibration(const QString &path, const QString &printer, const std::optional<IjkMaten> &maten)
+{
+    QFile file(path);
+    QByteArray old;
+    if (file.open(QIODevice::ReadOnly))
+        old = file.read(64 * 1024);
+    return writeFileWhole(path, withCalibration(old, printer, maten));
+}
+
+} // namespace plenvik

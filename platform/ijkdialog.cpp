@@ -1,0 +1,78 @@
+// " Printer ijken": what the user measured on the calibration sheet.
+
+#include "platform/dialogstyle.h"
+#include "platform/extradialogs.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+namespace plenvik {
+
+namespace {
+// Millimetres with at most one decimal, a comma or a point.
+QLineEdit *tenthsField(QWidget *parent, double value)
+{
+    auto *field = new QLineEdit(QLocale(QLocale::Dutch).toString(value, 'f', 1).replace(QStringLiteral(",0"), QString()), parent);
+    field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,3}([.,]\\d?)?")), field));
+    return field;
+}
+
+double valueOf(const QLineEdit *field)
+{
+    bool ok = false;
+    const double v = QString(field->text()).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    return ok ? v : 0; // an empty field is refused as a measurement
+}
+} // namespace
+
+IjkKeuze QtExtraDialogs::printerIjken(const QString &printer, const QString &inForce, IjkMaten &maten)
+{
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle(QStringLiteral(" Printer ijken"));
+    auto *intro = new QLabel(QStringLiteral("Wat u op het ijkblad van %1 hebt gemeten, in millimeters:").arg(printer), &dialog);
+    auto *a = tenthsField(&dialog, maten.a);
+    auto *b = tenthsField(&dialog, maten.b);
+    auto *c = tenthsField(&dialog, maten.c);
+    auto *d = tenthsField(&dialog, maten.d);
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("A, de liggende lijn (180)"), a);
+    form->addRow(QStringLiteral("B, de staande lijn (270)"), b);
+    form->addRow(QStringLiteral("C, linkerrand tot staande lijn (30)"), c);
+    form->addRow(QStringLiteral("D, bovenrand tot liggende lijn (30)"), d);
+    auto *now = new QLabel(inForce, &dialog);
+    now->setWordWrap(true);
+    QDialogButtonBox *buttons = okCancelButtons(dialog);
+    QPushButton *herstellen = buttons->addButton(QStringLiteral("Herstellen"), QDialogButtonBox::ResetRole);
+    herstellen->setAutoDefault(false);
+    bool reset = false;
+    QObject::connect(herstellen, &QPushButton::clicked, &dialog, [&] {
+        reset = true;
+        dialog.accept();
+    });
+    auto *outer = new QVBoxLayout(&dialog);
+    outer->addWidget(intro);
+    outer->addLayout(form);
+    outer->addWidget(now);
+    outer->addWidget(buttons);
+    QWidget::setTabOrder(a, b);
+    QWidget::setTabOrder(b, c);
+    QWidget::setTabOrder(c, d);
+    QWidget::setTabOrder(d, buttons);
+
+    focusFirstField(a);
+    if (dialog.exec() != QDialog::Accepted)
+        return IjkKeuze::Annuleren;
+    if (reset)
+        return IjkKeuze::Herstellen;
+    maten = IjkMaten{valueOf(a), valueOf(b), valueOf(c), valueOf(d)};
+    return IjkKeuze::Ok;
+}
+
+} // namespace plenvik

@@ -1,0 +1,196 @@
+// Printing through a real print queue: Debian's CUPS scheduler with the
+// cups-pdf driver, started by this test alone on a socket of its own (only
+// the program under test is told of it) and stopped at the end. A job goes
+// through the scheduler and comes out as a PDF file in root's ~/PDF, which
+// is rendered at 254 dpi, ten pixels a millimetre.
+
+#include "driver.h"
+
+#include <QSet>
+#include <QTest>
+#include <unistd.h>
+
+using namespace plenvik::e2e;
+
+namespace {
+const QString kOutput = QStringLiteral("/root/PDF"); // cups-pdf writes a root job here
+
+QSet<QString> outputFiles()
+{
+    const QStringList files = QDir(kOutput).entryList({"*.pdf"}, QDir::Files);
+    return QSet<QString>(files.begin(), files.end());
+}
+
+// The PDF that a job adds to the output folder, once it is complete.
+QString waitForNewPdf(const QSet<QString> &before)
+{
+    for (int i = 0; i < 300; ++i) {
+        for (const QString &f : outputFiles()) {
+            if (before.contains(f))
+                continue;
+            const QString path = kOutput + "/" + f;
+            QThread::msleep(500); // let the driver finish writing
+            if (run(QStringLiteral("pdfinfo"), {path}).contains("Pages:"))
+                return path;
+        }
+        QThread::msleep(100);
+    }
+    return {};
+}
+
+QImage render(const QString &pdf, const QString &folder)
+{
+    const QString base = folder + QStringLiteral("/sheet");
+    QFile::remove(base + ".png");
+    run(QStringLiteral("pdftoppm"), {"-r", "254", "-gray", "-png", "-singlefile", pdf, base}, 60000);
+    return QImage(base + ".png");
+}
+
+bool dark(const QImage &img, int x, int y)
+{
+    return img.rect().contains(x, y) && qGray(img.pixel(x, y)) < 160;
+}
+
+// The x of the first dark pixel on row y from x0 to the right.
+int firstDarkFrom(const QImage &img, int x0, int y)
+{
+    for (int x = x0; x < img.width(); ++x)
+        if (dark(img, x, y))
+            return x;
+    return -1;
+}
+
+class Scheduler {
+public:
+    QTemporaryDir dir;
+    QProcess cupsd;
+    QString socket;
+
+    QString start()
+    {
+        socket = dir.filePath("cups.sock");
+        for (const char *sub : {"spool", "cache", "state", "tmp", "log"})
+            QDir(dir.path()).mkdir(QLatin1String(sub));
+        // The filters run as the user lp and write their files in tmp.
+        const auto open = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                          | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+        QFile::setPermissions(dir.path(), open);
+        QProcess::execute(QStringLiteral("chmod"), {"1777", dir.filePath("tmp")});
+        write("cupsd.conf", "Listen " + socket + "\nLogLevel warn\nWebInterface No\nBrowsing No\n"
+                            "DefaultAuthType None\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                            "<Policy default>\n  <Limit All>\n    Order allow,deny\n    Allow all\n  </Limit>\n</Policy>\n");
+        write("cups-files.conf", "ServerRoot " + dir.path() + "\nRequestRoot " + dir.filePath("spool") + "\nCacheDir "
+                                     + dir.filePath("cache") + "\nStateDir " + dir.filePath("state") + "\nTempDir "
+                                     + dir.filePath("tmp") + "\nErrorLog " + dir.filePath("log/error_log")
+                                     + "\nAccessLog " + dir.filePath("log/access_log") + "\nSystemGroup root\n");
+        cupsd.setProcessChannelMode(QProcess::ForwardedChannels);
+        cupsd.start(QStringLiteral("/usr/sbin/cupsd"),
+                    {"-f", "-c", dir.filePath("cupsd.conf"), "-s", dir.filePath("cups-files.conf")});
+        if (!cupsd.waitForStarted())
+            return QStringLiteral("the scheduler does not start");
+        qputenv("CUPS_SERVER", socket.toLocal8Bit()); // for lpstat and lpadmin below
+        bool running = false;
+        for (int i = 0; i < 50 && !running; ++i) {
+            QThread::msleep(100);
+            running = run(QStringLiteral("lpstat"), {"-r"}).contains("scheduler is running");
+        }
+        if (!running)
+            return QStringLiteral("the scheduler does not answer");
+        if (QProcess::execute(QStringLiteral("lpadmin"), {"-p", "Proef", "-E", "-v", "cups-pdf:/", "-P",
+                                                          "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"}) != 0
+            || QProcess::execute(QStringLiteral("lpadmin"), {"-d", "Proef"}) != 0)
+            return QStringLiteral("the cups-pdf queue cannot be added");
+        return {};
+    }
+    ~Scheduler()
+    {
+        qunsetenv("CUPS_SERVER");
+        if (cupsd.state() != QProcess::NotRunning) {
+            cupsd.terminate();
+            if (!cupsd.waitForFinished(10000))
+                cupsd.kill();
+        }
+    }
+
+private:
+    void write(const QString &name, const QString &text)
+    {
+        QFile f(dir.filePath(name));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(text.toLocal8Bit());
+    }
+};
+} // namespace
+
+class TestCups : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Scheduler> m_scheduler;
+
+private slots:
+    void initTestCase()
+    {
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            QSKIP("needs an X display (run under xvfb-run)");
+        if (::geteuid() != 0)
+            QSKIP("needs root: the scheduler of its own and cups-pdf's backend run as root");
+        for (const char *path : {"/usr/sbin/cupsd", "/usr/lib/cups/backend/cups-pdf", "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"})
+            if (!QFile::exists(QLatin1String(path)))
+                QSKIP(qPrintable(QStringLiteral("no scheduler with cups-pdf here (%1 is missing)").arg(QLatin1String(path))));
+        m_scheduler = std::make_unique<Scheduler>();
+        const QString why = m_scheduler->start();
+        if (!why.isEmpty())
+            QSKIP(qPrintable(why));
+    }
+
+    void cleanupTestCase() { m_scheduler.reset(); }
+
+    void printedAndCalibratedThroughTheQueue()
+    {
+        Program p;
+        QDir(p.dir.path()).mkdir("work");
+        QVERIFY(p.start());
+        p.drag(QPoint(181, 163), QPoint(290, 221)); // stored as 112, 93, 67, 33
+        QVERIFY(p.answer(QStringLiteral("Onderschrift kader 1"), QStringLiteral("1598")));
+
+        // A printer: Print Supplement asks for no file.
+        QSet<QString> before = outputFiles();
+        p.menu(0, 3);
+        QVERIFY(p.answer(QStringLiteral("^ Print$")));
+        QString pdf = waitForNewPdf(before);
+        QVERIFY2(!pdf.isEmpty(), "no sheet came out of the queue");
+        QImage img = render(pdf, p.dir.filePath("work"));
+        QVERIFY(!img.isNull());
+        // The frame's left edge at 112 mm within 0.1 mm.
+        QVERIFY2(qAbs(firstDarkFrom(img, 1000, 1100) - 1120) <= 1, qPrintable(QString::number(firstDarkFrom(img, 1000, 1100))));
+        QFile::remove(pdf);
+
+        // The calibration sheet, without correction: its lines at their places.
+        before = outputFiles();
+        p.menu(3, 5); // Extra > Printer ijken...
+        QVERIFY(p.answer(QStringLiteral("Printer ijken")));
+        pdf = waitForNewPdf(before);
+        QVERIFY2(!pdf.isEmpty(), "no calibration sheet came out of the queue");
+        img = render(pdf, p.dir.filePath("work"));
+        QVERIFY(dark(img, 1000, 300) && dark(img, 151, 300) && dark(img, 1949, 300));   // across, 30 mm down, 15 to 195
+        QVERIFY(!dark(img, 146, 300) && !dark(img, 1954, 300) && !dark(img, 1000, 304));
+        QVERIFY(dark(img, 300, 1500) && dark(img, 300, 151) && dark(img, 300, 2849));   // down, 30 mm in, 15 to 285
+        QVERIFY(!dark(img, 300, 2854) && !dark(img, 304, 1500));
+        QFile::remove(pdf);
+
+        // A printer 1 % short: a = 0.99, b = 0.3, so 112 mm is drawn at
+        // 111.7 / 0.99 = 112.83 mm.
+        QVERIFY(p.fill(QStringLiteral("Printer ijken"), {"178,2"}));
+        QCOMPARE(contents(p.dir.filePath("Ijking.ini")), QByteArray("\"Proef\",178.2,270,30,30\r\n"));
+        before = outputFiles();
+        p.menu(0, 3);
+        QVERIFY(p.answer(QStringLiteral("^ Print$")));
+        pdf = waitForNewPdf(before);
+        QVERIFY2(!pdf.isEmpty(), "no corrected sheet came out of the queue");
+        img = render(pdf, p.dir.filePath("work"));
+        QVERIFY2(qAbs(firstDarkFrom(img, 1000, 1100) - 1128) <= 1, qPrintable(QString::number(firstDarkFrom(img, 1000, 1100))));
+        QFile::remove(pdf);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCups)
+#include "test_cups.moc"

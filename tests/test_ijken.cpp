@@ -1,0 +1,127 @@
+// "Printer ijken": the arithmetic of the correction, its file, and the
+// command through the main window with a recording printer.
+
+#include "fakes.h"
+
+#include "library/calibrationfile.h"
+
+#include <QAction>
+#include <QTest>
+
+using namespace plenvik;
+using namespace plenvik::test;
+
+Q_DECLARE_METATYPE(plenvik::IjkMaten)
+
+class TestIjken : public QObject {
+    Q_OBJECT
+private slots:
+    void correctionFromMeasurements()
+    {
+        // A printer 1 % short across: A = 178.2 gives a = 0.99 and
+        // b = 30 - 0.99 x 30 = 0.3, so 112 mm is drawn at 111.7 / 0.99.
+        const PrinterCorrection c = correctionFrom(IjkMaten{178.2, 270, 30, 30});
+        QCOMPARE(c.ax, 0.99);
+        QVERIFY(qAbs(c.bx - 0.3) < 1e-12);
+        QCOMPARE(c.ay, 1.0);
+        QCOMPARE(c.by, 0.0);
+        QVERIFY(qAbs(c.drawX(112) - 112.82828282828283) < 1e-9);
+        // At 254 dpi, ten pixels a millimetre.
+        const QPointF device = correctionTransform(c, 254).map(sheetMmToDevice({109, 90}, 254));
+        QVERIFY(qAbs(device.x() - 1128.2828282828) < 1e-6);
+        QVERIFY(qAbs(device.y() - 930) < 1e-6);
+        QCOMPARE(describeCorrection(c), QStringLiteral("Correctie nu: breedte 99,00 %, verschoven 0,3 mm; hoogte 100,00 %, verschoven 0,0 mm."));
+        QCOMPARE(describeCorrection(PrinterCorrection{}), QStringLiteral("Voor deze printer is geen correctie ingesteld."));
+    }
+
+    void plausibleMeasurements_data()
+    {
+        QTest::addColumn<IjkMaten>("maten");
+        QTest::addColumn<bool>("plausible");
+        QTest::newRow("as they should be") << IjkMaten{} << true;
+        QTest::newRow("5 % short and long") << IjkMaten{171, 283.5, 20, 40} << true;
+        QTest::newRow("A over 5 % short") << IjkMaten{170.9, 270, 30, 30} << false;
+        QTest::newRow("B over 5 % long") << IjkMaten{180, 283.6, 30, 30} << false;
+        QTest::newRow("C too near the edge") << IjkMaten{180, 270, 19.9, 30} << false;
+        QTest::newRow("D too far") << IjkMaten{180, 270, 30, 40.1} << false;
+        QTest::newRow("nothing typed") << IjkMaten{0, 270, 30, 30} << false;
+    }
+    void plausibleMeasurements()
+    {
+        QFETCH(IjkMaten, maten);
+        QFETCH(bool, plausible);
+        QCOMPARE(plausibleMaten(maten), plausible);
+    }
+
+    void calibrationFile()
+    {
+        QByteArray file = withCalibration({}, QStringLiteral("Proef"), IjkMaten{178.2, 270, 30, 30});
+        file = withCalibration(file, QStringLiteral("Kantoor \"boven\""), IjkMaten{180, 271.5, 29.5, 31});
+        QCOMPARE(file, QByteArray("\"Proef\",178.2,270,30,30\r\n\"Kantoor 'boven'\",180,271.5,29.5,31\r\n"));
+        QCOMPARE(findCalibration(file, QStringLiteral("Kantoor \"boven\"")), (IjkMaten{180, 271.5, 29.5, 31}));
+        file = withCalibration(file, QStringLiteral("Proef"), IjkMaten{179, 270, 30, 30});
+        QCOMPARE(file, QByteArray("\"Kantoor 'boven'\",180,271.5,29.5,31\r\n\"Proef\",179,270,30,30\r\n"));
+        QCOMPARE(withCalibration(file, QStringLiteral("Proef"), std::nullopt), QByteArray("\"Kantoor 'boven'\",180,271.5,29.5,31\r\n"));
+        // Damage means no correction, never a crash.
+        for (const QByteArray &bad : {QByteArray("\"Proef\",178.2,270,30\r\n"), QByteArray("\"Proef\",178.2,270,30,x\r\n"),
+                                      QByteArray("\"Proef\",1,270,30,30\r\n"), QByteArray("\"Proef"), QByteArray("\0\xff", 2)})
+            QVERIFY(!findCalibration(bad, QStringLiteral("Proef")));
+    }
+
+    void calibratingThroughTheWindow()
+    {
+        Harness h;
+        Main &m = h.start();
+        const QByteArray ini = fileBytes(h.dir.filePath("Plenvik.ini"));
+        h.extra.ijkingen.enqueue({IjkKeuze::Ok, IjkMaten{160, 270, 30, 30}}); // refused
+        h.extra.ijkingen.enqueue({IjkKeuze::Ok, IjkMaten{178.2, 270, 30, 30}});
+        m.action("ExtraPrinterIjken")->trigger();
+        QCOMPARE(h.dialogs.calls.value(0).text, QStringLiteral("Er wordt een ijkblad afgedrukt op Proef. Doorgaan?"));
+        QCOMPARE(h.dialogs.calls.value(0).title, QStringLiteral(" Printer ijken"));
+        // The sheet goes out without correction: the line across at 30 mm
+        // from the top, 15 to 195 mm, 0.2 mm thick.
+        QCOMPARE(h.printer.corrections.value(0), PrinterCorrection{});
+        QVERIFY(h.printer.printed.value(0).contains("BF 12,26.9 192,27.1 0/0/0"));
+        QVERIFY(h.printer.printed.value(0).contains("BF 26.9,12 27.1,282 0/0/0"));
+        QCOMPARE(h.extra.ijkOpenings.value(0).first, IjkMaten{});
+        QCOMPARE(h.extra.ijkOpenings.value(0).second, QStringLiteral("Voor deze printer is geen correctie ingesteld."));
+        QCOMPARE(h.dialogs.messages(), QStringList{"Deze maten kunnen niet kloppen; meet nog eens."});
+        QCOMPARE(h.extra.ijkOpenings.value(1).first, (IjkMaten{160, 270, 30, 30}));
+        QCOMPARE(fileBytes(h.dir.filePath("Ijking.ini")), QByteArray("\"Proef\",178.2,270,30,30\r\n"));
+        QCOMPARE(fileBytes(h.dir.filePath("Plenvik.ini")), ini);
+
+        // Every print to this printer is corrected from now on; a PDF never.
+        m.action("FilePrintSupplement")->trigger();
+        QCOMPARE(h.printer.corrections.value(1).ax, 0.99);
+        h.printer.destination = false;
+        h.dialogs.saveNames.enqueue(h.dir.filePath("blad.pdf"));
+        m.action("FilePrintSupplement")->trigger();
+        QCOMPARE(h.printer.corrections.value(2), PrinterCorrection{});
+
+        // The next calibration opens on what is stored; Herstellen removes it.
+        h.printer.destination = true;
+        h.extra.ijkingen.enqueue({IjkKeuze::Herstellen, IjkMaten{}});
+        m.action("ExtraPrinterIjken")->trigger();
+        QCOMPARE(h.extra.ijkOpenings.value(2).first, (IjkMaten{178.2, 270, 30, 30}));
+        QVERIFY(h.extra.ijkOpenings.value(2).second.startsWith("Correctie nu: breedte 99,00 %"));
+        QCOMPARE(fileBytes(h.dir.filePath("Ijking.ini")), QByteArray());
+    }
+
+    void needsAPrinter()
+    {
+        Harness h;
+        Main &m = h.start();
+        h.printer.destination = false;
+        m.action("ExtraPrinterIjken")->trigger();
+        QCOMPARE(h.dialogs.messages(), QStringList{"Printer ijken heeft een printer nodig. Een PDF-bestand is altijd op ware grootte."});
+        QVERIFY(h.printer.jobs.isEmpty());
+        h.printer.destination = true;
+        h.dialogs.answers.enqueue(false);
+        m.action("ExtraPrinterIjken")->trigger();
+        QVERIFY(h.printer.jobs.isEmpty());
+        QVERIFY(h.extra.ijkOpenings.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestIjken)
+#include "test_ijken.moc"
