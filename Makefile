@@ -1,5 +1,5 @@
-# The README's commands: `make run` and `make test`; also `make fuzz`,
-# `make bench` and `make screenshot`.
+# The README's commands: `make run` and `make test`; also `make install`,
+# `make package`, `make fuzz`, `make bench` and `make screenshot`.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
@@ -10,7 +10,7 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test build deps asan fuzz-build fuzz bench screenshot examples clean
+.PHONY: run test build deps asan fuzz-build fuzz bench screenshot examples icons install package clean
 
 deps:
 	@./tools/install-deps.sh
@@ -44,9 +44,11 @@ $(FUZZ_BUILD)/build.ninja: | deps
 fuzz-build: deps $(FUZZ_BUILD)/build.ninja
 	cmake --build $(FUZZ_BUILD)
 
+# The sanitizer run leaves out the soak, and the tests of installing and
+# of the print queue, which test the system around the program.
 test: build asan fuzz-build
 	cd $(BUILD) && ctest --output-on-failure
-	cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -E test_soak
+	cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -E 'test_soak|test_cups|test_install|package_contents|_valid'
 	cd $(FUZZ_BUILD) && ctest --output-on-failure
 
 # A full run of each fuzzer; new corpus entries stay in the build folder.
@@ -61,6 +63,17 @@ screenshot: build
 
 examples: build
 	./tools/make-examples.sh $(BUILD)/plenvik examples
+
+# Installs under /usr/local, or PREFIX=...; DESTDIR=... stages it.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --strip $(if $(PREFIX),--prefix "$(PREFIX)")
+
+# A Debian package in build/package/: apt install ./build/package/plenvik_*.deb
+package: build
+	cd $(BUILD) && cpack -B "$(CURDIR)/$(BUILD)/package"
+
+icons:
+	./tools/make-icons.sh
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

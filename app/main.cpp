@@ -9,6 +9,7 @@
 #include "app/layout.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyleFactory>
@@ -21,13 +22,13 @@ int main(int argc, char *argv[])
 
     plenvik::QtDialogs dialogs;
     plenvik::QtPrinter printer;
-    const auto screen = plenvik::makeScreenSource();
+    const auto screen = plenvik::makeScreenSourceOnFirstUse();
     plenvik::QtUrlOpener urls;
     plenvik::QtExtraDialogs extra;
     // The one decision on where pages and settings live.
     const QString programDir = QCoreApplication::applicationDirPath();
     const plenvik::Paths paths = plenvik::decidePaths(programDir);
-    plenvik::prepareUserFolders(paths, plenvik::installedExamplesFolder(programDir));
+    plenvik::prepareUserFolders(paths, QDir::cleanPath(programDir + QStringLiteral("/" PLENVIK_INSTALLED_EXAMPLES)));
     plenvik::Main window(paths, {&dialogs, &printer, screen.get(), &urls, &extra});
     dialogs.setParent(&window);
     extra.setParent(&window);

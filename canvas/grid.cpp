@@ -1,23 +1,47 @@
 #include "canvas/grid.h"
 
 #include <QImage>
-#include <QPainter>
+#include <algorithm>
 
 namespace plenvik {
 
+namespace {
+const QRgb kLight = qRgb(200, 200, 200);
+const QRgb kDark = qRgb(150, 150, 150);
+
+// Straight one-pixel lines written into the pixels: the grid is drawn at
+// every start and every new page, and a painter takes twenty times longer.
+void horizontal(QImage &img, int y, QRgb colour)
+{
+    if (y < 0 || y >= img.height())
+        return;
+    QRgb *row = reinterpret_cast<QRgb *>(img.scanLine(y));
+    std::fill(row, row + std::min(img.width(), 341), colour);
+}
+
+void vertical(QImage &img, int x, QRgb colour)
+{
+    if (x < 0 || x >= img.width())
+        return;
+    const int bottom = std::min(img.height(), 521);
+    uchar *bits = img.bits();
+    const qsizetype stride = img.bytesPerLine();
+    for (int y = 0; y < bottom; ++y)
+        reinterpret_cast<QRgb *>(bits + y * stride)[x] = colour;
+}
+} // namespace
+
 void DrawGrid(QImage &picture)
 {
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QColor(200, 200, 200));
+    if (picture.format() != QImage::Format_RGB32)
+        picture = picture.convertToFormat(QImage::Format_RGB32);
     for (int x = 0; x <= 340; x += 10)
-        p.drawLine(x, 0, x, 520);
+        vertical(picture, x, kLight);
     for (int y = 0; y <= 520; y += 10)
-        p.drawLine(0, y, 340, y);
-    p.setPen(QColor(150, 150, 150));
-    p.drawLine(170, 0, 170, 520);
+        horizontal(picture, y, kLight);
+    vertical(picture, 170, kDark);
     for (int y : {130, 260, 390})
-        p.drawLine(0, y, 340, y);
+        horizontal(picture, y, kDark);
 }
 
 } // namespace plenvik

@@ -39,11 +39,6 @@ Paths decidePaths(const QString &programDir)
                        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }
 
-QString installedExamplesFolder(const QString &programDir)
-{
-    return QDir::cleanPath(programDir + QStringLiteral("/../share/plenvik/") + kLibraryName);
-}
-
 bool prepareUserFolders(const Paths &paths, const QString &installedExamples)
 {
     if (paths.portable)

@@ -40,7 +40,4 @@ Paths decidePaths(const QString &programDir);
 // not come back. False when a folder could not be made.
 bool prepareUserFolders(const Paths &paths, const QString &installedExamples);
 
-// The installed example pages for a program in <prefix>/bin.
-QString installedExamplesFolder(const QString &programDir);
-
 } // namespace plenvik

@@ -2,8 +2,13 @@
 
 #include "design/units.h"
 
-#include <QFontDatabase>
 #include <QStringList>
+
+#ifdef PLENVIK_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#else
+#include <QFontDatabase>
+#endif
 
 namespace plenvik {
 
@@ -20,6 +25,33 @@ static QStringList familiesFor(Face face)
     return {};
 }
 
+// The families installed on this machine, by their own names.
+static QStringList installedFamilies()
+{
+#ifdef PLENVIK_HAVE_FONTCONFIG
+    // One listing of the family names from fontconfig's cache. Qt's
+    // QFontDatabase::families() reads every font's styles and scripts, and
+    // QFontDatabase::hasFamily() has fontconfig try all aliases of a missing
+    // family: either was a quarter of the start-up.
+    QStringList out;
+    FcPattern *all = FcPatternCreate();
+    FcObjectSet *names = FcObjectSetBuild(FC_FAMILY, nullptr);
+    if (FcFontSet *fonts = FcFontList(nullptr, all, names)) {
+        for (int f = 0; f < fonts->nfont; ++f) {
+            FcChar8 *name = nullptr;
+            for (int i = 0; FcPatternGetString(fonts->fonts[f], FC_FAMILY, i, &name) == FcResultMatch; ++i)
+                out << QString::fromUtf8(reinterpret_cast<const char *>(name));
+        }
+        FcFontSetDestroy(fonts);
+    }
+    FcObjectSetDestroy(names);
+    FcPatternDestroy(all);
+    return out;
+#else
+    return QFontDatabase::families();
+#endif
+}
+
 QFont screenFont(Face face, double points, bool bold, bool italic)
 {
     // Take the first family that is really installed: fontconfig would
@@ -27,8 +59,9 @@ QFont screenFont(Face face, double points, bool bold, bool italic)
     static QString resolved[3];
     QString &family = resolved[static_cast<int>(face)];
     if (family.isEmpty()) {
+        static const QStringList installed = installedFamilies();
         for (const QString &f : familiesFor(face)) {
-            if (QFontDatabase::hasFamily(f)) {
+            if (installed.contains(f, Qt::CaseInsensitive)) {
                 family = f;
                 break;
             }

@@ -132,4 +132,32 @@ std::unique_ptr<ScreenSource> makeScreenSource()
     return std::make_unique<QtScreenSource>();
 }
 
+namespace {
+// Connects on the first grab: the connection costs a round trip to the X
+// server that the window need not wait for before it shows.
+class LazyScreenSource : public ScreenSource {
+public:
+    QPoint cursorPos() override { return source().cursorPos(); }
+    QImage grab(const QRect &r) override { return source().grab(r); }
+    QImage grabAroundPointer(const std::function<QRect(QPoint)> &rectFor) override
+    {
+        return source().grabAroundPointer(rectFor);
+    }
+
+private:
+    ScreenSource &source()
+    {
+        if (!m_source)
+            m_source = makeScreenSource();
+        return *m_source;
+    }
+    std::unique_ptr<ScreenSource> m_source;
+};
+} // namespace
+
+std::unique_ptr<ScreenSource> makeScreenSourceOnFirstUse()
+{
+    return std::make_unique<LazyScreenSource>();
+}
+
 } // namespace plenvik

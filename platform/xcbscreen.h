@@ -29,4 +29,7 @@ private:
 // The best source for this platform: X11's own, else Qt's screen grab.
 std::unique_ptr<ScreenSource> makeScreenSource();
 
+// The same, made when it is first used.
+std::unique_ptr<ScreenSource> makeScreenSourceOnFirstUse();
+
 } // namespace plenvik

@@ -49,7 +49,7 @@ plenvik_answer() { # title-part [text]
 plenvik_menu() { # menu-index item-down-presses
     plenvik_focus
     set -- "$1" "$2"
-    case "$1" in 0) mx=20 ;; 1) mx=56 ;; 2) mx=96 ;; *) mx=137 ;; esac
+    case "$1" in 0) mx=20 ;; 1) mx=56 ;; 2) mx=96 ;; 3) mx=142 ;; *) mx=186 ;; esac # File, Edit, Tools, Extra, Help
     xdotool mousemove $((CX + mx)) $((CY - 10)) click 1
     sleep 0.3
     i=0

@@ -57,13 +57,23 @@ public:
         return -1;
     }
 
+    // A portable copy: the built program in a folder of its own with a
+    // library folder beside it.
     bool start()
     {
         QDir(dir.path()).mkdir(QStringLiteral("Voorbeelden"));
         const QString binary = dir.filePath(QStringLiteral("plenvik"));
         if (!QFile::copy(QStringLiteral(PLENVIK_BINARY), binary))
             return false;
-        process.setProgram(binary);
+        return launch(binary, {}, QProcessEnvironment::systemEnvironment());
+    }
+
+    // Any command that ends in the program, in an environment of its own.
+    bool launch(const QString &program, const QStringList &args, const QProcessEnvironment &env)
+    {
+        process.setProgram(program);
+        process.setArguments(args);
+        process.setProcessEnvironment(env);
         process.setProcessChannelMode(QProcess::ForwardedChannels);
         process.start();
         if (!process.waitForStarted())
