@@ -1,0 +1,37 @@
+// Any bytes as Stroken.ini or Ijking.ini: what is read is within its
+// bounds and writes back to the same values; a calibration file with one
+// printer changed keeps every other printer's line.
+
+#include "library/calibrationfile.h"
+#include "library/stripsettings.h"
+
+#include <QByteArray>
+#include <cstdlib>
+
+using namespace plenvik;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+
+    const StripSettings strips = parseStripSettings(bytes);
+    if (strips.length < 1 || strips.length > kMaxStripLength)
+        std::abort();
+    for (int h : strips.heights)
+        if (h < 1 || h > kMaxStripLength)
+            std::abort();
+    if (!(parseStripSettings(stripSettingsBytes(strips)) == strips))
+        std::abort();
+
+    for (const QString &printer : {QStringLiteral("Proef"), QStringLiteral("Kantoor \"boven\"")}) {
+        if (const auto maten = findCalibration(bytes, printer); maten && !plausibleMaten(*maten))
+            std::abort();
+        const QByteArray changed = withCalibration(bytes, printer, IjkMaten{178.2, 270, 30, 30});
+        if (findCalibration(changed, printer) != IjkMaten{178.2, 270, 30, 30})
+            std::abort();
+        const QString other = printer == QStringLiteral("Proef") ? QStringLiteral("Kantoor \"boven\"") : QStringLiteral("Proef");
+        if (findCalibration(changed, other) != findCalibration(withCalibration(bytes, printer, std::nullopt), other))
+            std::abort();
+    }
+    return 0;
+}
