@@ -62,11 +62,22 @@ struct Form {
     {
         return add(label, new QLineEdit(value, &dialog));
     }
-    bool exec()
+    // Shows the dialog with the preview following the fields; the values
+    // on OK, nothing on Cancel.
+    template <typename Values, typename Read>
+    std::optional<Values> run(const Read &values, const std::function<void(const Values &)> &preview)
     {
+        if (preview) {
+            onChange([&] { preview(values()); });
+            preview(values());
+        }
         focusFirstField(first);
-        return dialog.exec() == QDialog::Accepted;
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return values();
     }
+
+private:
     // Calls 'changed' whenever one of the fields changes.
     void onChange(const std::function<void()> &changed)
     {
@@ -91,17 +102,12 @@ std::optional<KaderInvoer> QtExtraDialogs::kaderInvoeren(const KaderInvoer &star
     QSpinBox *hoogte = f.mm(QStringLiteral("Hoogte"), 1, kMaxMm, start.hoogte);
     QCheckBox *binnen = f.check(QStringLiteral("Binnenkader"), start.binnenkader);
     QLineEdit *onderschrift = f.text(QStringLiteral("Onderschrift"), start.onderschrift);
-    auto values = [=] {
-        return KaderInvoer{links->value(), boven->value(), breedte->value(), hoogte->value(), binnen->isChecked(),
-                           onderschrift->text()};
-    };
-    if (preview) {
-        f.onChange([=] { preview(values()); });
-        preview(values());
-    }
-    if (!f.exec())
-        return std::nullopt;
-    return values();
+    return f.run<KaderInvoer>(
+        [=] {
+            return KaderInvoer{links->value(), boven->value(), breedte->value(), hoogte->value(), binnen->isChecked(),
+                               onderschrift->text()};
+        },
+        preview);
 }
 
 std::optional<RijInvoer> QtExtraDialogs::rijKaders(const RijInvoer &start,
@@ -117,17 +123,12 @@ std::optional<RijInvoer> QtExtraDialogs::rijKaders(const RijInvoer &start,
     QSpinBox *boven = f.mm(QStringLiteral("Boven"), 0, kMaxMm, start.boven);
     QCheckBox *binnen = f.check(QStringLiteral("Binnenkader"), start.binnenkader);
     QLineEdit *eerste = f.text(QStringLiteral("Eerste onderschrift"), start.eersteOnderschrift);
-    auto values = [=] {
-        return RijInvoer{aantal->value(), breedte->value(), hoogte->value(), tussen->value(),
-                         boven->value(), binnen->isChecked(), eerste->text()};
-    };
-    if (preview) {
-        f.onChange([=] { preview(values()); });
-        preview(values());
-    }
-    if (!f.exec())
-        return std::nullopt;
-    return values();
+    return f.run<RijInvoer>(
+        [=] {
+            return RijInvoer{aantal->value(), breedte->value(), hoogte->value(), tussen->value(),
+                             boven->value(), binnen->isChecked(), eerste->text()};
+        },
+        preview);
 }
 
 } // namespace plenvik

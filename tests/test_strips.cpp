@@ -114,22 +114,6 @@ private slots:
         checkPacking(packed, pieces, 215);
     }
 
-    void cutList()
-    {
-        CutListRequest r;
-        r.heading = QStringLiteral("Stroken voor dit supplement");
-        for (double w : {86, 64, 86, 64, 64, 64})
-            r.pieces << StripPiece{w, 30, {}};
-        QCOMPARE(buildCutList(r), QStringLiteral("Stroken voor dit supplement\n"
-                                                 "Lengte van een strook: 215 mm\n"
-                                                 "\n"
-                                                 "Hoogte 30 mm: 2 stroken\n"
-                                                 "Strook 1: 86 + 64 + 64 = 214 mm, rest 1 mm\n"
-                                                 "Strook 2: 86 + 64 + 64 = 214 mm, rest 1 mm\n"
-                                                 "\n"
-                                                 "Totaal: 2 stroken\n"));
-    }
-
     void cutListWithHeightsOnSale()
     {
         CutListRequest r;
