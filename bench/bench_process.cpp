@@ -129,8 +129,11 @@ int main(int argc, char **argv)
                 const double scale = unit == "ns" ? 1e-6 : unit == "us" ? 1e-3 : 1.0;
                 const double ms = o.value("real_time").toDouble() * scale;
                 const double cpu = o.value("cpu_time").toDouble() * scale;
-                rows.push_back({o.value("run_name").toString(),
-                                QString::number(ms, 'f', 4) + " ms", QStringLiteral("(CPU %1 ms)").arg(cpu, 0, 'f', 4)});
+                QString note = QStringLiteral("(CPU %1 ms)").arg(cpu, 0, 'f', 4);
+                for (const char *counter : {"peak_rss_MB", "pdf_MB"})
+                    if (o.contains(QLatin1String(counter)))
+                        note += QStringLiteral(" %1 %2").arg(QLatin1String(counter)).arg(o.value(QLatin1String(counter)).toDouble(), 0, 'f', 2);
+                rows.push_back({o.value("run_name").toString(), QString::number(ms, 'f', 4) + " ms", note});
             }
         }
     }
