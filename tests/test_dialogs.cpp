@@ -4,6 +4,7 @@
 
 #include "platform/extradialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
@@ -11,6 +12,13 @@
 
 Q_DECLARE_METATYPE(plenvik::KaderInvoer)
 Q_DECLARE_METATYPE(plenvik::RijInvoer)
+
+namespace QTest {
+template <> char *toString(const plenvik::IjkMaten &m)
+{
+    return QTest::toString(QStringLiteral("%1, %2, %3, %4").arg(m.a).arg(m.b).arg(m.c).arg(m.d));
+}
+} // namespace QTest
 
 using namespace plenvik;
 
@@ -79,6 +87,41 @@ private slots:
 
         typeWhenOpen({"55", "\e"});
         QVERIFY(!dialogs.kaderInvoeren(KaderInvoer{}, {}).has_value());
+    }
+
+    void printerIjkenTakesACommaOrAPoint()
+    {
+        QtExtraDialogs dialogs;
+        IjkMaten maten{178.2, 270, 30, 30};
+        QString title;
+        typeWhenOpen({"178,4", "\t", "269.5", "\t", "30,1", "\n"}, &title);
+        QCOMPARE(dialogs.printerIjken(QStringLiteral("Proef"), QStringLiteral("geen"), maten), IjkKeuze::Ok);
+        QCOMPARE(title, QStringLiteral(" Printer ijken"));
+        QCOMPARE(maten, (IjkMaten{178.4, 269.5, 30.1, 30}));
+        typeWhenOpen({"\e"});
+        QCOMPARE(dialogs.printerIjken(QStringLiteral("Proef"), QStringLiteral("geen"), maten), IjkKeuze::Annuleren);
+    }
+
+    void albumChoosesPagesAndOrder()
+    {
+        QtExtraDialogs dialogs;
+        auto clickWhenOpen = [](const QStringList &buttons) {
+            QTimer::singleShot(0, [=] {
+                QWidget *dlg = QApplication::activeModalWidget();
+                if (!dlg)
+                    return;
+                for (const QString &text : buttons)
+                    for (QAbstractButton *b : dlg->findChildren<QAbstractButton *>())
+                        if (b->text() == text)
+                            b->click();
+                QMetaObject::invokeMethod(dlg, "accept");
+            });
+        };
+        const QStringList pages{"Blad 10", "Blad 2", "Zonder"};
+        clickWhenOpen({"Niets"});
+        QCOMPARE(dialogs.albumAfdrukken(pages), (AlbumKeuze{{}, false}));
+        clickWhenOpen({"Niets", "Alles", "Op paginanummer"});
+        QCOMPARE(dialogs.albumAfdrukken(pages), (AlbumKeuze{pages, true}));
     }
 
     void rijKadersFromTheKeyboard()

@@ -378,6 +378,10 @@ private slots:
         entered.dialogs.inputs.enqueue(QStringLiteral("p"));
         b.action("FileSave")->trigger();
         QCOMPARE(fileBytes(entered.library() + "/p.sup"), fileBytes(drawn.library() + "/p.sup"));
+        a.action("FilePrintSupplement")->trigger();
+        b.action("FilePrintSupplement")->trigger();
+        QVERIFY(entered.printer.printed.value(0).contains("B 109,90 176,123 120/180/120"));
+        QCOMPARE(entered.printer.printed.value(0), drawn.printer.printed.value(0));
     }
 
     void rowOfFrames()
