@@ -357,17 +357,6 @@ private slots:
         QFETCH(QString, refusal);
         QCOMPARE(checkRij(row, frames), refusal);
     }
-
-    void enteredFramesStandOnTheNearestPixels()
-    {
-        // 112 x 1.62 = 181.44, 93 x 1.75 = 162.75, 179 x 1.62 = 289.98,
-        // 126 x 1.75 = 220.5, which goes to the even 220.
-        QCOMPARE(canvasRectOf(Kader{112, 93, 67, 33, 0, {}}), QRect(QPoint(181, 163), QPoint(290, 220)));
-        RijInvoer row;
-        row.boven = 60;
-        row.hoogte = 25;
-        QCOMPARE(nextRow(row).boven, 95);
-    }
 };
 
 

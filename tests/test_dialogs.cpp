@@ -124,16 +124,6 @@ private slots:
         QCOMPARE(dialogs.albumAfdrukken(pages), (AlbumKeuze{pages, true}));
     }
 
-    void rijKadersFromTheKeyboard()
-    {
-        QtExtraDialogs dialogs;
-        QString title;
-        typeWhenOpen({"4", "\t", "30", "\t", "40", "\t", "\t", "\t", "\t", "NVPH 12", "\n"}, &title);
-        const auto got = dialogs.rijKaders(RijInvoer{}, {});
-        QCOMPARE(title, QStringLiteral(" Rij kaders"));
-        QVERIFY(got.has_value());
-        QCOMPARE(*got, (RijInvoer{4, 30, 40, 5, 50, false, QStringLiteral("NVPH 12")}));
-    }
 };
 
 QTEST_MAIN(TestDialogs)

@@ -101,24 +101,6 @@ private slots:
         QVERIFY(h.extra.strokenLists.value(2).contains("\nPast niet: Pagina Nederland, kader 2 (120 mm breed)\n"));
     }
 
-    void printingTheCutList()
-    {
-        Harness h;
-        Main &m = h.start();
-        h.printer.destination = false;
-        h.dialogs.saveNames.enqueue(h.dir.filePath("stroken.pdf"));
-        h.extra.strokenPrint = true;
-        m.action("ExtraStroken")->trigger();
-        QCOMPARE(h.dialogs.calls.last().title, QStringLiteral(" Print naar PDF-bestand"));
-        QVERIFY(h.dialogs.calls.last().text.endsWith("/stroken.pdf"));
-        QCOMPARE(h.printer.jobs, QStringList{h.dir.filePath("stroken.pdf")});
-        const QStringList ops = h.printer.printed.value(0);
-        QCOMPARE(ops.mid(ops.indexOf("print Stroken voor dit supplement") - 2, 3),
-                 (QStringList{"x 17", "y 17", "print Stroken voor dit supplement"}));
-        QVERIFY(ops.contains("y 22")); // the second line, 5 mm lower
-        QCOMPARE(ops.last(), QStringLiteral("end"));
-    }
-
     void longTextGoesOnMoreSheets()
     {
         RecordingSurface surface;
