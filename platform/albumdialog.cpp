@@ -57,11 +57,7 @@ std::optional<AlbumKeuze> QtExtraDialogs::albumAfdrukken(const QStringList &page
     outer->addWidget(opNaam);
     outer->addWidget(opNummer);
     outer->addWidget(buttons);
-    QWidget::setTabOrder(list, alles);
-    QWidget::setTabOrder(alles, niets);
-    QWidget::setTabOrder(niets, opNaam);
-    QWidget::setTabOrder(opNaam, opNummer);
-    QWidget::setTabOrder(opNummer, buttons);
+    tabChain({list, alles, niets, opNaam, opNummer, buttons});
 
     focusFirstField(list);
     if (dialog.exec() != QDialog::Accepted)

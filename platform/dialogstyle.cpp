@@ -40,4 +40,14 @@ void focusFirstField(QWidget *first)
         line->selectAll();
 }
 
+void tabChain(std::initializer_list<QWidget *> widgets)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *w : widgets) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
 } // namespace plenvik

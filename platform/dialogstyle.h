@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <initializer_list>
+
 class QAbstractSpinBox;
 class QDialog;
 class QDialogButtonBox;
@@ -22,5 +24,8 @@ QSpinBox *mmField(QWidget *parent, int minimum, int maximum, int value);
 // Focuses 'first' and selects its text; called before the dialog shows, so
 // the focus is there when it opens.
 void focusFirstField(QWidget *first);
+
+// Tab goes through 'widgets' in the order given.
+void tabChain(std::initializer_list<QWidget *> widgets);
 
 } // namespace plenvik

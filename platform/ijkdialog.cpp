@@ -61,10 +61,7 @@ IjkKeuze QtExtraDialogs::printerIjken(const QString &printer, const QString &inF
     outer->addLayout(form);
     outer->addWidget(now);
     outer->addWidget(buttons);
-    QWidget::setTabOrder(a, b);
-    QWidget::setTabOrder(b, c);
-    QWidget::setTabOrder(c, d);
-    QWidget::setTabOrder(d, buttons);
+    tabChain({a, b, c, d, buttons});
 
     focusFirstField(a);
     if (dialog.exec() != QDialog::Accepted)

@@ -61,12 +61,7 @@ StrokenVelden QtExtraDialogs::stroken(const StrokenVelden &start,
     outer->addWidget(dit);
     outer->addWidget(alle);
     outer->addLayout(buttons);
-    QWidget::setTabOrder(list, lengte);
-    QWidget::setTabOrder(lengte, hoogten);
-    QWidget::setTabOrder(hoogten, dit);
-    QWidget::setTabOrder(dit, alle);
-    QWidget::setTabOrder(alle, afdrukken);
-    QWidget::setTabOrder(afdrukken, sluiten);
+    tabChain({list, lengte, hoogten, dit, alle, afdrukken, sluiten});
 
     auto fields = [=] { return StrokenVelden{lengte->value(), hoogten->text(), alle->isChecked()}; };
     auto refresh = [=] { list->setPlainText(cutList(fields())); };
