@@ -25,12 +25,33 @@ const QString kInfoRest = QStringLiteral("Informatie...");
 
 bool Main::RefreshLibrary()
 {
-    const auto pages = listPages(m_paths.library);
-    if (!pages)
+    const auto files = listPictureFiles(m_paths.library);
+    if (!files)
         return false;
+    QStringList names;
+    for (const QString &f : *files)
+        names << f.chopped(4);
     m_list->clear();
-    m_list->addItems(*pages);
+    for (int i = 0; i < files->size(); ++i) {
+        // Two pictures of one name ("foo.bmp", "foo.BMP") are told apart by
+        // their file names.
+        const QString &name = names.at(i);
+        auto *item = new QListWidgetItem(names.count(name) > 1 ? files->at(i) : name, m_list);
+        item->setData(Qt::UserRole, name);
+    }
     m_list->setCurrentItem(nullptr); // nothing selected, nothing marked
+    return true;
+}
+
+bool Main::refuseUnpairedFiles(const QString &name)
+{
+    const PagePair pair = findPage(m_paths.library, name);
+    if (!pair.ambiguous)
+        return false;
+    m_services.dialogs->message(tr("Niet zeker welke bestanden bij '%1' horen: %2.\n"
+                                   "Geef ze buiten Plenvik andere namen, zodat elk supplement "
+                                   "één plaatje (.bmp) en één ontwerp (.sup) heeft.")
+                                    .arg(name, pair.files.join(QStringLiteral(", "))));
     return true;
 }
 
@@ -48,7 +69,7 @@ void Main::onFileSave()
         dialogs.message(kNotSaved);
         return;
     }
-    if (!findPage(folder, name).picture.isEmpty()
+    if (findPage(folder, name).taken
         && !dialogs.question(QStringLiteral("Bestand bestaat reeds, overschrijven?"), QStringLiteral(" File exist")))
         return;
     const bool saved = savePageFiles(folder, name, m_pic->picture(), m_design, SaveSteps{[this] { return RefreshLibrary(); }});
@@ -61,7 +82,9 @@ void Main::onList1DblClick()
     QListWidgetItem *item = m_list->currentItem();
     if (!item || !item->isSelected())
         return;
-    const QString name = item->text();
+    const QString name = item->data(Qt::UserRole).toString();
+    if (refuseUnpairedFiles(name))
+        return;
     QString why;
     // Both files are read and checked before anything on screen changes.
     auto page = readPageFiles(m_paths.library, name, m_design, &why);
@@ -110,17 +133,20 @@ void Main::onDelKnopClick()
 {
     Dialogs &dialogs = *m_services.dialogs;
     const QList<QListWidgetItem *> selected = m_list->selectedItems();
-    const QString name = selected.isEmpty() ? QString() : selected.constFirst()->text();
+    const QString name = selected.isEmpty() ? QString() : selected.constFirst()->data(Qt::UserRole).toString();
     if (name.isEmpty()) {
         dialogs.message(QStringLiteral("Selecteer eerst een supplement!"));
         return;
     }
-    if (!dialogs.question(QStringLiteral("Wilt u '") + name + QStringLiteral("' verwijderen?"), QStringLiteral(" Delete")))
+    if (refuseUnpairedFiles(name))
+        return;
+    if (!dialogs.question(QStringLiteral("Wilt u '") + selected.constFirst()->text() + QStringLiteral("' verwijderen?"),
+                          QStringLiteral(" Delete")))
         return;
     // The files go first: an entry whose picture could not be removed stays
     // listed; one whose design file stayed behind is no longer a page.
     const DeleteResult result = deletePageFiles(m_paths.library, name);
-    if (result != DeleteResult::PictureKept)
+    if (result == DeleteResult::Deleted || result == DeleteResult::DesignKept)
         delete m_list->takeItem(m_list->row(selected.constFirst()));
     if (result != DeleteResult::Deleted)
         dialogs.message(kNotDeleted);

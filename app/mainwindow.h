@@ -113,6 +113,9 @@ private:
     void setPageText(Pic *pic, int which, const QString &text, int top);
     void applyBorderToControls();
     void placeLabels();
+    // Tells the user, and returns true, when the files of the page cannot be
+    // paired for certain: nothing of it may then be read or removed.
+    bool refuseUnpairedFiles(const QString &name);
     bool printToSurface(const QString &pdfPath);
     // Asks for a PDF file when there is no printer; false when the user
     // cancelled. 'suggested' is the file name offered.

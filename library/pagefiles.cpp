@@ -10,8 +10,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QRegularExpression>
-#include <QSaveFile>
+#include <QMap>
 #include <algorithm>
 
 #ifdef Q_OS_UNIX
@@ -52,36 +51,6 @@ QList<PageFile> filesIgnoringCase(const QString &folder, const QString &name)
     return out;
 }
 
-// The file of one kind under exactly this stem; ".bmp"/".sup" in lower case
-// before other spellings of the extension.
-QString fileOf(const QList<PageFile> &files, const QString &stem, bool picture)
-{
-    QString found;
-    for (const PageFile &f : files) {
-        if (f.picture != picture || f.stem != stem)
-            continue;
-        if (f.file.endsWith(picture ? kPictureExt : kDesignExt))
-            return f.file;
-        if (found.isEmpty())
-            found = f.file;
-    }
-    return found;
-}
-
-// A save cut off between naming its temporary file and putting it in place
-// leaves "name.bmp.XyZ123" behind (never a page file, which stays whole).
-// One program saves a page at a time, so the next save of that page clears
-// what an earlier, killed one left.
-void removeLeftTemporaries(const QDir &dir, const QString &name)
-{
-    static const QRegularExpression tail(QStringLiteral("^\\.(bmp|sup)\\.[A-Za-z0-9]{6}$"));
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
-    for (const QString &e : entries) {
-        if (e.startsWith(name) && tail.match(QStringView(e).mid(name.size())).hasMatch())
-            QFile::remove(dir.filePath(e));
-    }
-}
-
 bool readDesignOf(const QDir &dir, const PagePair &pair, PageDesign &design, QString *error)
 {
     auto failed = [&](const QString &why) {
@@ -89,6 +58,8 @@ bool readDesignOf(const QDir &dir, const PagePair &pair, PageDesign &design, QSt
             *error = why;
         return false;
     };
+    if (pair.ambiguous)
+        return failed(QStringLiteral("bestanden niet zeker te paren"));
     if (pair.design.isEmpty())
         return failed(QStringLiteral("ontwerpbestand ontbreekt"));
     QFile file(dir.filePath(pair.design));
@@ -115,38 +86,57 @@ PagePair findPage(const QString &folder, const QString &name)
 {
     const QList<PageFile> files = filesIgnoringCase(folder, name);
     PagePair pair;
+    for (const PageFile &f : files) {
+        pair.files << f.file;
+        pair.taken = pair.taken || f.picture;
+    }
     if (files.isEmpty())
         return pair;
-    QString stem;
-    QStringList stems;
-    int pictures = 0;
-    for (const PageFile &f : files) {
-        if (f.stem == name)
-            stem = name;
-        if (!stems.contains(f.stem))
-            stems << f.stem;
-        pictures += f.picture ? 1 : 0;
-    }
-    if (stem.isEmpty()) {
-        pair.ambiguous = stems.size() > 1;
-        // Several spellings and none exact: the first that has a picture, so
-        // the overwrite question still sees that the name is taken.
-        stem = stems.constFirst();
-        for (const PageFile &f : files) {
-            if (f.picture) {
-                stem = f.stem;
-                break;
-            }
+
+    // The files by the spelling of their stem, as pictures and designs.
+    QMap<QString, std::pair<QStringList, QStringList>> stems;
+    for (const PageFile &f : files)
+        (f.picture ? stems[f.stem].first : stems[f.stem].second) << f.file;
+    QString stem = name;
+    if (!stems.contains(stem)) {
+        // Only other spellings: they are this page when there is one.
+        if (stems.size() > 1) {
+            pair.ambiguous = true;
+            return pair;
         }
+        stem = stems.firstKey();
     }
-    pair.picture = fileOf(files, stem, true);
-    pair.design = fileOf(files, stem, false);
-    // One picture and one design file under two spellings are still one page.
-    if ((pair.picture.isEmpty() || pair.design.isEmpty()) && files.size() == 2 && pictures == 1) {
-        for (const PageFile &f : files)
-            (f.picture ? pair.picture : pair.design) = f.file;
-        pair.ambiguous = false;
+    const auto &[pictures, designs] = stems.value(stem);
+    if (pictures.size() > 1 || designs.size() > 1) {
+        pair.ambiguous = true;
+        return pair;
     }
+    pair.picture = pictures.value(0);
+    pair.design = designs.value(0);
+    if (!pair.picture.isEmpty() && !pair.design.isEmpty())
+        return pair;
+
+    // One of the two is missing under this spelling. A picture and a design
+    // that each stand alone under other spellings are one page only when
+    // they are the only two; the files of a complete spelling belong to it.
+    QStringList lonePictures, loneDesigns;
+    for (const auto &[p, d] : stems) {
+        if (d.isEmpty())
+            lonePictures << p;
+        if (p.isEmpty())
+            loneDesigns << d;
+    }
+    QStringList &lone = pair.picture.isEmpty() ? lonePictures : loneDesigns;
+    QString &missing = pair.picture.isEmpty() ? pair.picture : pair.design;
+    if (lone.isEmpty())
+        return pair; // the page has only the one file
+    if (lonePictures.size() == 1 && loneDesigns.size() == 1) {
+        missing = lone.constFirst();
+        return pair;
+    }
+    pair.picture.clear();
+    pair.design.clear();
+    pair.ambiguous = true;
     return pair;
 }
 
@@ -176,22 +166,33 @@ bool isPlainPageName(const QString &name)
     return true;
 }
 
-std::optional<QStringList> listPages(const QString &folder)
+std::optional<QStringList> listPictureFiles(const QString &folder)
 {
     const QFileInfo info(folder);
     if (!info.isDir() || !info.isReadable())
         return std::nullopt;
-    QDir dir(folder);
-    QStringList names;
-    for (const QString &e : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+    QStringList files;
+    for (const QString &e : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         if (e.size() > 4 && e.right(4).compare(kPictureExt, Qt::CaseInsensitive) == 0)
-            names << e.left(e.size() - 4);
+            files << e;
     }
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
+    std::sort(files.begin(), files.end(), [](const QString &a, const QString &b) {
+        const int c = QStringView(a).chopped(4).compare(QStringView(b).chopped(4), Qt::CaseInsensitive);
+        if (c != 0)
+            return c < 0;
+        return a.chopped(4) != b.chopped(4) ? a.chopped(4) < b.chopped(4) : a < b;
     });
-    return names;
+    return files;
+}
+
+std::optional<QStringList> listPages(const QString &folder)
+{
+    auto files = listPictureFiles(folder);
+    if (files) {
+        for (QString &f : *files)
+            f.chop(4);
+    }
+    return files;
 }
 
 bool savePageFiles(const QString &folder, const QString &name, const QImage &picture, const PageDesign &design,
@@ -200,44 +201,26 @@ bool savePageFiles(const QString &folder, const QString &name, const QImage &pic
     if (!isPlainPageName(name) || !QFileInfo(folder).isDir())
         return false;
     const QDir dir(folder);
-    removeLeftTemporaries(dir, name);
 
     // Files of the same page under another letter case go once the new ones
-    // stand; with several other spellings and none exact, which page was
-    // meant is unclear, so none is removed.
+    // stand; where the files of the name cannot be paired for certain, none
+    // is removed.
     const PagePair old = findPage(folder, name);
-    const QString oldPicture = old.ambiguous ? QString() : old.picture;
-    const QString oldDesign = old.ambiguous ? QString() : old.design;
 
-    QSaveFile pictureFile(dir.filePath(name + kPictureExt));
-    QSaveFile designFile(dir.filePath(name + kDesignExt));
-    // Both files are written in full before either replaces the old one.
-    if (!pictureFile.open(QIODevice::WriteOnly))
+    BesideFile pictureFile(dir.filePath(name + kPictureExt));
+    BesideFile designFile(dir.filePath(name + kDesignExt));
+    // Both files are written in full, and flushed so that a full disk shows,
+    // before either replaces the old one.
+    if (!pictureFile.open() || !writeBmp24(pictureFile.device(), picture) || !designFile.open()
+        || !writeDesignFile(designFile.device(), design) || !designFile.device().flush()
+        || designFile.device().error() != QFileDevice::NoError || !pictureFile.commit())
         return false;
-    if (!writeBmp24(pictureFile, picture)) {
-        pictureFile.cancelWriting();
+    removeUnlessSame(dir, old.picture, name + kPictureExt);
+    if (steps.afterPicture && !steps.afterPicture())
         return false;
-    }
-    if (!designFile.open(QIODevice::WriteOnly) || !writeDesignFile(designFile, design)) {
-        pictureFile.cancelWriting();
-        designFile.cancelWriting();
+    if (!designFile.commit())
         return false;
-    }
-    // The design file is flushed now too, so a full disk shows before the
-    // picture replaces the old one.
-    if (!designFile.flush() || designFile.error() != QFileDevice::NoError || !commitWhole(pictureFile)) {
-        pictureFile.cancelWriting();
-        designFile.cancelWriting();
-        return false;
-    }
-    removeUnlessSame(dir, oldPicture, name + kPictureExt);
-    if (steps.afterPicture && !steps.afterPicture()) {
-        designFile.cancelWriting();
-        return false;
-    }
-    if (!commitWhole(designFile))
-        return false;
-    removeUnlessSame(dir, oldDesign, name + kDesignExt);
+    removeUnlessSame(dir, old.design, name + kDesignExt);
     return true;
 }
 
@@ -254,6 +237,8 @@ std::optional<LoadedPage> readPageFiles(const QString &folder, const QString &na
     // reach outside it.
     const PagePair pair = findPage(folder, name);
     const QString &pictureName = pair.picture;
+    if (pair.ambiguous)
+        return failed(QStringLiteral("bestanden niet zeker te paren"));
     if (pictureName.isEmpty())
         return failed(QStringLiteral("plaatje ontbreekt"));
     QImageReader reader(dir.filePath(pictureName), "bmp");
@@ -308,6 +293,8 @@ DeleteResult deletePageFiles(const QString &folder, const QString &name)
 {
     const QDir dir(folder);
     const PagePair pair = findPage(folder, name);
+    if (pair.ambiguous)
+        return DeleteResult::Ambiguous;
     // A picture that is already gone leaves nothing to keep listed.
     if (!pair.picture.isEmpty() && !QFile::remove(dir.filePath(pair.picture)))
         return DeleteResult::PictureKept;

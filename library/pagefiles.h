@@ -18,20 +18,28 @@ namespace plenvik {
 // A name that can be a file name on every system the pages travel to.
 bool isPlainPageName(const QString &name);
 
-// Page names (picture files without ".bmp", any case), in case-insensitive
-// alphabetical order. nullopt when the folder is missing or unreadable.
+// The picture files of the library ("name.bmp", the extension in any case),
+// in case-insensitive alphabetical order of the names. nullopt when the
+// folder is missing or unreadable.
+std::optional<QStringList> listPictureFiles(const QString &folder);
+
+// The page names: the same files without their extension.
 std::optional<QStringList> listPages(const QString &folder);
 
 // The two files of one page as they stand in the folder (names without the
 // folder; empty when missing). A page's picture and design file are always
-// one pair: files spelt exactly as the page name win, and a spelling that
-// differs only in letter case counts only when there is no exact one, for
-// both files alike. 'ambiguous' says that several spellings matched and
-// none exactly.
+// one pair, found without a guess: the files spelt exactly as the page name,
+// or, where that spelling lacks one of them, the one other file of that kind
+// that stands alone under another letter case. Where the name has more than
+// one picture or design that could be the page's ("foo.bmp" and "foo.BMP",
+// or two pictures and one design under three spellings), the page is
+// 'ambiguous': both are left empty, and nothing may be read or removed.
 struct PagePair {
     QString picture;
     QString design;
     bool ambiguous = false;
+    QStringList files; // every picture and design file of the name, any case
+    bool taken = false; // a picture of the name stands in any spelling
 };
 PagePair findPage(const QString &folder, const QString &name);
 
@@ -76,6 +84,7 @@ enum class DeleteResult {
     Deleted,
     PictureKept, // nothing removed: the page stays listed
     DesignKept,  // the picture is gone, so the page is no longer listed, but its design file stayed
+    Ambiguous,   // nothing removed: which files are the page's is not certain
 };
 // Removes the page's picture, then its design file.
 DeleteResult deletePageFiles(const QString &folder, const QString &name);

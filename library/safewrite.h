@@ -1,19 +1,61 @@
 #pragma once
+// Every file the program writes for the user (a page, a PDF, a settings
+// file) is written beside its name under a hidden name of the program's own,
+// ".<name>.plenvik-XXXXXX", and renamed into place only when it is whole.
+// A failure at any step leaves the earlier file as it was; a write cut off
+// by a crash leaves at most such a part file, which the next write of that
+// name removes. Nothing else is ever removed: a name of that shape is the
+// proof that the program made the file.
+//
+// A new file gets the mode any program's new file gets under the user's
+// umask; a file that replaces another keeps the mode of the one it replaces.
+
+#include <QFile>
+#include <QString>
 
 class QByteArray;
-class QSaveFile;
-class QString;
 
 namespace plenvik {
 
-// Commits a save file only when everything written reached the disk.
-// QSaveFile::commit() in Qt 6.4 can report success on a full file system
-// after its final flush failed, replacing the old file with an empty one;
-// flushing first and checking catches that and keeps the old file.
-bool commitWhole(QSaveFile &file);
+class BesideFile {
+public:
+    explicit BesideFile(const QString &target);
+    ~BesideFile(); // a part file not put in place is removed
+    BesideFile(const BesideFile &) = delete;
+    BesideFile &operator=(const BesideFile &) = delete;
 
-// Replaces the file at 'path' by 'bytes' atomically: a failure at any step
-// leaves the earlier file whole. False on failure.
+    // Creates the part file, open for writing. False when it cannot be made.
+    bool open();
+    QFile &device() { return m_file; }
+    QString partPath() const { return m_part; }
+
+    // Flushes, checks that everything reached the disk, and renames the part
+    // file over the target. False, with the target untouched, on any failure.
+    bool commit();
+    void cancel();
+
+private:
+    QString m_target;
+    QString m_part;
+    QFile m_file;
+};
+
+// Creates an empty part file for 'target' and returns its path (empty on
+// failure), for writers that open files by name themselves.
+QString createPartFile(const QString &target);
+
+// Puts a complete part file in place of 'target'; the part file is gone
+// afterwards either way.
+bool putPartInPlace(const QString &partPath, const QString &target);
+
+// True when 'entry' (a name in the target's folder) is a part file of the
+// file named 'targetName'.
+bool isPartFileOf(const QString &entry, const QString &targetName);
+
+// Removes the part files that earlier, cut-off writes of 'target' left.
+void removeLeftParts(const QString &target);
+
+// Replaces the file at 'path' by 'bytes' as above. False on failure.
 bool writeFileWhole(const QString &path, const QByteArray &bytes);
 
 } // namespace plenvik

@@ -156,7 +156,11 @@ private slots:
         QTest::newRow("extension in capitals") << QStringList{"Zegels.BMP", "Zegels.SUP"} << "Zegels" << "Zegels.BMP" << "Zegels.SUP" << false;
         QTest::newRow("one page, two spellings") << QStringList{"Foo.bmp", "foo.sup"} << "Foo" << "Foo.bmp" << "foo.sup" << false;
         QTest::newRow("only another case") << QStringList{"europa.bmp", "europa.sup"} << "Europa" << "europa.bmp" << "europa.sup" << false;
-        QTest::newRow("two other cases") << QStringList{"EUROPA.bmp", "EUROPA.sup", "europa.bmp"} << "Europa" << "EUROPA.bmp" << "EUROPA.sup" << true;
+        QTest::newRow("two other cases") << QStringList{"EUROPA.bmp", "EUROPA.sup", "europa.bmp"} << "Europa" << "" << "" << true;
+        // Which picture goes with which design would be a guess.
+        QTest::newRow("extensions in two cases") << QStringList{"foo.BMP", "foo.SUP", "foo.bmp", "foo.sup"} << "foo" << "" << "" << true;
+        QTest::newRow("two pictures, one design") << QStringList{"foo.BMP", "foo.bmp", "foo.sup"} << "foo" << "" << "" << true;
+        QTest::newRow("two lone pictures, one lone design") << QStringList{"FOO.bmp", "Foo.sup", "foo.bmp"} << "foo" << "" << "" << true;
         QTest::newRow("name the save rule refuses") << QStringList{"Nr: 1.bmp", "Nr: 1.sup"} << "Nr: 1" << "Nr: 1.bmp" << "Nr: 1.sup" << false;
         QTest::newRow("nothing outside the folder") << QStringList{"x.bmp"} << "../x" << "" << "" << false;
     }
@@ -205,6 +209,16 @@ private slots:
         QCOMPARE(deletePageFiles(dir.path(), "foo"), DeleteResult::Deleted);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"Foo.bmp", "Foo.sup"}));
         QVERIFY(readPageFiles(dir.path(), "Foo", PageDesign{}).has_value());
+
+        // The same page under capitals in its extensions, from another
+        // machine: the two can no longer be told apart, so neither is read
+        // and neither is deleted.
+        QVERIFY(QFile::copy(dir.filePath("Foo.bmp"), dir.filePath("Foo.BMP")));
+        QVERIFY(QFile::copy(dir.filePath("Foo.sup"), dir.filePath("Foo.SUP")));
+        QCOMPARE(*listPictureFiles(dir.path()), (QStringList{"Foo.BMP", "Foo.bmp"}));
+        QVERIFY(!readPageFiles(dir.path(), "Foo", PageDesign{}).has_value());
+        QCOMPARE(deletePageFiles(dir.path(), "Foo"), DeleteResult::Ambiguous);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 4);
     }
 
     void overwriteAcrossCaseReplacesThePage()
@@ -212,8 +226,16 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(savePageFiles(dir.path(), "europa", gridPicture(), PageDesign{}));
         QCOMPARE(findPage(dir.path(), "EUROPA").picture, QStringLiteral("europa.bmp"));
+        // The collector's own copies stay; only what an earlier, cut-off
+        // save of the page left under the program's mark goes.
+        for (const char *name : {"Europa.sup.backup", "Europa.bmp.kopie1", "Europa.bmp.Ab12Cd", ".Europa.bmp.plenvik-Ab12C"})
+            touch(dir.filePath(name));
+        touch(dir.filePath(".Europa.bmp.plenvik-Ab12Cd"));
+        touch(dir.filePath(".Europa.sup.plenvik-xY3456"));
         QVERIFY(savePageFiles(dir.path(), "Europa", gridPicture(), somePage()));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"Europa.bmp", "Europa.sup"}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{".Europa.bmp.plenvik-Ab12C", "Europa.bmp", "Europa.bmp.Ab12Cd", "Europa.bmp.kopie1", "Europa.sup",
+                              "Europa.sup.backup"}));
         QCOMPARE(*listPages(dir.path()), QStringList{"Europa"});
     }
 
