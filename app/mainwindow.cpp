@@ -7,11 +7,13 @@
 #include "canvas/loep.h"
 #include "canvas/pic.h"
 #include "design/listing.h"
+#include "platform/dialogs.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -95,6 +97,15 @@ Main::Main(const Paths &paths, Services services, QWidget *parent)
     buildControls();
     buildMenus();
     RefreshLibrary(); // a missing library folder just leaves the list empty
+    // A library that cannot take pages is told once, over the window, before
+    // the user draws a page that could not be saved.
+    QTimer::singleShot(0, this, [this] {
+        const QString why = libraryWriteProblem(m_paths.library);
+        if (!why.isEmpty())
+            m_services.dialogs->message(tr("Supplementen kunnen niet worden opgeslagen in %1: %2.\n"
+                                           "Ontwerpen, laden en afdrukken gaan gewoon door.")
+                                            .arg(QDir::toNativeSeparators(m_paths.library), why));
+    });
 
     DrawGrid(m_pic->picture());
     m_pic->pictureChanged();

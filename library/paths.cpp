@@ -1,11 +1,16 @@
 #include "library/paths.h"
 
 #include "library/pagefiles.h"
+#include "library/safewrite.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <cstring>
 
 namespace plenvik {
 
@@ -62,6 +67,31 @@ bool prepareUserFolders(const Paths &paths, const QString &installedExamples)
         }
     }
     return ok;
+}
+
+QString libraryWriteProblem(const QString &folder)
+{
+    if (!QFileInfo(folder).isDir())
+        return QCoreApplication::translate("Paths", "de map bestaat niet en kon niet worden gemaakt");
+    errno = 0;
+    const QString probe = createPartFile(QDir(folder).filePath(QStringLiteral("schrijfproef")));
+    const int why = errno;
+    if (!probe.isEmpty()) {
+        QFile::remove(probe);
+        return {};
+    }
+    switch (why) {
+    case EACCES:
+    case EPERM:
+        return QCoreApplication::translate("Paths", "u mag in deze map niet schrijven");
+    case EROFS:
+        return QCoreApplication::translate("Paths", "de schijf is alleen te lezen");
+    case ENOSPC:
+    case EDQUOT:
+        return QCoreApplication::translate("Paths", "de schijf is vol");
+    default:
+        return QString::fromLocal8Bit(std::strerror(why));
+    }
 }
 
 } // namespace plenvik

@@ -40,4 +40,10 @@ Paths decidePaths(const QString &programDir);
 // not come back. False when a folder could not be made.
 bool prepareUserFolders(const Paths &paths, const QString &installedExamples);
 
+// Why pages cannot be saved in the library folder, in the program's words
+// ("de map bestaat niet", ...); empty when they can. Tried by writing and
+// removing a file of the program's own there, so whatever stands in the
+// way (rights, a read-only disk, a full one) shows.
+QString libraryWriteProblem(const QString &folder);
+
 } // namespace plenvik

@@ -122,17 +122,25 @@ private slots:
         auto m = startOn(disk.path, h);
         h.dialogs.inputs.enqueue(QStringLiteral("Europa"));
         m->action("FileSave")->trigger();
+        m.reset();
         const auto before = snapshot(disk.path);
         QVERIFY(mountCmd({"-o", "remount,ro", disk.path}));
+        // Said once, at start-up, before a page is drawn.
+        m = startOn(disk.path, h);
+        QCoreApplication::processEvents();
+        const QString startUp = QStringLiteral("Supplementen kunnen niet worden opgeslagen in %1/Voorbeelden: "
+                                               "de schijf is alleen te lezen.\nOntwerpen, laden en afdrukken gaan gewoon door.")
+                                    .arg(disk.path);
+        QCOMPARE(h.dialogs.messages(), QStringList{startUp});
         drag(m->pic(), QPoint(20, 20), QPoint(90, 90));
         h.dialogs.inputs.enqueue(QStringLiteral("Europa"));
         m->action("FileSave")->trigger();
         h.dialogs.inputs.enqueue(QStringLiteral("Nieuw blad"));
         m->action("FileSave")->trigger();
-        QCOMPARE(h.dialogs.messages(), (QStringList{"Kan dit supplement niet opslaan!", "Kan dit supplement niet opslaan!"}));
+        QCOMPARE(h.dialogs.messages(), (QStringList{startUp, "Kan dit supplement niet opslaan!", "Kan dit supplement niet opslaan!"}));
         QVERIFY(m->close());
         QCOMPARE(snapshot(disk.path), before);
-        QCOMPARE(h.dialogs.messages().size(), 2);
+        QCOMPARE(h.dialogs.messages().size(), 3);
     }
 
     void designFileThatStaysIsReported()

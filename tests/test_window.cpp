@@ -304,12 +304,17 @@ private slots:
         QFETCH(bool, withLibrary);
         Harness h(withLibrary);
         Main &m = h.start();
+        QCoreApplication::processEvents();
         drag(m.pic(), QPoint(10, 10), QPoint(50, 50));
         const PageDesign before = m.design();
         const QStringList files = QDir(h.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         h.dialogs.inputs.enqueue(name);
         m.action("FileSave")->trigger();
-        QCOMPARE(h.dialogs.messages(), QStringList{"Kan dit supplement niet opslaan!"});
+        QStringList messages{"Kan dit supplement niet opslaan!"};
+        if (!withLibrary)
+            messages.prepend(QStringLiteral("Supplementen kunnen niet worden opgeslagen in %1: de map bestaat niet en kon niet "
+                                       "worden gemaakt.\nOntwerpen, laden en afdrukken gaan gewoon door.").arg(h.library()));
+        QCOMPARE(h.dialogs.messages(), messages);
         QVERIFY(m.design() == before);
         QCOMPARE(QDir(h.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), files);
         if (withLibrary)
@@ -408,8 +413,27 @@ private slots:
         QVERIFY(h.dialogs.messages().isEmpty());
         QCOMPARE(m.design().KaderCount, 2);
 
+        // The same page again with its extensions in capitals: the files
+        // can no longer be paired for certain, so nothing is read or removed.
+        QVERIFY(QFile::copy(h.library() + "/Nr: 1.bmp", h.library() + "/Nr: 1.BMP"));
+        QVERIFY(QFile::copy(h.library() + "/Nr: 1.sup", h.library() + "/Nr: 1.SUP"));
+        QVERIFY(m.RefreshLibrary());
+        QCOMPARE(listEntries(m), (QStringList{"Nr: 1.BMP", "Nr: 1.bmp"}));
+        const QString unpaired = QStringLiteral("Niet zeker welke bestanden bij 'Nr: 1' horen: Nr: 1.BMP, Nr: 1.SUP, Nr: 1.bmp, "
+                                                "Nr: 1.sup.\nGeef ze buiten Plenvik andere namen, zodat elk supplement één "
+                                                "plaatje (.bmp) en één ontwerp (.sup) heeft.");
+        m.action("FileNew")->trigger();
+        doubleClickEntry(m, QStringLiteral("Nr: 1.bmp"));
         m.onDelKnopClick();
-        QVERIFY(h.dialogs.messages().isEmpty());
+        QCOMPARE(h.dialogs.messages(), (QStringList{unpaired, unpaired}));
+        QCOMPARE(m.design().KaderCount, 0);
+        QCOMPARE(QDir(h.library()).entryList(QDir::Files).size(), 4);
+        QVERIFY(QFile::remove(h.library() + "/Nr: 1.BMP") && QFile::remove(h.library() + "/Nr: 1.SUP"));
+        QVERIFY(m.RefreshLibrary());
+
+        doubleClickEntry(m, QStringLiteral("Nr: 1"));
+        m.onDelKnopClick();
+        QCOMPARE(h.dialogs.messages().size(), 2);
         QVERIFY(listEntries(m).isEmpty());
         QVERIFY(QDir(h.library()).entryList(QDir::Files).isEmpty());
     }
