@@ -10,10 +10,14 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test build deps asan fuzz-build fuzz bench screenshot examples icons install package clean
+.PHONY: run test build deps test-deps asan fuzz-build fuzz bench screenshot examples icons install package clean
 
+# What building needs (run, install, package), and what the tests add.
 deps:
-	@./tools/install-deps.sh
+	@./tools/install-deps.sh build
+
+test-deps:
+	@./tools/install-deps.sh test
 
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
@@ -31,22 +35,22 @@ run: build
 
 # The tests built with AddressSanitizer (LeakSanitizer on) and
 # UndefinedBehaviorSanitizer, in a build folder of their own.
-$(ASAN_BUILD)/build.ninja: | deps
+$(ASAN_BUILD)/build.ninja: | test-deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 		-DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
 
-asan: deps $(ASAN_BUILD)/build.ninja
+asan: test-deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD)
 
-$(FUZZ_BUILD)/build.ninja: | deps
+$(FUZZ_BUILD)/build.ninja: | test-deps
 	cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++
 
-fuzz-build: deps $(FUZZ_BUILD)/build.ninja
+fuzz-build: test-deps $(FUZZ_BUILD)/build.ninja
 	cmake --build $(FUZZ_BUILD)
 
 # The sanitizer run leaves out the soak, and the tests of installing and
 # of the print queue, which test the system around the program.
-test: build asan fuzz-build
+test: test-deps build asan fuzz-build
 	cd $(BUILD) && ctest --output-on-failure
 	cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -E 'test_soak|test_cups|test_install|package_contents|_valid'
 	cd $(FUZZ_BUILD) && ctest --output-on-failure
@@ -55,7 +59,10 @@ test: build asan fuzz-build
 fuzz: fuzz-build
 	./tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
-bench: build
+# Configured again, so a build made before the test tools were there
+# finds Google Benchmark now.
+bench: test-deps build
+	cmake $(BUILD) >/dev/null && cmake --build $(BUILD)
 	./tools/bench.sh $(BUILD)
 
 screenshot: build

@@ -1,10 +1,19 @@
 #!/bin/sh
-# Installs the Debian packages the build, the tests and the fonts need,
-# only those that are missing, so a second run costs nothing.
+# Installs the Debian packages that are missing, and nothing else; it never
+# removes a package (apt-get stops rather than remove one).
+#   install-deps.sh build   what building and running the program need
+#   install-deps.sh test    that, and what the tests, benchmarks and fuzzers add
 set -e
-packages="build-essential cmake ninja-build qt6-base-dev fonts-liberation xvfb xauth xdotool imagemagick poppler-utils pkg-config libxcb1-dev clang libclang-rt-14-dev libbenchmark-dev cups cups-client printer-driver-cups-pdf desktop-file-utils appstream $EXTRA_PACKAGES"
+build="build-essential cmake ninja-build pkg-config qt6-base-dev libxcb1-dev fonts-liberation file"
+tests="xvfb xauth xdotool x11-utils imagemagick poppler-utils clang libclang-rt-14-dev libbenchmark-dev
+       cups cups-client printer-driver-cups-pdf desktop-file-utils appstream lintian"
+case "${1:-build}" in
+    build) packages="$build" ;;
+    test) packages="$build $tests" ;;
+    *) echo "usage: $0 build|test" >&2; exit 2 ;;
+esac
 missing=""
-for p in $packages; do
+for p in $packages $EXTRA_PACKAGES; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
         missing="$missing $p"
     fi
@@ -14,4 +23,4 @@ echo "Installing:$missing"
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends $missing
+$sudo apt-get install -y -qq --no-install-recommends --no-remove $missing
