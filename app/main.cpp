@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTimer>
@@ -19,6 +20,15 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The window's class and its desktop entry tie it to its menu entry and
+    // icon in docks and task bars; the icon is the installed one, or the one
+    // built in when the program runs from its own folder.
+    QCoreApplication::setApplicationName(QStringLiteral("plenvik"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(PLENVIK_APP_ID));
+    QIcon builtIn;
+    for (int size : {48, 128, 256})
+        builtIn.addFile(QStringLiteral(":/plenvik/icons/plenvik-%1.png").arg(size));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(PLENVIK_APP_ID), builtIn));
 
     plenvik::QtDialogs dialogs;
     plenvik::QtPrinter printer;

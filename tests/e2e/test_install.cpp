@@ -96,6 +96,12 @@ private slots:
         QVERIFY(startInstalled(p));
         const QString library = m_home + "/.local/share/Plenvik/Voorbeelden";
         QCOMPARE(QDir(library).entryList(QDir::Files).size(), 6); // the three example pages
+        // A dock ties the window to its menu entry by its class, and shows
+        // the window's own icon.
+        const QString entry = contents(m_prefix + "/share/applications/org.example.plenvik.Plenvik.desktop");
+        QVERIFY(entry.contains("\nStartupWMClass=plenvik\n"));
+        QCOMPARE(run("xprop", {"-id", p.window, "-notype", "WM_CLASS"}), QStringLiteral("WM_CLASS = \"plenvik\", \"plenvik\""));
+        QVERIFY(run("xprop", {"-id", p.window, "-len", "8", "_NET_WM_ICON"}).contains("Icon (48 x 48)"));
         p.drag(QPoint(181, 163), QPoint(290, 221));
         QVERIFY(p.answer(QStringLiteral("Onderschrift kader 1"), QStringLiteral("1598")));
         p.menu(0, 2); // File > Opslaan
