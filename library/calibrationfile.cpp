@@ -12,11 +12,21 @@
 namespace plenvik {
 
 namespace {
-// A printer name as the file holds it: Windows-1252 and no double quote.
-QByteArray nameBytes(const QString &printer)
+// A printer name as the file holds it. A name that Windows-1252 holds, with
+// no double quote or control character, stands in quotes as it is, as it
+// always has. Any other name (a queue called "Кухня", say) is written as
+// U"...": its UTF-8 bytes, each byte outside plain ASCII (and '%' and '"')
+// as %XX, so every name is kept apart and reads back exactly.
+QByteArray nameField(const QString &printer)
 {
-    QStringEncoder enc("windows-1252");
-    return enc.encode(makeFileSafe(printer));
+    bool plain = true;
+    for (QChar c : printer)
+        plain = plain && isCp1252(c.unicode()) && c.unicode() >= 0x20 && c.unicode() != 0x7f && c != QLatin1Char('"');
+    if (plain && !printer.isEmpty()) {
+        QStringEncoder enc("windows-1252");
+        return '"' + QByteArray(enc.encode(printer)) + '"';
+    }
+    return "U\"" + printer.toUtf8().toPercentEncoding(QByteArray(), "\"") + '"';
 }
 
 QList<QByteArray> fileLines(const QByteArray &file)
@@ -31,25 +41,26 @@ QList<QByteArray> fileLines(const QByteArray &file)
     return lines;
 }
 
-// The quoted name at the start of a line, or nothing.
+// The name field at the start of a line, quotes included, or nothing.
 std::optional<QByteArray> lineName(const QByteArray &line)
 {
-    if (!line.startsWith('"'))
+    const qsizetype open = line.startsWith("U\"") ? 1 : line.startsWith('"') ? 0 : -1;
+    if (open < 0)
         return std::nullopt;
-    const qsizetype close = line.indexOf('"', 1);
+    const qsizetype close = line.indexOf('"', open + 1);
     if (close < 0)
         return std::nullopt;
-    return line.mid(1, close - 1);
+    return line.left(close + 1);
 }
 } // namespace
 
 std::optional<IjkMaten> findCalibration(const QByteArray &file, const QString &printer)
 {
-    const QByteArray wanted = nameBytes(printer);
+    const QByteArray wanted = nameField(printer);
     for (const QByteArray &line : fileLines(file)) {
         if (lineName(line) != wanted)
             continue;
-        const QList<QByteArray> fields = line.mid(wanted.size() + 2).split(',');
+        const QList<QByteArray> fields = line.mid(wanted.size()).split(',');
         if (fields.size() != 5 || !fields.at(0).isEmpty())
             return std::nullopt;
         double v[4];
@@ -78,7 +89,7 @@ std::optional<IjkMaten> readCalibration(const QString &path, const QString &prin
 
 QByteArray withCalibration(const QByteArray &file, const QString &printer, const std::optional<IjkMaten> &maten)
 {
-    const QByteArray name = nameBytes(printer);
+    const QByteArray name = nameField(printer);
     QByteArray out;
     for (const QByteArray &line : fileLines(file)) {
         if (lineName(line) != name)
@@ -86,7 +97,7 @@ QByteArray withCalibration(const QByteArray &file, const QString &printer, const
     }
     if (maten) {
         auto num = [](double v) { return formatFileNumber(v).toLatin1(); };
-        out += '"' + name + "\"," + num(maten->a) + ',' + num(maten->b) + ',' + num(maten->c) + ',' + num(maten->d) + "\r\n";
+        out += name + ',' + num(maten->a) + ',' + num(maten->b) + ',' + num(maten->c) + ',' + num(maten->d) + "\r\n";
     }
     return out;
 }

@@ -1,8 +1,11 @@
 #pragma once
 // Ijking.ini beside Plenvik.ini: the measurements of each calibrated
 // printer, one line a printer: its name in quotes, then A, B, C and D in
-// millimetres, CR LF after each line, Windows-1252. A missing file, or a
-// line that cannot be read, means no correction for that printer.
+// millimetres, CR LF after each line, Windows-1252. A name Windows-1252
+// cannot hold is written U"..." in percent-encoded UTF-8, so no two printers
+// ever share a line. A missing file, or a line that cannot be read, means
+// no correction for that printer; lines of other printers, and lines this
+// program cannot place, are kept as they are.
 
 #include "design/calibration.h"
 

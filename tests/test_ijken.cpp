@@ -18,19 +18,23 @@ class TestIjken : public QObject {
 private slots:
     void correctionFromMeasurements()
     {
-        // A printer 1 % short across: A = 178.2 gives a = 0.99 and
-        // b = 30 - 0.99 x 30 = 0.3, so 112 mm is drawn at 111.7 / 0.99.
-        const PrinterCorrection c = correctionFrom(IjkMaten{178.2, 270, 30, 30});
+        // A printer 1 % short across and 1 % long down, its sheet 0.5 mm to
+        // the left and 1 mm low: A = 178.2 gives a = 0.99 and b = 29.5 -
+        // 0.99 x 30 = -0.2 across; B = 272.7 gives a = 1.01 and b = 31 - 1.01
+        // x 30 = 0.7 down. So 112 mm is drawn at 112.2 / 0.99 and 93 mm at
+        // 92.3 / 1.01.
+        const PrinterCorrection c = correctionFrom(IjkMaten{178.2, 272.7, 29.5, 31});
         QCOMPARE(c.ax, 0.99);
-        QVERIFY(qAbs(c.bx - 0.3) < 1e-12);
-        QCOMPARE(c.ay, 1.0);
-        QCOMPARE(c.by, 0.0);
-        QVERIFY(qAbs(c.drawX(112) - 112.82828282828283) < 1e-9);
+        QVERIFY(qAbs(c.bx + 0.2) < 1e-12);
+        QCOMPARE(c.ay, 1.01);
+        QVERIFY(qAbs(c.by - 0.7) < 1e-12);
+        QVERIFY(qAbs(c.drawX(112) - 113.33333333333333) < 1e-9);
+        QVERIFY(qAbs(c.drawY(93) - 91.386138613861386) < 1e-9);
         // At 254 dpi, ten pixels a millimetre.
         const QPointF device = correctionTransform(c, 254).map(sheetMmToDevice({109, 90}, 254));
-        QVERIFY(qAbs(device.x() - 1128.2828282828) < 1e-6);
-        QVERIFY(qAbs(device.y() - 930) < 1e-6);
-        QCOMPARE(describeCorrection(c), QStringLiteral("Correctie nu: breedte 99,00 %, verschoven 0,3 mm; hoogte 100,00 %, verschoven 0,0 mm."));
+        QVERIFY(qAbs(device.x() - 1133.3333333333) < 1e-6);
+        QVERIFY(qAbs(device.y() - 913.86138613861) < 1e-6);
+        QCOMPARE(describeCorrection(c), QStringLiteral("Correctie nu: breedte 99,00 %, verschoven -0,2 mm; hoogte 101,00 %, verschoven 0,7 mm."));
         QCOMPARE(describeCorrection(PrinterCorrection{}), QStringLiteral("Voor deze printer is geen correctie ingesteld."));
     }
 
@@ -56,12 +60,24 @@ private slots:
     void calibrationFile()
     {
         QByteArray file = withCalibration({}, QStringLiteral("Proef"), IjkMaten{178.2, 270, 30, 30});
-        file = withCalibration(file, QStringLiteral("Kantoor \"boven\""), IjkMaten{180, 271.5, 29.5, 31});
-        QCOMPARE(file, QByteArray("\"Proef\",178.2,270,30,30\r\n\"Kantoor 'boven'\",180,271.5,29.5,31\r\n"));
-        QCOMPARE(findCalibration(file, QStringLiteral("Kantoor \"boven\"")), (IjkMaten{180, 271.5, 29.5, 31}));
+        file = withCalibration(file, QStringLiteral("Kantoor é"), IjkMaten{180, 271.5, 29.5, 31});
+        QCOMPARE(file, QByteArray("\"Proef\",178.2,270,30,30\r\n\"Kantoor \xe9\",180,271.5,29.5,31\r\n"));
+        QCOMPARE(findCalibration(file, QStringLiteral("Kantoor é")), (IjkMaten{180, 271.5, 29.5, 31}));
         file = withCalibration(file, QStringLiteral("Proef"), IjkMaten{179, 270, 30, 30});
-        QCOMPARE(file, QByteArray("\"Kantoor 'boven'\",180,271.5,29.5,31\r\n\"Proef\",179,270,30,30\r\n"));
-        QCOMPARE(withCalibration(file, QStringLiteral("Proef"), std::nullopt), QByteArray("\"Kantoor 'boven'\",180,271.5,29.5,31\r\n"));
+        QCOMPARE(file, QByteArray("\"Kantoor \xe9\",180,271.5,29.5,31\r\n\"Proef\",179,270,30,30\r\n"));
+        QCOMPARE(withCalibration(file, QStringLiteral("Proef"), std::nullopt), QByteArray("\"Kantoor \xe9\",180,271.5,29.5,31\r\n"));
+        // Names Windows-1252 cannot hold keep lines of their own; a line an
+        // older version wrote with the name lost to question marks stays,
+        // and is no printer's.
+        file = withCalibration("\"?????\",180,270,30,30\r\n", QStringLiteral("Кухня"), IjkMaten{179, 270, 30, 30});
+        file = withCalibration(file, QStringLiteral("Склад"), IjkMaten{181, 270, 30, 30});
+        QCOMPARE(file, QByteArray("\"?????\",180,270,30,30\r\nU\"%D0%9A%D1%83%D1%85%D0%BD%D1%8F\",179,270,30,30\r\n"
+                                  "U\"%D0%A1%D0%BA%D0%BB%D0%B0%D0%B4\",181,270,30,30\r\n"));
+        QCOMPARE(findCalibration(file, QStringLiteral("Кухня")), (IjkMaten{179, 270, 30, 30}));
+        QCOMPARE(findCalibration(file, QStringLiteral("Склад")), (IjkMaten{181, 270, 30, 30}));
+        file = withCalibration(file, QStringLiteral("Кухня"), std::nullopt);
+        QVERIFY(!findCalibration(file, QStringLiteral("Кухня")));
+        QCOMPARE(findCalibration(file, QStringLiteral("Склад")), (IjkMaten{181, 270, 30, 30}));
         // Damage means no correction, never a crash.
         for (const QByteArray &bad : {QByteArray("\"Proef\",178.2,270,30\r\n"), QByteArray("\"Proef\",178.2,270,30,x\r\n"),
                                       QByteArray("\"Proef\",1,270,30,30\r\n"), QByteArray("\"Proef"), QByteArray("\0\xff", 2)})
