@@ -11,6 +11,7 @@
 #include "platform/printer.h"
 #include "printing/printpage.h"
 
+#include <QApplication>
 #include <QHash>
 
 namespace plenvik {
@@ -55,29 +56,30 @@ void Main::onExtraAlbum()
     QString pdfPath;
     if (!choosePdfWhenNoPrinter(QStringLiteral("album.pdf"), &pdfPath))
         return;
-    std::unique_ptr<PrinterSurface> surface = m_services.printer->startJob(pdfPath, correctionFor(pdfPath));
-    bool ok = surface != nullptr;
+    // The whole album is drawn before any of it is handed over: Cancel, or
+    // a failure, leaves nothing at the printer and no file.
+    PrintJob job;
     bool cancelled = false;
-    if (surface) {
+    {
         const std::unique_ptr<Progress> progress = m_services.extra->progress(QStringLiteral(" Album afdrukken"), order.size());
-        for (int i = 0; i < order.size() && ok; ++i) {
+        for (int i = 0; i < order.size(); ++i) {
             progress->step(i, order.size(), QStringLiteral("Pagina %1 van %2: %3").arg(i + 1).arg(order.size()).arg(order.at(i)));
             if (progress->cancelled()) {
                 cancelled = true;
                 break;
             }
             if (i > 0)
-                ok = surface->newPage();
-            if (ok)
-                DrawPage(designs.value(order.at(i)), *surface);
+                job.newPage();
+            DrawPage(designs.value(order.at(i)), job);
         }
-        if (cancelled || !ok)
-            surface->abort();
-        else
-            ok = surface->endDoc();
     }
-    if (!cancelled && !ok)
-        dialogs.message(QStringLiteral("Kan het album niet afdrukken!"));
+    if (!cancelled) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const bool ok = m_services.printer->print(job, pdfPath, correctionFor(pdfPath));
+        QApplication::restoreOverrideCursor();
+        if (!ok)
+            dialogs.message(QStringLiteral("Kan het album niet afdrukken!"));
+    }
     if (!skipped.isEmpty())
         dialogs.message(notPrinted);
 }

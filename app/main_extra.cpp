@@ -103,10 +103,11 @@ void Main::onExtraStroken()
     // The library is read once, when it is first asked for, not at every
     // change of a field.
     std::optional<CutListRequest> library;
-    auto cutList = [&](const StrokenVelden &v) -> QString {
+    auto cutList = [&](const StrokenVelden &v) -> StrokenUitkomst {
         CutListRequest r;
         if (!parseHeights(v.hoogten, &r.heights))
-            return QStringLiteral("Beschikbare hoogten: hele millimeters, gescheiden door spaties of komma's.\n");
+            return {QString(), tr("Beschikbare hoogten: hele millimeters van 1 tot %1, gescheiden door spaties of komma's.")
+                                   .arg(kMaxStripMm)};
         if (v.bibliotheek) {
             if (!library)
                 library = libraryCutList(m_paths.library);
@@ -119,7 +120,7 @@ void Main::onExtraStroken()
                 r.pieces << StripPiece{m_design.kader(k).WidthMm, m_design.kader(k).HeightMm, QStringLiteral("kader %1").arg(k)};
         }
         r.length = v.lengte;
-        return buildCutList(r);
+        return {buildCutList(r), QString()};
     };
     const StrokenVelden closed = m_services.extra->stroken(
         StrokenVelden{saved.length, heights.join(QLatin1Char(' ')), false}, cutList,

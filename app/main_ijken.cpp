@@ -34,8 +34,9 @@ void Main::onExtraPrinterIjken()
     if (!dialogs.question(QStringLiteral("Er wordt een ijkblad afgedrukt op %1. Doorgaan?").arg(printer), QStringLiteral(" Printer ijken")))
         return;
     // The sheet shows the printer as it is: no correction.
-    auto surface = m_services.printer->startJob(QString(), PrinterCorrection{});
-    if (!surface || !PrintCalibrationSheet(*surface)) {
+    PrintJob sheet;
+    DrawCalibrationSheet(sheet);
+    if (!m_services.printer->print(sheet, QString(), PrinterCorrection{})) {
         dialogs.message(QStringLiteral("Kan het ijkblad niet afdrukken!"));
         return;
     }

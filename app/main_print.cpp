@@ -82,15 +82,17 @@ void Main::printCutList(const QString &text)
     QString pdfPath;
     if (!choosePdfWhenNoPrinter(QStringLiteral("stroken.pdf"), &pdfPath))
         return;
-    auto surface = m_services.printer->startJob(pdfPath, correctionFor(pdfPath));
-    if (!surface || !PrintText(text.split(QLatin1Char('\n')), *surface))
+    PrintJob job;
+    DrawText(text.split(QLatin1Char('\n')), job);
+    if (!m_services.printer->print(job, pdfPath, correctionFor(pdfPath)))
         m_services.dialogs->message(QStringLiteral("Kan de stroken niet afdrukken!"));
 }
 
 bool Main::printToSurface(const QString &pdfPath)
 {
-    auto surface = m_services.printer->startJob(pdfPath, correctionFor(pdfPath));
-    return surface && PrintPage(m_design, *surface);
+    PrintJob job;
+    DrawPage(m_design, job);
+    return m_services.printer->print(job, pdfPath, correctionFor(pdfPath));
 }
 
 void Main::onFilePrintSetup()

@@ -20,26 +20,40 @@ struct StripPiece {
 
 // At most this many pieces of one height are packed to a proven minimum.
 inline constexpr int kExactPieces = 20;
-inline constexpr std::chrono::milliseconds kPackingTimeLimit{100};
+// The time a whole cut list may take to pack beyond the proven minimum of
+// small sets, so the window answers every change of a field at once.
+inline constexpr std::chrono::milliseconds kPackingTimeLimit{75};
+// Strip lengths and heights, in whole millimetres: the window takes these,
+// and the settings file keeps them.
+inline constexpr int kMaxStripMm = 9999;
+
+// How a packing was shown to need no fewer strips.
+enum class PackProof {
+    Bound,   // a quick packing met the lower bound
+    Search,  // the search found the minimum or proved no smaller packing exists
+    Subsets, // the search gave up and the sets of pieces settled it
+    None,    // not proven: many pieces, or out of time
+};
 
 // Widths packed into strips of 'length', each strip's pieces in descending
 // order. Every width must lie in (0, length]. Up to kExactPieces pieces the
-// number of strips is the minimum, proven by the search; above that it is
-// never more than first-fit decreasing gives, and the search stops within
-// 'limit'.
+// number of strips is the minimum, proven; above that it is never more than
+// first-fit decreasing gives, and the work ends by the deadline.
+QList<QList<double>> packStrips(const QList<double> &widths, double length,
+                                std::chrono::steady_clock::time_point deadline, PackProof *proof = nullptr);
 QList<QList<double>> packStrips(const QList<double> &widths, double length,
                                 std::chrono::milliseconds limit = kPackingTimeLimit);
 
 // The sure exact packing for at most kExactPieces pieces, by dynamic
 // programming over the sets of pieces; packStrips falls back on it when its
-// faster search cannot settle a small set.
+// search cannot settle a small set.
 QList<QList<double>> packBySubsets(const QList<double> &widths, double length);
 
 // First-fit decreasing, the yardstick the packing must never do worse than.
 QList<QList<double>> firstFitDecreasing(const QList<double> &widths, double length);
 
 // "20 25, 30" -> 20, 25, 30 (blanks or commas between whole millimetres
-// above 0). False when the text holds anything else.
+// from 1 to kMaxStripMm). False when the text holds anything else.
 bool parseHeights(const QString &text, QList<int> *heights);
 
 struct CutListRequest {

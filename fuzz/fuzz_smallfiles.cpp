@@ -15,10 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
 
     const StripSettings strips = parseStripSettings(bytes);
-    if (strips.length < 1 || strips.length > kMaxStripLength)
+    if (strips.length < 1 || strips.length > kMaxStripMm)
         std::abort();
     for (int h : strips.heights)
-        if (h < 1 || h > kMaxStripLength)
+        if (h < 1 || h > kMaxStripMm)
             std::abort();
     if (!(parseStripSettings(stripSettingsBytes(strips)) == strips))
         std::abort();

@@ -21,25 +21,24 @@ bool wholeNumber(const QByteArray &field, int lo, int hi, int *out)
 
 StripSettings parseStripSettings(const QByteArray &data)
 {
-    const StripSettings defaults;
     QList<QByteArray> lines = data.split('\n');
     for (QByteArray &l : lines)
         if (l.endsWith('\r'))
             l.chop(1);
     StripSettings s;
-    if (lines.isEmpty() || !wholeNumber(lines.at(0), 1, kMaxStripLength, &s.length))
-        return defaults;
+    if (!wholeNumber(lines.value(0), 1, kMaxStripMm, &s.length))
+        s.length = kDefaultStripLength;
     const QByteArray heights = lines.value(1).trimmed();
-    if (!heights.isEmpty()) {
-        for (const QByteArray &field : heights.split(',')) {
-            int h = 0;
-            if (!wholeNumber(field, 1, kMaxStripLength, &h))
-                return defaults;
-            if (!s.heights.contains(h))
-                s.heights << h;
-        }
-        std::sort(s.heights.begin(), s.heights.end());
+    if (heights.isEmpty())
+        return s;
+    for (const QByteArray &field : heights.split(',')) {
+        int h = 0;
+        if (!wholeNumber(field, 1, kMaxStripMm, &h))
+            return {s.length, {}};
+        if (!s.heights.contains(h))
+            s.heights << h;
     }
+    std::sort(s.heights.begin(), s.heights.end());
     return s;
 }
 

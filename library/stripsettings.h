@@ -1,7 +1,10 @@
 #pragma once
 // Stroken.ini beside Plenvik.ini: the strip length (line 1) and the heights
 // on sale (line 2, whole millimetres separated by commas, maybe none), CR
-// LF after each line. A missing or damaged file gives the defaults.
+// LF after each line. The file keeps what the window accepts, 1 to
+// kMaxStripMm each. A missing or damaged line gives its default.
+
+#include "design/strips.h"
 
 #include <QList>
 #include <QString>
@@ -10,7 +13,6 @@ namespace plenvik {
 
 inline constexpr char kStripSettingsFileName[] = "Stroken.ini";
 inline constexpr int kDefaultStripLength = 215;
-inline constexpr int kMaxStripLength = 9999;
 
 struct StripSettings {
     int length = kDefaultStripLength;

@@ -26,6 +26,14 @@ struct StrokenVelden {
     bool operator==(const StrokenVelden &) const = default;
 };
 
+// What the " Stroken" window shows for its fields: the cut list, or, while
+// a field holds something it cannot take, the hint saying what it takes;
+// the list shown before then stays.
+struct StrokenUitkomst {
+    QString lijst;
+    QString hint;
+};
+
 // What " Album afdrukken" returns: the ticked pages in the library's order
 // and the order to print them in.
 struct AlbumKeuze {
@@ -57,11 +65,12 @@ public:
     virtual std::optional<RijInvoer> rijKaders(const RijInvoer &start,
                                                const std::function<void(const RijInvoer &)> &preview) = 0;
     // " Stroken": a read-only cut list, which 'cutList' works out anew for
-    // the fields whenever one changes, above the fields and the buttons
-    // "Afdrukken" (hands the list shown to 'print') and "Sluiten". Returns
-    // the fields as they stood when the window closed.
+    // the fields whenever one changes, above the fields (with the hint, if
+    // any, under them) and the buttons "Afdrukken" (hands the list shown to
+    // 'print') and "Sluiten". Returns the fields as they stood when the
+    // window closed.
     virtual StrokenVelden stroken(const StrokenVelden &start,
-                                  const std::function<QString(const StrokenVelden &)> &cutList,
+                                  const std::function<StrokenUitkomst(const StrokenVelden &)> &cutList,
                                   const std::function<void(const QString &)> &print) = 0;
     // " Album afdrukken": the pages with a check box each, all ticked, the
     // buttons "Alles" and "Niets", the order "Op naam" or "Op paginanummer".
@@ -82,7 +91,7 @@ public:
                                              const std::function<void(const KaderInvoer &)> &preview) override;
     std::optional<RijInvoer> rijKaders(const RijInvoer &start,
                                        const std::function<void(const RijInvoer &)> &preview) override;
-    StrokenVelden stroken(const StrokenVelden &start, const std::function<QString(const StrokenVelden &)> &cutList,
+    StrokenVelden stroken(const StrokenVelden &start, const std::function<StrokenUitkomst(const StrokenVelden &)> &cutList,
                           const std::function<void(const QString &)> &print) override;
     std::optional<AlbumKeuze> albumAfdrukken(const QStringList &pages) override;
     std::unique_ptr<Progress> progress(const QString &title, int total) override;

@@ -1,5 +1,7 @@
 #include "platform/printer.h"
 
+#include "library/safewrite.h"
+
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QFontMetricsF>
@@ -10,8 +12,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
-#include <cstdio>
 
 namespace plenvik {
 
@@ -27,29 +27,39 @@ QTransform correctionTransform(const PrinterCorrection &c, double dotsPerInch)
     return QTransform(1 / c.ax, 0, 0, 1 / c.ay, -c.bx / c.ax * perMm, -c.by / c.ay * perMm);
 }
 
-QtPrinterSurface::QtPrinterSurface(QPrinter &printer, const QString &pdfPath, const PrinterCorrection &correction)
-    : m_printer(printer), m_pdfPath(pdfPath), m_correction(correction)
+bool PrintJob::replay(PrinterSurface &t) const
 {
-    if (m_pdfPath.isEmpty())
-        return;
-    // A name of our own in the same folder, so the final rename stays on
-    // one file system and replaces the old file in one step.
-    QTemporaryFile part(m_pdfPath + QStringLiteral(".XXXXXX"));
-    part.setAutoRemove(false);
-    if (!part.open()) {
-        m_failed = true;
-        return;
+    for (const Op &op : m_ops) {
+        switch (op.kind) {
+        case Op::FontName: t.setFontName(op.text); break;
+        case Op::FontSize: t.setFontSize(op.value); break;
+        case Op::FontBold: t.setFontBold(op.value != 0); break;
+        case Op::ForeColor: t.setForeColor(op.colour); break;
+        case Op::FillStyle: t.setFillStyle(op.value != 0 ? FillStyle::Solid : FillStyle::Transparent); break;
+        case Op::FillColor: t.setFillColor(op.colour); break;
+        case Op::Box: t.box(op.a, op.b, op.colour); break;
+        case Op::FilledBox: t.filledBox(op.a, op.b, op.colour); break;
+        case Op::CurrentX: t.setCurrentX(op.value); break;
+        case Op::CurrentY: t.setCurrentY(op.value); break;
+        case Op::Print: t.print(op.text); break;
+        case Op::NewPage:
+            if (!t.newPage())
+                return false;
+            break;
+        }
     }
-    m_partPath = part.fileName();
-    part.close();
-    m_printer.setOutputFormat(QPrinter::PdfFormat);
-    m_printer.setOutputFileName(m_partPath);
+    return true;
+}
+
+QtPrinterSurface::QtPrinterSurface(QPrinter &printer, const PrinterCorrection &correction)
+    : m_printer(printer), m_correction(correction)
+{
 }
 
 QtPrinterSurface::~QtPrinterSurface()
 {
-    if (!m_done)
-        abort();
+    if (m_painter && m_painter->isActive())
+        m_painter->end();
 }
 
 bool QtPrinterSurface::ensureStarted()
@@ -69,29 +79,19 @@ bool QtPrinterSurface::ensureStarted()
         return false;
     }
     m_painter->setRenderHint(QPainter::Antialiasing, false);
+    applyCorrection();
+    return true;
+}
+
+void QtPrinterSurface::applyCorrection()
+{
     if (!m_correction.isNone() && m_printer.outputFormat() == QPrinter::NativeFormat)
         m_painter->setTransform(correctionTransform(m_correction, m_printer.resolution()));
-    return true;
 }
 
 QPointF QtPrinterSurface::dev(QPointF mm) const
 {
     return sheetMmToDevice(mm, m_printer.resolution());
-}
-
-void QtPrinterSurface::setFontName(const QString &face)
-{
-    m_face = face;
-}
-
-void QtPrinterSurface::setFontSize(double points)
-{
-    m_points = points;
-}
-
-void QtPrinterSurface::setFontBold(bool bold)
-{
-    m_bold = bold;
 }
 
 void QtPrinterSurface::drawBox(QPointF a, QPointF b, const QColor &line, const QColor *fill)
@@ -139,41 +139,49 @@ bool QtPrinterSurface::newPage()
     if (!ensureStarted() || !m_printer.newPage())
         return false;
     // Each sheet is corrected alike.
-    if (!m_correction.isNone() && m_printer.outputFormat() == QPrinter::NativeFormat)
-        m_painter->setTransform(correctionTransform(m_correction, m_printer.resolution()));
+    applyCorrection();
     return true;
 }
 
-bool QtPrinterSurface::endDoc()
+bool QtPrinterSurface::finish()
 {
-    // An empty page is still one sheet: start the job if nothing was drawn.
-    if (!ensureStarted()) {
-        abort();
+    if (!ensureStarted())
         return false;
-    }
-    m_done = true;
-    bool ok = m_painter->end();
-    if (!m_partPath.isEmpty()) {
-        ok = ok && std::rename(QFile::encodeName(m_partPath).constData(), QFile::encodeName(m_pdfPath).constData()) == 0;
-        if (!ok)
-            QFile::remove(m_partPath);
-        m_printer.setOutputFileName(QString()); // the next job is the printer's again
-    }
-    return ok;
+    return m_painter->end();
 }
 
-void QtPrinterSurface::abort()
+namespace {
+// Draws the whole job on the printer as it is set up now.
+bool printOn(QPrinter &printer, const PrintJob &job, const PrinterCorrection &correction)
 {
-    m_done = true;
-    if (m_painter && m_painter->isActive()) {
-        m_printer.abort();
-        if (m_painter->isActive())
-            m_painter->end();
+    QtPrinterSurface surface(printer, correction);
+    const bool drawn = job.replay(surface);
+    return surface.finish() && drawn;
+}
+} // namespace
+
+bool writePdf(QPrinter &printer, const PrintJob &job, const QString &path)
+{
+    const QString part = createPartFile(path);
+    if (part.isEmpty())
+        return false;
+    // The printer's own destination (a printer, or a file chosen in Print
+    // Setup) is put back afterwards.
+    const QPrinter::OutputFormat format = printer.outputFormat();
+    const QString file = printer.outputFileName();
+    const QString printerName = printer.printerName();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(part);
+    const bool drawn = printOn(printer, job, {});
+    printer.setOutputFileName(file);
+    printer.setOutputFormat(format);
+    if (format == QPrinter::NativeFormat)
+        printer.setPrinterName(printerName);
+    if (!drawn) {
+        QFile::remove(part);
+        return false;
     }
-    if (!m_partPath.isEmpty()) {
-        QFile::remove(m_partPath);
-        m_printer.setOutputFileName(QString());
-    }
+    return putPartInPlace(part, path);
 }
 
 namespace {
@@ -225,7 +233,7 @@ void QtPrinter::setup(QWidget *parent)
     if (QWidget *range = dlg.findChild<QWidget *>(QStringLiteral("gbPrintRange")))
         range->installEventFilter(&keepHidden);
     if (dlg.exec() == QDialog::Accepted)
-        m_chosen = true;
+        chosen();
 }
 
 QString QtPrinter::destinationPrinter()
@@ -241,16 +249,22 @@ QString QtPrinter::destinationPrinter()
     return all.isEmpty() ? QString() : all.constFirst().printerName();
 }
 
-std::unique_ptr<PrinterSurface> QtPrinter::startJob(const QString &pdfPath, const PrinterCorrection &correction)
+bool QtPrinter::print(const PrintJob &job, const QString &pdfPath, const PrinterCorrection &correction)
 {
-    printer();
+    QPrinter &p = printer();
+    p.setDocName(QStringLiteral("Plenvik supplement"));
+    if (!pdfPath.isEmpty())
+        return writePdf(p, job, pdfPath);
+    // "Print to File" in Print Setup: the file is written as any PDF is.
+    if (m_chosen && p.outputFormat() == QPrinter::PdfFormat)
+        return !p.outputFileName().isEmpty() && writePdf(p, job, p.outputFileName());
     // Without a choice in Print Setup the job goes to the default printer.
-    if (pdfPath.isEmpty() && !m_chosen) {
-        m_printer->setOutputFileName(QString());
-        m_printer->setPrinterName(destinationPrinter());
+    if (!m_chosen) {
+        p.setOutputFormat(QPrinter::NativeFormat);
+        p.setOutputFileName(QString());
+        p.setPrinterName(destinationPrinter());
     }
-    m_printer->setDocName(QStringLiteral("Plenvik supplement"));
-    return std::make_unique<QtPrinterSurface>(*m_printer, pdfPath, pdfPath.isEmpty() ? correction : PrinterCorrection{});
+    return printOn(p, job, correction);
 }
 
 } // namespace plenvik

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QTransform>
 #include <memory>
+#include <vector>
 
 class QPrinter;
 class QPainter;
@@ -41,10 +42,44 @@ public:
     virtual void print(const QString &text) = 0;
     // Ends the sheet drawn so far and starts the next one of the same job.
     virtual bool newPage() = 0;
-    // Ends the document and sends the page; false when the job failed.
-    virtual bool endDoc() = 0;
-    // Gives the job up: nothing reaches the printer and no file is left.
-    virtual void abort() = 0;
+};
+
+// A print job drawn in full before any of it reaches a printer. Qt's print
+// engines cannot give a job up: whatever is drawn on them is printed when
+// the painter ends. So every job is drawn here first, where Cancel or a
+// failure simply drops it, and only a complete job is handed over.
+class PrintJob : public PrinterSurface {
+public:
+    void setFontName(const QString &face) override { m_ops.push_back({Op::FontName, {}, {}, {}, 0, face}); }
+    void setFontSize(double points) override { m_ops.push_back({Op::FontSize, {}, {}, {}, points, {}}); }
+    void setFontBold(bool bold) override { m_ops.push_back({Op::FontBold, {}, {}, {}, bold ? 1.0 : 0.0, {}}); }
+    void setForeColor(const QColor &c) override { m_ops.push_back({Op::ForeColor, {}, {}, c, 0, {}}); }
+    void setFillStyle(FillStyle s) override { m_ops.push_back({Op::FillStyle, {}, {}, {}, s == FillStyle::Solid ? 1.0 : 0.0, {}}); }
+    void setFillColor(const QColor &c) override { m_ops.push_back({Op::FillColor, {}, {}, c, 0, {}}); }
+    void box(QPointF a, QPointF b, const QColor &line) override { m_ops.push_back({Op::Box, a, b, line, 0, {}}); }
+    void filledBox(QPointF a, QPointF b, const QColor &line) override { m_ops.push_back({Op::FilledBox, a, b, line, 0, {}}); }
+    void setCurrentX(double mm) override { m_ops.push_back({Op::CurrentX, {}, {}, {}, mm, {}}); }
+    void setCurrentY(double mm) override { m_ops.push_back({Op::CurrentY, {}, {}, {}, mm, {}}); }
+    void print(const QString &text) override { m_ops.push_back({Op::Print, {}, {}, {}, 0, text}); }
+    bool newPage() override
+    {
+        m_ops.push_back({Op::NewPage, {}, {}, {}, 0, {}});
+        return true;
+    }
+
+    // Draws the whole job on a real surface, in order. False when the
+    // surface could not start a sheet.
+    bool replay(PrinterSurface &target) const;
+
+private:
+    struct Op {
+        enum Kind { FontName, FontSize, FontBold, ForeColor, FillStyle, FillColor, Box, FilledBox, CurrentX, CurrentY, Print, NewPage } kind;
+        QPointF a, b;
+        QColor colour;
+        double value;
+        QString text;
+    };
+    std::vector<Op> m_ops;
 };
 
 // Paper millimetres (from the sheet's corner) to device pixels at a resolution.
@@ -54,19 +89,16 @@ QPointF sheetMmToDevice(QPointF printerMm, double dotsPerInch);
 // (p - b) / a.
 QTransform correctionTransform(const PrinterCorrection &correction, double dotsPerInch);
 
+// Draws on a QPrinter set up by its owner. A correction moves and scales
+// everything drawn on a printer, never on a PDF file.
 class QtPrinterSurface : public PrinterSurface {
 public:
-    // With a PDF path the job is written to a file of its own beside it and
-    // put in its place only when complete, so an earlier file of that name
-    // stays whole until then, and an aborted job leaves no file at all.
-    // A correction moves and scales everything drawn on a printer, never on
-    // a PDF file.
-    explicit QtPrinterSurface(QPrinter &printer, const QString &pdfPath = {}, const PrinterCorrection &correction = {});
+    explicit QtPrinterSurface(QPrinter &printer, const PrinterCorrection &correction = {});
     ~QtPrinterSurface() override;
 
-    void setFontName(const QString &face) override;
-    void setFontSize(double points) override;
-    void setFontBold(bool bold) override;
+    void setFontName(const QString &face) override { m_face = face; }
+    void setFontSize(double points) override { m_points = points; }
+    void setFontBold(bool bold) override { m_bold = bold; }
     void setForeColor(const QColor &c) override { m_fore = c; }
     void setFillStyle(FillStyle s) override { m_fillStyle = s; }
     void setFillColor(const QColor &c) override { m_fill = c; }
@@ -76,20 +108,19 @@ public:
     void setCurrentY(double mm) override { m_current.setY(mm); }
     void print(const QString &text) override;
     bool newPage() override;
-    bool endDoc() override;
-    void abort() override;
+    // Ends the document, which hands it to the printer or the file; an
+    // empty job is still one sheet. False when the job failed.
+    bool finish();
 
 private:
     bool ensureStarted();
     QPointF dev(QPointF mm) const;
     void drawBox(QPointF a, QPointF b, const QColor &line, const QColor *fill);
+    void applyCorrection();
 
     QPrinter &m_printer;
     std::unique_ptr<QPainter> m_painter;
     bool m_failed = false;
-    bool m_done = false;
-    QString m_pdfPath;  // where the finished PDF goes
-    QString m_partPath; // where it is written until then
     PrinterCorrection m_correction;
     QString m_face = QStringLiteral("Arial");
     double m_points = 10;
@@ -99,6 +130,10 @@ private:
     QColor m_fill = Qt::black;
     QPointF m_current;
 };
+
+// Writes a complete job as a PDF file beside 'path' and puts it in place
+// only when whole. False, and any earlier file untouched, on failure.
+bool writePdf(QPrinter &printer, const PrintJob &job, const QString &path);
 
 // The program's one printer: Print Setup works on it, printing uses it.
 class Printer {
@@ -111,9 +146,11 @@ public:
     // The printer a job without a PDF path goes to; empty when it goes to a
     // file (no printer, or "Print to File" chosen in Print Setup).
     virtual QString destinationPrinter() = 0;
-    // A surface for one job; pdfPath, when given, sends it to that file.
-    // The correction applies to a printer only.
-    virtual std::unique_ptr<PrinterSurface> startJob(const QString &pdfPath, const PrinterCorrection &correction = {}) = 0;
+    // Hands a complete job over: to 'pdfPath' when one is given, else to the
+    // printer or the file chosen in Print Setup. A file is written beside
+    // its name and put in place whole. The correction applies to a printer
+    // only. False when the job failed.
+    virtual bool print(const PrintJob &job, const QString &pdfPath, const PrinterCorrection &correction = {}) = 0;
 };
 
 class QtPrinter : public Printer {
@@ -123,12 +160,15 @@ public:
     bool hasDestination() override;
     void setup(QWidget *parent) override;
     QString destinationPrinter() override;
-    std::unique_ptr<PrinterSurface> startJob(const QString &pdfPath, const PrinterCorrection &correction = {}) override;
+    bool print(const PrintJob &job, const QString &pdfPath, const PrinterCorrection &correction = {}) override;
+
+    // The printer as Print Setup leaves it; tests set it as the dialog
+    // would, then call chosen().
+    QPrinter &printer();
+    void chosen() { m_chosen = true; }
 
 private:
-    // Made on first use: loading the print support costs start-up time.
-    QPrinter &printer();
-    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPrinter> m_printer; // made on first use: print support costs start-up time
     bool m_chosen = false;
 };
 

@@ -4,10 +4,13 @@
 #include "platform/dialogstyle.h"
 #include "platform/extradialogs.h"
 
+#include "design/strips.h"
+
 #include <QButtonGroup>
 #include <QDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -17,12 +20,8 @@
 
 namespace plenvik {
 
-namespace {
-constexpr int kMaxLength = 9999;
-}
-
 StrokenVelden QtExtraDialogs::stroken(const StrokenVelden &start,
-                                      const std::function<QString(const StrokenVelden &)> &cutList,
+                                      const std::function<StrokenUitkomst(const StrokenVelden &)> &cutList,
                                       const std::function<void(const QString &)> &print)
 {
     QDialog dialog(m_parent);
@@ -34,9 +33,13 @@ StrokenVelden QtExtraDialogs::stroken(const StrokenVelden &start,
     // Read-only, yet Ctrl+A and Ctrl+C work from the keyboard.
     list->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     list->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QSpinBox *lengte = mmField(&dialog, 1, kMaxLength, start.lengte);
+    QSpinBox *lengte = mmField(&dialog, 1, kMaxStripMm, start.lengte);
     auto *hoogten = new QLineEdit(start.hoogten, &dialog);
     hoogten->setPlaceholderText(QStringLiteral("b.v. 20 25 30"));
+    auto *hint = new QLabel(&dialog);
+    hint->setWordWrap(true);
+    hint->setStyleSheet(QStringLiteral("color: #a00000"));
+    hint->hide();
     auto *dit = new QRadioButton(QStringLiteral("Dit supplement"), &dialog);
     auto *alle = new QRadioButton(QStringLiteral("Alle supplementen in de bibliotheek"), &dialog);
     auto *scope = new QButtonGroup(&dialog);
@@ -51,6 +54,7 @@ StrokenVelden QtExtraDialogs::stroken(const StrokenVelden &start,
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Lengte strook"), lengte);
     form->addRow(QStringLiteral("Beschikbare hoogten"), hoogten);
+    form->addRow(QString(), hint);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(afdrukken);
@@ -64,7 +68,15 @@ StrokenVelden QtExtraDialogs::stroken(const StrokenVelden &start,
     tabChain({list, lengte, hoogten, dit, alle, afdrukken, sluiten});
 
     auto fields = [=] { return StrokenVelden{lengte->value(), hoogten->text(), alle->isChecked()}; };
-    auto refresh = [=] { list->setPlainText(cutList(fields())); };
+    // A field that cannot be read leaves the last list standing, so what is
+    // shown, and printed, is always a list.
+    auto refresh = [=] {
+        const StrokenUitkomst uit = cutList(fields());
+        hint->setText(uit.hint);
+        hint->setVisible(!uit.hint.isEmpty());
+        if (uit.hint.isEmpty())
+            list->setPlainText(uit.lijst);
+    };
     QObject::connect(lengte, &QSpinBox::valueChanged, &dialog, refresh);
     QObject::connect(hoogten, &QLineEdit::textChanged, &dialog, refresh);
     QObject::connect(alle, &QRadioButton::toggled, &dialog, refresh);

@@ -35,7 +35,7 @@ void text(PrinterSurface &pr, double x, double y, const QString &s)
 }
 } // namespace
 
-bool PrintCalibrationSheet(PrinterSurface &pr)
+void DrawCalibrationSheet(PrinterSurface &pr)
 {
     const double across = kIjkLineStart + kIjkLineAcross; // 195
     const double down = kIjkLineStart + kIjkLineDown;     // 285
@@ -83,7 +83,6 @@ bool PrintCalibrationSheet(PrinterSurface &pr)
             text(pr, 45, y, s);
         y += 6;
     }
-    return pr.endDoc();
 }
 
 } // namespace plenvik

@@ -9,7 +9,7 @@ class PrinterSurface;
 
 inline constexpr double kIjkLineWidthMm = 0.2;
 
-// Draws the sheet and ends the document; false when the job failed.
-bool PrintCalibrationSheet(PrinterSurface &printer);
+// Draws the sheet.
+void DrawCalibrationSheet(PrinterSurface &printer);
 
 } // namespace plenvik

@@ -23,12 +23,6 @@ double measureTwips(MeasureFont font, const QString &text)
     return QFontMetrics(f).horizontalAdvance(text) * kTwipsPerPixel;
 }
 
-bool PrintPage(const PageDesign &d, PrinterSurface &pr, const TwipsMeasure &measure)
-{
-    DrawPage(d, pr, measure);
-    return pr.endDoc();
-}
-
 void DrawPage(const PageDesign &d, PrinterSurface &pr, const TwipsMeasure &measure)
 {
     const QColor colour(d.ColourR, d.ColourG, d.ColourB);

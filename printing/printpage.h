@@ -25,7 +25,4 @@ using TwipsMeasure = std::function<double(MeasureFont, const QString &)>;
 // job can hold many pages.
 void DrawPage(const PageDesign &design, PrinterSurface &printer, const TwipsMeasure &measure = measureTwips);
 
-// Draws the page and ends the document; false when the job failed.
-bool PrintPage(const PageDesign &design, PrinterSurface &printer, const TwipsMeasure &measure = measureTwips);
-
 } // namespace plenvik

@@ -10,14 +10,18 @@ int linesPerSheet()
     return static_cast<int>((kSheetHeightMm - 2 * kTextMarginMm) / kTextLineMm) + 1;
 }
 
-bool PrintText(const QStringList &lines, PrinterSurface &pr)
+void DrawText(const QStringList &lines, PrinterSurface &pr)
 {
     const int perSheet = linesPerSheet();
-    for (int i = 0; i < lines.size(); ++i) {
-        const int row = i % perSheet;
+    // Blank lines at the end would only start a sheet of nothing.
+    qsizetype count = lines.size();
+    while (count > 0 && lines.at(count - 1).isEmpty())
+        --count;
+    for (qsizetype i = 0; i < count; ++i) {
+        const int row = int(i % perSheet);
         if (row == 0) {
-            if (i > 0 && !pr.newPage())
-                return false;
+            if (i > 0)
+                pr.newPage();
             pr.setFontName(QStringLiteral("Arial"));
             pr.setFontSize(kTextPoints);
             pr.setFontBold(false);
@@ -30,7 +34,6 @@ bool PrintText(const QStringList &lines, PrinterSurface &pr)
         pr.setCurrentY(kTextMarginMm + row * kTextLineMm - kPrintableOffsetMm);
         pr.print(lines.at(i));
     }
-    return pr.endDoc();
 }
 
 } // namespace plenvik

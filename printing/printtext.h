@@ -14,8 +14,8 @@ inline constexpr double kTextPoints = 10;
 // Lines a sheet holds between the top and bottom margins.
 int linesPerSheet();
 
-// Prints the lines in Arial, a new sheet whenever one is full, and ends the
-// document; false when the job failed.
-bool PrintText(const QStringList &lines, PrinterSurface &printer);
+// Draws the lines in Arial, a new sheet whenever one is full; blank lines
+// at the end take no room.
+void DrawText(const QStringList &lines, PrinterSurface &printer);
 
 } // namespace plenvik

@@ -101,7 +101,9 @@ public:
     QList<StrokenVelden> strokenSteps;
     bool strokenPrint = false;
     QList<StrokenVelden> strokenStarts;
-    QStringList strokenLists;
+    QStringList strokenLists; // the list shown after each step
+    QStringList strokenHints; // the hint shown after each step
+
     // " Album afdrukken" and its progress window: the pages offered, the
     // answers, every step shown, and Cancel pressed once 'cancelAtStep'
     // steps have been shown (never when -1).
@@ -127,18 +129,26 @@ public:
         return answer(rijen, preview);
     }
 
-    StrokenVelden stroken(const StrokenVelden &start, const std::function<QString(const StrokenVelden &)> &cutList,
+    StrokenVelden stroken(const StrokenVelden &start, const std::function<StrokenUitkomst(const StrokenVelden &)> &cutList,
                           const std::function<void(const QString &)> &print) override
     {
         strokenStarts << start;
         StrokenVelden fields = start;
-        strokenLists << cutList(fields);
+        QString shown;
+        auto show = [&] {
+            const StrokenUitkomst uit = cutList(fields);
+            strokenHints << uit.hint;
+            if (uit.hint.isEmpty())
+                shown = uit.lijst;
+            strokenLists << shown;
+        };
+        show();
         for (const StrokenVelden &step : strokenSteps) {
             fields = step;
-            strokenLists << cutList(fields);
+            show();
         }
         if (strokenPrint)
-            print(strokenLists.last());
+            print(shown);
         return fields;
     }
 
@@ -190,14 +200,6 @@ private:
 class RecordingSurface : public PrinterSurface {
 public:
     QStringList ops;
-    bool endResult = true;
-    std::function<void(const QStringList &)> onGone; // gets the calls when the surface goes
-
-    ~RecordingSurface() override
-    {
-        if (onGone)
-            onGone(ops);
-    }
 
     static QString n(double v) { return QString::number(v, 'g', 10); }
     static QString c(const QColor &col) { return QStringLiteral("%1/%2/%3").arg(col.red()).arg(col.green()).arg(col.blue()); }
@@ -224,12 +226,6 @@ public:
         ops << QStringLiteral("newpage");
         return true;
     }
-    void abort() override { ops << QStringLiteral("abort"); }
-    bool endDoc() override
-    {
-        ops << QStringLiteral("end");
-        return endResult;
-    }
     QStringList drawing() const
     {
         QStringList out;
@@ -240,12 +236,13 @@ public:
     }
 };
 
+// A printer that keeps the calls of each complete job handed to it.
 class FakePrinter : public Printer {
 public:
     bool destination = true;
     int setups = 0;
-    QStringList jobs;          // pdf path of each job ("" for the printer)
-    QList<QStringList> printed; // the calls of each job, once it is over
+    QStringList jobs;           // pdf path of each job ("" for the printer)
+    QList<QStringList> printed; // the calls of each job
     bool failJob = false;
 
     QString name = QStringLiteral("Proef");
@@ -254,15 +251,14 @@ public:
     bool hasDestination() override { return destination; }
     void setup(QWidget *) override { ++setups; destination = true; }
     QString destinationPrinter() override { return destination ? name : QString(); }
-    std::unique_ptr<PrinterSurface> startJob(const QString &pdfPath, const PrinterCorrection &correction) override
+    bool print(const PrintJob &job, const QString &pdfPath, const PrinterCorrection &correction) override
     {
         jobs << pdfPath;
         corrections << correction;
-        auto s = std::make_unique<RecordingSurface>();
-        s->endResult = !failJob;
-        printed.append(QStringList());
-        s->onGone = [this, job = printed.size() - 1](const QStringList &ops) { printed[job] = ops; };
-        return s;
+        RecordingSurface s;
+        job.replay(s);
+        printed << s.ops;
+        return !failJob;
     }
 };
 

@@ -1,6 +1,6 @@
 // "Album afdrukken...": the order of the pages, and the job through the
 // main window with a recording printer: one sheet a readable page, the
-// unreadable ones named, Cancel giving the job up.
+// unreadable ones named.
 
 #include "fakes.h"
 
@@ -96,27 +96,11 @@ private slots:
         const qsizetype first = sheets.indexOf("newpage"), second = sheets.lastIndexOf("newpage");
         QVERIFY(nederland >= 0 && nederland < first && first < europa && europa < second && second < blokken);
         QCOMPARE(sheets.count("newpage"), 2);
-        QCOMPARE(h.printer.printed.value(0).last(), QStringLiteral("end"));
         QCOMPARE(h.dialogs.messages(), QStringList{"Niet afgedrukt: Kapot"});
         // The open page is left as it was.
         QVERIFY(m.design() == open);
         QCOMPARE(m.pic()->picture(), picture);
         QCOMPARE(m.undoStore().size(), 1);
-    }
-
-    void cancelGivesTheJobUp()
-    {
-        Harness h;
-        copyExamples(h);
-        Main &m = h.start();
-        h.extra.cancelAtStep = 3; // Cancel while the third page is shown
-        h.extra.albums.enqueue(AlbumKeuze{{"Blokken en stroken", "Europa CEPT", "Nederland 1852"}, false});
-        m.action("ExtraAlbum")->trigger();
-        const QStringList ops = h.printer.printed.value(0);
-        QCOMPARE(ops.last(), QStringLiteral("abort"));
-        QVERIFY(!ops.contains("end"));
-        QCOMPARE(ops.count("newpage"), 1);
-        QVERIFY(h.dialogs.messages().isEmpty());
     }
 
     void nothingReadableMakesNoJob()

@@ -6,6 +6,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -124,6 +126,33 @@ private slots:
         QCOMPARE(dialogs.albumAfdrukken(pages), (AlbumKeuze{pages, true}));
     }
 
+    // While the heights cannot be read the hint stands under the field, and
+    // the list shown, and printed, is the last one that could be made.
+    void strokenKeepsTheListWhileAFieldIsWrong()
+    {
+        QtExtraDialogs dialogs;
+        QStringList printed;
+        bool hintShown = false;
+        QTimer::singleShot(0, [&] {
+            QWidget *dlg = QApplication::activeModalWidget();
+            if (!dlg)
+                return;
+            QTest::keyClicks(dlg->findChild<QLineEdit *>(), " x");
+            for (QLabel *l : dlg->findChildren<QLabel *>())
+                hintShown = hintShown || (l->text() == "zo niet" && l->isVisible());
+            for (QAbstractButton *b : dlg->findChildren<QAbstractButton *>())
+                if (b->text() == "Afdrukken")
+                    b->click();
+            QMetaObject::invokeMethod(dlg, "accept");
+        });
+        const StrokenVelden closed = dialogs.stroken(
+            StrokenVelden{215, "20", false},
+            [](const StrokenVelden &v) { return v.hoogten == "20" ? StrokenUitkomst{"de lijst", {}} : StrokenUitkomst{{}, "zo niet"}; },
+            [&](const QString &text) { printed << text; });
+        QCOMPARE(closed.hoogten, QStringLiteral("20 x"));
+        QVERIFY(hintShown);
+        QCOMPARE(printed, QStringList{"de lijst"});
+    }
 };
 
 QTEST_MAIN(TestDialogs)

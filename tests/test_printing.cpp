@@ -20,6 +20,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+#include <sys/stat.h>
 
 using namespace plenvik;
 using namespace plenvik::test;
@@ -34,14 +35,14 @@ double fixedTwips(MeasureFont, const QString &text)
 QStringList printed(const PageDesign &d)
 {
     RecordingSurface s;
-    PrintPage(d, s, fixedTwips);
+    DrawPage(d, s, fixedTwips);
     return s.ops;
 }
 
 QStringList drawingOf(const PageDesign &d)
 {
     RecordingSurface s;
-    PrintPage(d, s, fixedTwips);
+    DrawPage(d, s, fixedTwips);
     return s.drawing();
 }
 
@@ -57,14 +58,11 @@ PageDesign workedFrame()
 class TestPrinting : public QObject {
     Q_OBJECT
 private slots:
-    void emptyPageDrawsNothingBeforeTheEnd()
+    void emptyPageDrawsNothing()
     {
         PageDesign d;
         d.BorderWidth = 3; // off, whatever the width
-        RecordingSurface s;
-        QVERIFY(PrintPage(d, s, fixedTwips));
-        QVERIFY(s.drawing().isEmpty());
-        QCOMPARE(s.ops.last(), QStringLiteral("end"));
+        QVERIFY(drawingOf(d).isEmpty());
     }
 
     void workedFrameAtTrueSize()
@@ -74,7 +72,7 @@ private slots:
         QVERIFY(box > 0);
         QCOMPARE(ops.mid(box - 2, 2), (QStringList{"fill solid", "fillcolor 240/240/240"}));
         // Caption: 4 characters = 8 mm wide, centred on 142.5 mm.
-        QCOMPARE(ops.mid(box + 1), (QStringList{"size 10", "bold 0", "x 138.5", "y 127", "fore 0/0/0", "print 1598", "end"}));
+        QCOMPARE(ops.mid(box + 1), (QStringList{"size 10", "bold 0", "x 138.5", "y 127", "fore 0/0/0", "print 1598"}));
     }
 
     void innerFrames_data()
@@ -306,55 +304,68 @@ private slots:
     void unwritablePdfFails()
     {
         QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QStringLiteral("/nonexistent/map/blad.pdf"));
-        QtPrinterSurface surface(printer);
-        PageDesign d;
-        d.KaderCount = 1;
-        d.kader(1) = Kader{112, 93, 67, 33, 0, QStringLiteral("1598")};
-        QVERIFY(!PrintPage(d, surface));
+        PrintJob job;
+        DrawPage(workedFrame(), job);
+        QVERIFY(!writePdf(printer, job, QStringLiteral("/nonexistent/map/blad.pdf")));
     }
 
-    void pdfIsReplacedOnlyWhenWhole()
+    // "Print to File" chosen in Print Setup: the file is written beside its
+    // name as any PDF is, a cancelled album leaves the old one byte for
+    // byte, and a replaced file keeps its mode while a new one gets the
+    // umask's.
+    void printToFileWritesBesideTheOldFile()
     {
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath("album.pdf");
+        const mode_t umaskBefore = ::umask(022);
+        auto modeOf = [](const QString &path) {
+            struct stat st;
+            return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
+        };
+        Harness h;
+        for (const QString &f : QDir(QStringLiteral(PLENVIK_EXAMPLES)).entryList(QDir::Files))
+            QVERIFY(QFile::copy(QStringLiteral(PLENVIK_EXAMPLES "/") + f, h.library() + "/" + f));
+        const QString pdf = h.dir.filePath("album.pdf");
         QFile old(pdf);
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("oud");
         old.close();
-        QPrinter printer(QPrinter::HighResolution);
-        auto twoSheets = [&](QtPrinterSurface &s) {
-            s.box({10, 10}, {50, 50}, Qt::black);
-            QVERIFY(s.newPage());
-            s.box({20, 20}, {60, 60}, Qt::black);
-            QCOMPARE(fileBytes(pdf), QByteArray("oud")); // the old file stays whole meanwhile
-        };
-        {
-            QtPrinterSurface cancelled(printer, pdf);
-            twoSheets(cancelled);
-            cancelled.abort();
-        }
-        {
-            QtPrinterSurface dropped(printer, pdf); // gone half way, as on an error
-            twoSheets(dropped);
-        }
+        QVERIFY(QFile::setPermissions(pdf, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
+        QtPrinter printer;
+        printer.printer().setOutputFileName(pdf);
+        printer.chosen();
+        Main m(portablePaths(h.dir.path()), Services{&h.dialogs, &printer, &h.screen, &h.urls, &h.extra});
+        const QStringList pages{"Blokken en stroken", "Europa CEPT", "Nederland 1852"};
+        auto files = [&] { return QDir(h.dir.path()).entryList(QDir::Files | QDir::Hidden); };
+        const QStringList before = files();
+
+        h.extra.cancelAtStep = 3;
+        h.extra.albums.enqueue(AlbumKeuze{pages, false});
+        m.action("ExtraAlbum")->trigger();
         QCOMPARE(fileBytes(pdf), QByteArray("oud"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"album.pdf"});
-        {
-            QtPrinterSurface done(printer, pdf);
-            twoSheets(done);
-            QVERIFY(done.endDoc());
-        }
+        QCOMPARE(files(), before);
+
+        h.extra.cancelAtStep = -1;
+        h.extra.albums.enqueue(AlbumKeuze{pages, false});
+        m.action("ExtraAlbum")->trigger();
         QVERIFY(fileBytes(pdf).startsWith("%PDF"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"album.pdf"});
+        QCOMPARE(modeOf(pdf), 0640);
+        QCOMPARE(files(), before);
         const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
         if (!pdfinfo.isEmpty()) {
             QProcess info;
             info.start(pdfinfo, {pdf});
             QVERIFY(info.waitForFinished());
-            QVERIFY(QString::fromLatin1(info.readAllStandardOutput()).contains(QRegularExpression("Pages: +2\n")));
+            QVERIFY(QString::fromLatin1(info.readAllStandardOutput()).contains(QRegularExpression("Pages: +3\n")));
         }
+
+        // Print Supplement to a new file beside it, and the album's file is
+        // still the one chosen.
+        printer.printer().setOutputFileName(h.dir.filePath("blad.pdf"));
+        m.action("FilePrintSupplement")->trigger();
+        QVERIFY(fileBytes(h.dir.filePath("blad.pdf")).startsWith("%PDF"));
+        QCOMPARE(modeOf(h.dir.filePath("blad.pdf")), 0644);
+        QCOMPARE(printer.printer().outputFileName(), h.dir.filePath("blad.pdf"));
+        QCOMPARE(files().size(), before.size() + 1);
+        ::umask(umaskBefore);
     }
 
     void pdfAtTrueSize()
@@ -373,12 +384,9 @@ private slots:
         d.ColourB = 0;
         d.PageNumber = QStringLiteral("12");
         QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath("page.pdf"));
-        {
-            QtPrinterSurface surface(printer);
-            QVERIFY(PrintPage(d, surface));
-        }
+        PrintJob job;
+        DrawPage(d, job);
+        QVERIFY(writePdf(printer, job, dir.filePath("page.pdf")));
         QProcess p;
         p.start(pdftoppm, {"-r", "254", "-gray", "-png", "-singlefile", dir.filePath("page.pdf"), dir.filePath("page")});
         QVERIFY(p.waitForFinished(60000));

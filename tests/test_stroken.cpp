@@ -30,7 +30,8 @@ private slots:
         Main &m = h.start();
         enterFrames(h, m, {{5, 10, 86, 30, false, {}}, {5, 50, 64, 30, false, {}}, {100, 10, 86, 30, false, {}},
                            {5, 90, 64, 30, false, {}}, {100, 50, 64, 30, false, {}}, {100, 90, 64, 30, false, {}}});
-        h.extra.strokenSteps = {StrokenVelden{215, "20, 40", false}, StrokenVelden{215, "20 x", false}};
+        h.extra.strokenSteps = {StrokenVelden{215, "20, 40", false}, StrokenVelden{215, "20 x", false},
+                                StrokenVelden{215, "25 10000", false}};
         m.action("ExtraStroken")->trigger();
         QCOMPARE(h.extra.strokenStarts.value(0), (StrokenVelden{215, QString(), false}));
         QCOMPARE(h.extra.strokenLists.value(0), QStringLiteral("Stroken voor dit supplement\n"
@@ -42,7 +43,11 @@ private slots:
                                                               "\n"
                                                               "Totaal: 2 stroken\n"));
         QVERIFY(h.extra.strokenLists.value(1).contains("\nHoogte 40 mm: 2 stroken\n"));
-        QCOMPARE(h.extra.strokenLists.value(2), QStringLiteral("Beschikbare hoogten: hele millimeters, gescheiden door spaties of komma's.\n"));
+        // Heights that are no list, or longer than the settings keep: the
+        // hint under the field, and the last list stays.
+        const QString hint = QStringLiteral("Beschikbare hoogten: hele millimeters van 1 tot 9999, gescheiden door spaties of komma's.");
+        QCOMPARE(h.extra.strokenHints.mid(1), (QStringList{QString(), hint, hint}));
+        QCOMPARE(h.extra.strokenLists.value(3), h.extra.strokenLists.value(1));
         // Closed on heights that are no list: nothing is kept.
         QVERIFY(!QFile::exists(h.dir.filePath("Stroken.ini")));
     }
@@ -52,13 +57,14 @@ private slots:
         Harness h;
         Main &m = h.start();
         const QByteArray ini = fileBytes(h.dir.filePath("Plenvik.ini"));
-        h.extra.strokenSteps = {StrokenVelden{180, "35 25,25", false}};
+        // The highest the window takes is what the file keeps.
+        h.extra.strokenSteps = {StrokenVelden{180, "35 9999 25,25", false}};
         m.action("ExtraStroken")->trigger();
-        QCOMPARE(fileBytes(h.dir.filePath("Stroken.ini")), QByteArray("180\r\n25,35\r\n"));
+        QCOMPARE(fileBytes(h.dir.filePath("Stroken.ini")), QByteArray("180\r\n25,35,9999\r\n"));
         QCOMPARE(fileBytes(h.dir.filePath("Plenvik.ini")), ini);
         h.extra.strokenSteps.clear();
         m.action("ExtraStroken")->trigger();
-        QCOMPARE(h.extra.strokenStarts.value(1), (StrokenVelden{180, QStringLiteral("25 35"), false}));
+        QCOMPARE(h.extra.strokenStarts.value(1), (StrokenVelden{180, QStringLiteral("25 35 9999"), false}));
 
         // A damaged file gives the defaults.
         QFile f(h.dir.filePath("Stroken.ini"));
@@ -107,13 +113,20 @@ private slots:
         QStringList lines;
         for (int i = 1; i <= 60; ++i)
             lines << QStringLiteral("regel %1").arg(i);
-        QVERIFY(PrintText(lines, surface));
+        DrawText(lines, surface);
         QCOMPARE(surface.ops.count("newpage"), 1);
         // 52 lines a sheet, 5 mm apart from 20 mm: the 53rd starts the next.
         const int sheet2 = surface.ops.indexOf("newpage");
         QVERIFY(surface.ops.indexOf("print regel 52") < sheet2);
         QCOMPARE(surface.ops.mid(surface.ops.indexOf("print regel 52") - 1, 1), QStringList{"y 272"});
         QCOMPARE(surface.ops.mid(surface.ops.indexOf("print regel 53") - 1, 1), QStringList{"y 17"});
+
+        // A list of exactly one sheet, ended by its line break as the cut
+        // list is, fills one sheet and no more.
+        RecordingSurface oneSheet;
+        DrawText(lines.mid(0, 52) << QString(), oneSheet);
+        QCOMPARE(oneSheet.ops.count("newpage"), 0);
+        QCOMPARE(oneSheet.ops.count(), 4 + 52 * 3);
     }
 };
 

@@ -5,7 +5,9 @@
 // is rendered at 254 dpi, ten pixels a millimetre.
 
 #include "driver.h"
+#include "fakes.h"
 
+#include <QAction>
 #include <QSet>
 #include <QTest>
 #include <unistd.h>
@@ -15,10 +17,20 @@ using namespace plenvik::e2e;
 namespace {
 const QString kOutput = QStringLiteral("/root/PDF"); // cups-pdf writes a root job here
 
+// The output PDFs with their times: a job whose file name repeats an
+// earlier run's (job numbers start again with each scheduler) still shows.
 QSet<QString> outputFiles()
 {
-    const QStringList files = QDir(kOutput).entryList({"*.pdf"}, QDir::Files);
-    return QSet<QString>(files.begin(), files.end());
+    QSet<QString> out;
+    for (const QFileInfo &f : QDir(kOutput).entryInfoList({"*.pdf"}, QDir::Files))
+        out << f.fileName() + QLatin1Char(' ') + QString::number(f.lastModified().toMSecsSinceEpoch());
+    return out;
+}
+
+// Every job the scheduler has had, completed or not.
+QStringList jobs()
+{
+    return run(QStringLiteral("lpstat"), {"-W", "all", "-o"}).split('\n', Qt::SkipEmptyParts);
 }
 
 // The PDF that a job adds to the output folder, once it is complete.
@@ -28,7 +40,7 @@ QString waitForNewPdf(const QSet<QString> &before)
         for (const QString &f : outputFiles()) {
             if (before.contains(f))
                 continue;
-            const QString path = kOutput + "/" + f;
+            const QString path = kOutput + "/" + f.section(QLatin1Char(' '), 0, -2);
             QThread::msleep(500); // let the driver finish writing
             if (run(QStringLiteral("pdfinfo"), {path}).contains("Pages:"))
                 return path;
@@ -190,7 +202,42 @@ private slots:
         QVERIFY2(qAbs(firstDarkFrom(img, 1000, 1100) - 1128) <= 1, qPrintable(QString::number(firstDarkFrom(img, 1000, 1100))));
         QFile::remove(pdf);
     }
+
+    // The album is drawn in full before the queue sees any of it: Cancel in
+    // the progress window leaves no job at all, completed or pending. The
+    // window runs in this process with the real printer and the
+    // scheduler's queue; only the dialogs are scripted.
+    void cancelledAlbumNeverReachesTheQueue()
+    {
+        using namespace plenvik;
+        test::Harness h;
+        for (const QString &f : QDir(QStringLiteral(PLENVIK_EXAMPLES)).entryList(QDir::Files))
+            QVERIFY(QFile::copy(QStringLiteral(PLENVIK_EXAMPLES "/") + f, h.library() + "/" + f));
+        QtPrinter printer;
+        Main m(portablePaths(h.dir.path()), Services{&h.dialogs, &printer, &h.screen, &h.urls, &h.extra});
+        const QStringList pages{"Blokken en stroken", "Europa CEPT", "Nederland 1852"};
+        const QStringList jobsBefore = jobs();
+        const QSet<QString> before = outputFiles();
+
+        h.extra.cancelAtStep = 3; // Cancel while the third page is drawn
+        h.extra.albums.enqueue(AlbumKeuze{pages, false});
+        m.action("ExtraAlbum")->trigger();
+        QThread::sleep(3); // time for a job that got through to show
+        QCOMPARE(jobs(), jobsBefore);
+        QCOMPARE(outputFiles(), before);
+        QVERIFY(h.dialogs.messages().isEmpty());
+
+        // The same album not cancelled is one job of three sheets.
+        h.extra.cancelAtStep = -1;
+        h.extra.albums.enqueue(AlbumKeuze{pages, false});
+        m.action("ExtraAlbum")->trigger();
+        const QString pdf = waitForNewPdf(before);
+        QVERIFY2(!pdf.isEmpty(), "the album did not come out of the queue");
+        QCOMPARE(jobs().size(), jobsBefore.size() + 1);
+        QVERIFY(run(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression("Pages: +3\\b")));
+        QFile::remove(pdf);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestCups)
+QTEST_MAIN(TestCups)
 #include "test_cups.moc"
