@@ -15,18 +15,15 @@
 namespace plenvik {
 
 namespace {
-constexpr int kCentreX = 170;
-
 struct PageTextCommand {
     Pic::PageText label;
     const char *prompt;
     const char *title;
-    int top;
 };
 
-const PageTextCommand kTitel{Pic::PageText::Titel, "Geef een titel voor dit supplement...", " Titel", 40};
-const PageTextCommand kSubTitel{Pic::PageText::SubTitel, "Geef een titel voor dit supplement...", " SubTitel", 60};
-const PageTextCommand kPagina{Pic::PageText::PaginaLabel, "Geef een paginanummer voor dit supplement...", " Paginanummer", 493};
+const PageTextCommand kTitel{Pic::PageText::Titel, "Geef een titel voor dit supplement...", " Titel"};
+const PageTextCommand kSubTitel{Pic::PageText::SubTitel, "Geef een titel voor dit supplement...", " SubTitel"};
+const PageTextCommand kPagina{Pic::PageText::PaginaLabel, "Geef een paginanummer voor dit supplement...", " Paginanummer"};
 } // namespace
 
 void Main::onPicMouseDown(Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y)
@@ -83,13 +80,6 @@ void Main::applyBorderToControls()
         action(QStringLiteral("ToolsBorder(%1)").arg(i))->setChecked(i == checked);
 }
 
-void Main::setPageText(Pic *pic, int which, const QString &text, int top)
-{
-    const auto label = static_cast<Pic::PageText>(which);
-    pic->setPageTextCaption(label, trimBlanks(text));
-    pic->placePageText(label, kCentreX - pic->pageTextWidth(label) / 2, top);
-}
-
 static QString askPageText(Dialogs &dialogs, const PageTextCommand &row, const QString &current)
 {
     return makeFileSafe(dialogs.inputBox(QString::fromLatin1(row.prompt), QString::fromLatin1(row.title), current));
@@ -98,21 +88,21 @@ static QString askPageText(Dialogs &dialogs, const PageTextCommand &row, const Q
 void Main::onToolsTitel()
 {
     m_design.PageTitle = askPageText(*m_services.dialogs, kTitel, m_design.PageTitle);
-    setPageText(m_pic, int(kTitel.label), m_design.PageTitle, kTitel.top);
+    m_pic->centrePageText(kTitel.label, m_design.PageTitle);
     UpdateListing();
 }
 
 void Main::onToolsSubTitel()
 {
     m_design.PageSubtitle = askPageText(*m_services.dialogs, kSubTitel, m_design.PageSubtitle);
-    setPageText(m_pic, int(kSubTitel.label), m_design.PageSubtitle, kSubTitel.top);
+    m_pic->centrePageText(kSubTitel.label, m_design.PageSubtitle);
     UpdateListing();
 }
 
 void Main::onToolsPaginanummer()
 {
     m_design.PageNumber = askPageText(*m_services.dialogs, kPagina, m_design.PageNumber);
-    setPageText(m_pic, int(kPagina.label), m_design.PageNumber, kPagina.top);
+    m_pic->centrePageText(kPagina.label, m_design.PageNumber);
     UpdateListing();
 }
 

@@ -105,18 +105,17 @@ void Main::onList1DblClick()
     struct LoadedText {
         Pic::PageText label;
         const QString &text;
-        int top;
     };
     const LoadedText texts[] = {
-        {Pic::PageText::Titel, m_design.PageTitle, 40},
-        {Pic::PageText::SubTitel, m_design.PageSubtitle, 60},
-        {Pic::PageText::PaginaLabel, m_design.PageNumber, 493},
+        {Pic::PageText::Titel, m_design.PageTitle},
+        {Pic::PageText::SubTitel, m_design.PageSubtitle},
+        {Pic::PageText::PaginaLabel, m_design.PageNumber},
     };
     for (const LoadedText &t : texts) {
         if (t.text.isEmpty())
             m_pic->setPageTextCaption(t.label, QString());
         else
-            setPageText(m_pic, int(t.label), t.text, t.top);
+            m_pic->centrePageText(t.label, t.text);
     }
     QLabel *swatch = qobject_cast<QLabel *>(control("KleurLabel"));
     QPalette pal = swatch->palette();

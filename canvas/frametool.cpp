@@ -3,6 +3,7 @@
 #include "canvas/pic.h"
 #include "canvas/undostore.h"
 #include "design/pagedesign.h"
+#include "design/rows.h"
 #include "design/textsafe.h"
 #include "platform/dialogs.h"
 #include "platform/fonts.h"
@@ -80,11 +81,11 @@ void FrameTool::hideFeedback()
     m_pic.setMmLabelVisible(false);
 }
 
-void FrameTool::paintFrame(QPoint from, QPoint to, bool inner)
+void paintFrameOn(QImage &picture, QPoint from, QPoint to, const QColor &outline, bool inner)
 {
-    QPainter p(&m_pic.picture());
+    QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QColor(m_design.ColourR, m_design.ColourG, m_design.ColourB));
+    p.setPen(outline);
     p.setBrush(kFrameInside);
     boxBetween(p, from, to);
     if (inner) {
@@ -95,7 +96,7 @@ void FrameTool::paintFrame(QPoint from, QPoint to, bool inner)
     }
 }
 
-void FrameTool::paintCaption(const QString &caption, double x1, double x2, double y2)
+void paintCaptionOn(QImage &picture, const QString &caption, double x1, double x2, double y2)
 {
     if (caption.isEmpty())
         return;
@@ -104,10 +105,27 @@ void FrameTool::paintCaption(const QString &caption, double x1, double x2, doubl
     const double left = x1 + (x2 - x1) / 2.0 - w / 2.0;
     const double top = y2 + 2.0;
     const QFont font = screenFont(Face::Arial, 8, true);
-    QPainter p(&m_pic.picture());
+    QPainter p(&picture);
     p.setFont(font);
     p.setPen(kCaptionColour);
     p.drawText(QPoint(px(left), px(top) + QFontMetrics(font).ascent()), caption);
+}
+
+void paintKaderOn(QImage &picture, const Kader &kader, const QColor &outline)
+{
+    const QRect corners = canvasRectOf(kader);
+    paintFrameOn(picture, corners.topLeft(), corners.bottomRight(), outline, kader.Binnenrand == 1);
+    paintCaptionOn(picture, kader.Onderschrift, corners.left(), corners.right(), corners.bottom());
+}
+
+void FrameTool::paintFrame(QPoint from, QPoint to, bool inner)
+{
+    paintFrameOn(m_pic.picture(), from, to, QColor(m_design.ColourR, m_design.ColourG, m_design.ColourB), inner);
+}
+
+void FrameTool::paintCaption(const QString &caption, double x1, double x2, double y2)
+{
+    paintCaptionOn(m_pic.picture(), caption, x1, x2, y2);
 }
 
 void FrameTool::release(double x, double y)

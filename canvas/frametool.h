@@ -3,6 +3,8 @@
 // drive the rubber band and read-outs, release paints and stores the frame
 // and asks for its caption.
 
+#include <QColor>
+#include <QImage>
 #include <QRect>
 #include <QString>
 #include <functional>
@@ -15,6 +17,14 @@ class UndoStore;
 struct EditState;
 struct Kader;
 struct PageDesign;
+
+// A frame as drawing puts it into the canvas picture: the box between two
+// corner pixels with its light-grey inside and, when asked, the inner box
+// 5 pixels in; and its caption centred under it.
+void paintFrameOn(QImage &picture, QPoint from, QPoint to, const QColor &outline, bool inner);
+void paintCaptionOn(QImage &picture, const QString &caption, double x1, double x2, double y2);
+// A frame given in millimetres, as "Kader invoeren" paints it.
+void paintKaderOn(QImage &picture, const Kader &kader, const QColor &outline);
 
 class FrameTool {
 public:

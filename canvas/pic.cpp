@@ -1,5 +1,6 @@
 #include "canvas/pic.h"
 
+#include "design/textsafe.h"
 #include "design/units.h"
 #include "platform/fonts.h"
 
@@ -79,6 +80,12 @@ void Pic::setPageTextCaption(PageText which, const QString &caption)
 {
     label(which).caption = caption;
     update();
+}
+
+void Pic::centrePageText(PageText which, const QString &text)
+{
+    setPageTextCaption(which, trimBlanks(text));
+    placePageText(which, kPageTextCentreX - pageTextWidth(which) / 2, pageTextTop(which));
 }
 
 void Pic::placePageText(PageText which, int left, int top)

@@ -34,8 +34,14 @@ public:
     int lijstWidth() const { return m_lijstWidth; }
     QColor lijstColour() const { return m_lijstColour; }
 
+    // Where the page texts stand: centred on this x, their tops here.
+    static constexpr int kPageTextCentreX = 170;
+    static int pageTextTop(PageText which) { return which == PageText::Titel ? 40 : which == PageText::SubTitel ? 60 : 493; }
+
     // A self-sizing text label at its place on the canvas.
     void setPageTextCaption(PageText which, const QString &caption);
+    // The text without its outer blanks, centred at its place.
+    void centrePageText(PageText which, const QString &text);
     void placePageText(PageText which, int left, int top);
     int pageTextWidth(PageText which) const;
     QRect pageTextRect(PageText which) const;

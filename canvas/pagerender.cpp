@@ -1,0 +1,36 @@
+#include "canvas/pagerender.h"
+
+#include "canvas/frametool.h"
+#include "canvas/grid.h"
+#include "canvas/pic.h"
+
+namespace plenvik {
+
+QImage pagePicture(const PageDesign &design)
+{
+    QImage picture(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    DrawGrid(picture);
+    const QColor outline(design.ColourR, design.ColourG, design.ColourB);
+    for (int k = 1; k <= design.KaderCount && k <= kMaxKaders; ++k)
+        paintKaderOn(picture, design.kader(k), outline);
+    return picture;
+}
+
+QImage pageView(const QImage &picture, const PageDesign &design)
+{
+    // The canvas itself draws it, so the view cannot differ from it.
+    Pic pic;
+    pic.setPicture(picture);
+    pic.setLijst(design.BorderOn, design.BorderWidth, QColor(design.ColourR, design.ColourG, design.ColourB));
+    const std::pair<Pic::PageText, const QString &> texts[] = {{Pic::PageText::Titel, design.PageTitle},
+                                                               {Pic::PageText::SubTitel, design.PageSubtitle},
+                                                               {Pic::PageText::PaginaLabel, design.PageNumber}};
+    for (const auto &[label, text] : texts) {
+        if (!text.isEmpty())
+            pic.centrePageText(label, text);
+    }
+    return pic.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace plenvik
