@@ -46,4 +46,13 @@ QString makeFileSafe(const QString &text)
     return out;
 }
 
+QString firstUnstorable(const QString &text)
+{
+    for (char32_t c : text.toUcs4()) {
+        if (c < 0x20 || c == 0x7f || c == U'"' || !isCp1252(c))
+            return QString::fromUcs4(&c, 1);
+    }
+    return {};
+}
+
 } // namespace plenvik

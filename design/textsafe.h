@@ -16,4 +16,9 @@ QString trimBlanks(const QString &text);
 // True when Windows-1252 holds the character.
 bool isCp1252(char32_t c);
 
+// The first character of the text that the design file cannot hold as it
+// is (a control character, a double quote, or one outside Windows-1252);
+// empty when it holds them all.
+QString firstUnstorable(const QString &text);
+
 } // namespace plenvik

@@ -1,0 +1,81 @@
+#pragma once
+// "Album indelen": the frames of a stamp list laid out on pages. Rows hold
+// consecutive frames of one issue, at most the area's width, gaps
+// included, standing on one bottom line and centred on the page; a page
+// holds at most 20 frames in rows spread evenly over the area's height, or,
+// where that brings rows closer than the row distance, that distance apart
+// and centred.
+//
+// Of all layouts that obey these rules the one chosen has, in this order:
+// the fewest pages; the fewest page breaks inside an issue (with every
+// issue on a new page, no page holds two issues); the fewest rows; the
+// most even rows (the smallest sum of the squares of each row's free
+// width); and then the fullest pages first, then the fullest rows first.
+// The choice is exact, by dynamic programming over where pages and rows
+// begin, and unique.
+
+#include "design/pagedesign.h"
+#include "design/stamplist.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace plenvik {
+
+struct LayoutSettings {
+    int gap = 5;            // Tussenruimte: between frames of a row, whole mm
+    int rowDistance = 12;   // Rijafstand: the least room between rows, whole mm
+    bool issuePerPage = false; // "Elke uitgifte op een nieuwe pagina"
+};
+
+// What the " Album indelen" window asks besides the list, kept between runs.
+struct IndelenVelden {
+    QString naam = QStringLiteral("Album");
+    QString titel;
+    int eerstePagina = 1;
+    int tussenruimte = 5; // mm
+    int rijafstand = 12;  // mm
+    int margeTiende = 0;  // Marge, in tenths of a millimetre
+    bool nieuwePagina = false; // "Elke uitgifte op een nieuwe pagina"
+    bool operator==(const IndelenVelden &) const = default;
+    LayoutSettings layout() const { return {tussenruimte, rijafstand, nieuwePagina}; }
+};
+
+struct LaidRow {
+    int first = 0; // index of its first frame in the list
+    int count = 0;
+    bool operator==(const LaidRow &) const = default;
+};
+
+struct LaidPage {
+    QList<LaidRow> rows;
+    int first() const { return rows.constFirst().first; }
+    int frames() const;
+    bool operator==(const LaidPage &) const = default;
+};
+
+// The pages; none for a list without frames.
+QList<LaidPage> layAlbum(const QList<StampFrame> &frames, const LayoutSettings &settings);
+
+// What makes up a page's rows worth in the choice: its width with gaps,
+// and its height, the tallest frame's.
+int rowWidth(const QList<StampFrame> &frames, const LaidRow &row, int gap);
+int rowHeight(const QList<StampFrame> &frames, const LaidRow &row);
+
+// The page's frames at their places in whole millimetres: each row's left
+// edge and top worked out exactly, then rounded once, halves to the even
+// neighbour; the frames of a row from its left edge, Tussenruimte apart,
+// their bottoms on the row's bottom line.
+QList<Kader> placeFrames(const QList<StampFrame> &frames, const LaidPage &page, const LayoutSettings &settings,
+                         bool innerFrames);
+
+// The subtitle of the page at 'index': the issues on it joined by " / ",
+// " (vervolg)" after an issue continued from the page before.
+QString pageSubtitle(const StampList &list, const QList<LaidPage> &pages, int index);
+
+// "Album 01", "Album 02", ...: the page numbers with as many digits as the
+// last one needs, and at least two.
+QStringList albumPageNames(const QString &name, int firstNumber, int count);
+
+} // namespace plenvik

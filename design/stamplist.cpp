@@ -1,0 +1,127 @@
+#include "design/stamplist.h"
+
+#include "design/rows.h"
+#include "design/textsafe.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <optional>
+
+namespace plenvik {
+
+namespace {
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("StampList", text);
+}
+
+// A length as written ("22", "21,5", "21.25") in thousandths of a
+// millimetre, rounded up: a mount may never be smaller than its stamp.
+std::optional<qint64> thousandths(const QString &field)
+{
+    static const QRegularExpression number(QStringLiteral("^([0-9]{1,6})(?:[.,]([0-9]+))?$"));
+    const QRegularExpressionMatch m = number.match(field);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const QString fraction = m.captured(2);
+    qint64 v = m.captured(1).toLongLong() * 1000 + (fraction + QStringLiteral("000")).left(3).toLongLong();
+    if (fraction.size() > 3 && fraction.mid(3).contains(QRegularExpression(QStringLiteral("[1-9]"))))
+        ++v;
+    return v;
+}
+
+} // namespace
+
+StampListResult readStampList(const QString &text, int marginTenths)
+{
+    static const QRegularExpression separators(QStringLiteral("[;\\t]"));
+    StampListResult r;
+    int issue = -1;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (int n = 0; n < lines.size(); ++n) {
+        QString line = lines.at(n);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        const QString trimmed = line.trimmed();
+        const int number = n + 1;
+        auto error = [&](const QString &why) { r.errors << tr("Regel %1: %2").arg(number).arg(why); };
+        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
+            continue;
+        if (trimmed.startsWith(QLatin1Char('='))) {
+            const QString name = trimmed.mid(1).trimmed();
+            if (const QString c = firstUnstorable(name); !c.isEmpty())
+                error(tr("de naam van de uitgifte bevat '%1', dat een supplement niet kan bewaren").arg(c));
+            r.list.issues << name;
+            issue = int(r.list.issues.size()) - 1;
+            continue;
+        }
+
+        QStringList fields = line.split(separators);
+        for (QString &f : fields)
+            f = f.trimmed();
+        // Spreadsheets write empty columns at the end of a row.
+        while (fields.size() > 3 && fields.constLast().isEmpty())
+            fields.removeLast();
+        if (fields.size() != 3 && fields.size() != 4) {
+            error(tr("verwacht onderschrift; breedte; hoogte en eventueel een aantal"));
+            continue;
+        }
+        const QString caption = fields.at(0);
+        const std::optional<qint64> width = thousandths(fields.at(1));
+        const std::optional<qint64> height = thousandths(fields.at(2));
+        bool countOk = true;
+        const int count = fields.size() == 4 ? fields.at(3).toInt(&countOk) : 1;
+        if (const QString c = firstUnstorable(caption); !c.isEmpty())
+            error(tr("het onderschrift bevat '%1', dat een supplement niet kan bewaren").arg(c));
+        else if (!width)
+            error(tr("de breedte '%1' is geen getal").arg(fields.at(1)));
+        else if (!height)
+            error(tr("de hoogte '%1' is geen getal").arg(fields.at(2)));
+        else if (*width == 0 || *height == 0)
+            error(tr("breedte en hoogte moeten groter zijn dan 0"));
+        else if (!countOk || count < 1 || count > kListMaxFrames)
+            error(tr("het aantal '%1' is geen heel getal van 1 tot %2").arg(fields.at(3)).arg(kListMaxFrames));
+        else {
+            // The frame: the stamp with the margin all round, in whole
+            // millimetres rounded up.
+            const qint64 margin = 2 * qint64(marginTenths) * 100;
+            const int w = int((*width + margin + 999) / 1000);
+            const int h = int((*height + margin + 999) / 1000);
+            if (w > kAreaWidthMm)
+                error(tr("dit kader is breder dan de ruimte op het blad (%1 mm)").arg(kAreaWidthMm));
+            else if (h > kAreaHeightMm)
+                error(tr("dit kader is hoger dan de ruimte op het blad (%1 mm)").arg(kAreaHeightMm));
+            else if (r.list.frames.size() + count > kListMaxFrames) {
+                r.errors = QStringList{tr("De lijst heeft meer dan %1 kaders; dat zijn er te veel voor een album.").arg(kListMaxFrames)};
+                r.list.frames.clear();
+                return r;
+            } else {
+                if (issue < 0) {
+                    r.list.issues << QString();
+                    issue = int(r.list.issues.size()) - 1;
+                }
+                QString next = caption;
+                for (int i = 0; i < count; ++i) {
+                    r.list.frames.append(StampFrame{next, w, h, issue});
+                    next = nextCaption(next);
+                }
+            }
+        }
+    }
+    return r;
+}
+
+QString decodeStampList(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.mid(3));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder cp1252("windows-1252");
+    return cp1252.decode(bytes);
+}
+
+} // namespace plenvik

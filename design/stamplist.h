@@ -1,0 +1,56 @@
+#pragma once
+// The list of stamps that "Album indelen" lays out: one stamp a line,
+// fields separated by a semicolon or a tab, as spreadsheets write them:
+//
+//     # a comment
+//     = 1852 Koning Willem III        (an issue begins, and is named)
+//     NVPH 1; 22; 26                   (caption; width; height in mm)
+//     NVPH 4; 21,5; 25; 3              (and a count: NVPH 4, 5 and 6)
+//
+// Each stamp becomes a frame: the stamp and the margin on every side,
+// rounded up to whole millimetres, so a mount is never smaller than its
+// stamp. Pure code: the window reads the file and shows what is wrong.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace plenvik {
+
+inline constexpr int kListMaxFrames = 10000;
+inline constexpr qsizetype kListMaxBytes = 1024 * 1024;
+// The room a frame has on the page, inside the border and clear of the
+// title and the page number.
+inline constexpr int kAreaLeftMm = 25;
+inline constexpr int kAreaWidthMm = 160;
+inline constexpr int kAreaTopMm = 48;
+inline constexpr int kAreaHeightMm = 215;
+
+struct StampFrame {
+    QString caption;
+    int width = 0;  // whole millimetres, margin included
+    int height = 0;
+    int issue = 0;  // index into StampList::issues
+    bool operator==(const StampFrame &) const = default;
+};
+
+struct StampList {
+    QStringList issues; // their names, "" for stamps before the first "=" line
+    QList<StampFrame> frames;
+};
+
+struct StampListResult {
+    StampList list;
+    QStringList errors; // "Regel 7: de breedte '2x' is geen getal", ...
+};
+
+// Reads the list with a margin of 'marginTenths' tenths of a millimetre on
+// every side. Every line in error is named; beyond kListMaxFrames frames
+// the whole list is refused.
+StampListResult readStampList(const QString &text, int marginTenths);
+
+// The text of a list file: UTF-8 with or without a byte-order mark, or else
+// Windows-1252.
+QString decodeStampList(const QByteArray &bytes);
+
+} // namespace plenvik
