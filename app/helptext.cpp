@@ -1,5 +1,6 @@
 #include "app/helptext.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace plenvik {
@@ -37,6 +38,10 @@ QString buildHelpText()
         QStringLiteral("   33 = kader van 33 mm hoog"),
         QStringLiteral("   0 = geen binnenrand / 1 = wel binnenrand"),
         QStringLiteral("   1598 = tekst onder het kader (b.v. Catalogusnummer)"),
+        QString(),
+        QCoreApplication::translate("HelpText", "   Album indelen (Extra): per regel een zegel, zo:"),
+        QCoreApplication::translate("HelpText", "   onderschrift; breedte; hoogte (mm); aantal (mag weg)."),
+        QCoreApplication::translate("HelpText", "   '= naam' begint een uitgifte, '#' begint commentaar."),
         QString(),
         QStringLiteral("   Plenvik - gemaakt door de makers van Plenvik"),
     };

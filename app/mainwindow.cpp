@@ -59,6 +59,7 @@ const MenuSpec kMenus[] = {
     {"Tools", "ToolsKruis",         "Tekenkruis",       true,  &Main::onToolsKruis},
     {"Extra", "ExtraKaderInvoeren", "Kader invoeren...", false, &Main::onExtraKaderInvoeren},
     {"Extra", "ExtraRijKaders",     "Rij kaders...",    false, &Main::onExtraRijKaders},
+    {"Extra", "ExtraAlbumIndelen",  "Album indelen...", false, &Main::onExtraAlbumIndelen},
     {"Extra", "ExtraStroken",       "Stroken...",       false, &Main::onExtraStroken},
     {"Extra", "ExtraAlbum",         "Album afdrukken...", false, &Main::onExtraAlbum},
     {"Extra", "ExtraPrinterIjken",  "Printer ijken...", false, &Main::onExtraPrinterIjken},

@@ -95,6 +95,7 @@ public slots:
     // Extra
     void onExtraKaderInvoeren();
     void onExtraRijKaders();
+    void onExtraAlbumIndelen();
     void onExtraStroken();
     void onExtraAlbum();
     void onExtraPrinterIjken();
@@ -110,7 +111,6 @@ private:
     void applyPanelColour();
     void readSettingsAtStartUp();
     void showDrawingColour();
-    void setPageText(Pic *pic, int which, const QString &text, int top);
     void applyBorderToControls();
     void placeLabels();
     // Tells the user, and returns true, when the files of the page cannot be
@@ -121,6 +121,9 @@ private:
     // cancelled. 'suggested' is the file name offered.
     bool choosePdfWhenNoPrinter(const QString &suggested, QString *pdfPath);
     void printCutList(const QString &text);
+    // Saves laid-out pages into the library after one question for the
+    // names that exist; what to tell under the preview.
+    QString putPagesInLibrary(const QStringList &names, const QList<PageDesign> &pages);
     // The calibration of the printer a job goes to; none for a PDF file.
     PrinterCorrection correctionFor(const QString &pdfPath);
 

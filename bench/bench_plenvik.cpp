@@ -8,7 +8,9 @@
 #include "canvas/loep.h"
 #include "canvas/pic.h"
 #include "canvas/undostore.h"
+#include "design/albumlayout.h"
 #include "design/listing.h"
+#include "design/stamplist.h"
 #include "design/strips.h"
 #include "library/designfile.h"
 #include "library/pagefiles.h"
@@ -65,6 +67,15 @@ public:
     };
     std::unique_ptr<Progress> progress(const QString &, int) override { return std::make_unique<Quiet>(); }
     IjkKeuze printerIjken(const QString &, const QString &, IjkMaten &) override { return IjkKeuze::Annuleren; }
+    // " Album indelen": lays out 'lijst' and puts the pages into the library.
+    QString lijst;
+    QString said;
+    IndelenVelden albumIndelen(const IndelenVelden &start, const IndelenHandlers &handlers) override
+    {
+        if (handlers.indelen(lijst, start).goed)
+            said = handlers.inBibliotheek();
+        return start;
+    }
 };
 
 PageDesign fullPage()
@@ -278,6 +289,55 @@ void BM_AlbumPdf(benchmark::State &state)
     state.counters["pdf_MB"] = double(QFileInfo(dialogs.pdf).size()) / (1024.0 * 1024.0);
 }
 BENCHMARK(BM_AlbumPdf)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// A stamp list of N frames in issues of 30, of the common stamp sizes.
+QString stampList(int frames)
+{
+    static const int widths[] = {22, 24, 26, 28, 30, 33, 36, 40, 44, 48};
+    static const int heights[] = {25, 27, 30, 33, 40};
+    QString text;
+    for (int i = 0; i < frames; ++i) {
+        if (i % 30 == 0)
+            text += QStringLiteral("= Uitgifte %1\n").arg(i / 30 + 1);
+        text += QStringLiteral("NVPH %1; %2; %3\n").arg(i + 1).arg(widths[(i * 7) % 10]).arg(heights[(i * 3) % 5]);
+    }
+    return text;
+}
+
+// "Album indelen": the list read and every page laid out and placed.
+void BM_AlbumLayout(benchmark::State &state)
+{
+    const QString text = stampList(int(state.range(0)));
+    const LayoutSettings settings;
+    for (auto _ : state) {
+        const StampListResult read = readStampList(text, 5);
+        const QList<LaidPage> pages = layAlbum(read.list.frames, settings);
+        for (const LaidPage &page : pages)
+            benchmark::DoNotOptimize(placeFrames(read.list.frames, page, settings, false));
+        state.counters["pages"] = double(pages.size());
+    }
+}
+BENCHMARK(BM_AlbumLayout)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// "In bibliotheek zetten" through the window: 50 pages of 20 frames drawn
+// and saved, both files each.
+void BM_AlbumIndelenWrite(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("Voorbeelden"));
+    QuietDialogs dialogs;
+    RowOfTwenty extra;
+    // 1,000 frames of 30 x 30 mm: four to a row, five rows, 20 a page.
+    for (int i = 0; i < 1000; ++i)
+        extra.lijst += QStringLiteral("NVPH %1; 30; 30\n").arg(i + 1);
+    Main window(portablePaths(dir.path()), Services{&dialogs, nullptr, nullptr, nullptr, &extra});
+    for (auto _ : state) {
+        window.onExtraAlbumIndelen();
+        if (extra.said != QStringLiteral("50 supplementen in de bibliotheek gezet."))
+            state.SkipWithError(qPrintable(extra.said));
+    }
+}
+BENCHMARK(BM_AlbumIndelenWrite)->Unit(benchmark::kMillisecond);
 
 void BM_SavePage(benchmark::State &state)
 {

@@ -5,8 +5,11 @@
 // selected, Tab in the order of the fields, Return for OK, Escape for Cancel.
 // Tests stand in a fake that returns scripted values.
 
+#include "design/albumlayout.h"
 #include "design/calibration.h"
 #include "design/rows.h"
+
+#include <QImage>
 
 #include <QString>
 #include <QStringList>
@@ -32,6 +35,26 @@ struct StrokenVelden {
 struct StrokenUitkomst {
     QString lijst;
     QString hint;
+};
+
+// What the " Album indelen" window works out for the list and the fields.
+struct IndelenUitkomst {
+    QString regel;      // "12 pagina's, 143 kaders", or what is wrong, a line each
+    int paginas = 0;    // pages to show in the preview
+    bool goed = false;  // the pages can go into the library
+};
+
+// What the " Album indelen" window asks of the program.
+struct IndelenHandlers {
+    // Lays out the list with the fields; the preview and the library then
+    // take that layout.
+    std::function<IndelenUitkomst(const QString &lijst, const IndelenVelden &velden)> indelen;
+    // Page 'index' (from 0) of the layout, as the canvas draws it.
+    std::function<QImage(int index)> voorbeeld;
+    // Puts the pages into the library; what to show under the preview.
+    std::function<QString()> inBibliotheek;
+    // A list file's text; nothing when it cannot be read (the program says why).
+    std::function<std::optional<QString>(const QString &bestand)> openen;
 };
 
 // What " Album afdrukken" returns: the ticked pages in the library's order
@@ -80,6 +103,12 @@ public:
     // a point), opened on 'maten' and left there as typed; 'inForce' says
     // what correction the printer has now. OK, "Herstellen" or Annuleren.
     virtual IjkKeuze printerIjken(const QString &printer, const QString &inForce, IjkMaten &maten) = 0;
+    // " Album indelen": the list (typed, pasted, or read with "Openen..."),
+    // the fields, a preview of the pages one at a time with "Vorige" and
+    // "Volgende" and a line of what was worked out, and the buttons "In
+    // bibliotheek zetten" and "Sluiten". The preview follows every change.
+    // Returns the fields as they stood when the window closed.
+    virtual IndelenVelden albumIndelen(const IndelenVelden &start, const IndelenHandlers &handlers) = 0;
 };
 
 class QtExtraDialogs : public ExtraDialogs {
@@ -96,6 +125,7 @@ public:
     std::optional<AlbumKeuze> albumAfdrukken(const QStringList &pages) override;
     std::unique_ptr<Progress> progress(const QString &title, int total) override;
     IjkKeuze printerIjken(const QString &printer, const QString &inForce, IjkMaten &maten) override;
+    IndelenVelden albumIndelen(const IndelenVelden &start, const IndelenHandlers &handlers) override;
 
 private:
     QWidget *m_parent;

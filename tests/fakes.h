@@ -111,6 +111,20 @@ public:
     QQueue<std::optional<AlbumKeuze>> albums;
     QStringList progressSteps;
     int cancelAtStep = -1;
+    // " Album indelen": each step types a list and fields, looks at some
+    // pages of the preview and maybe puts the pages into the library; what
+    // the window worked out, showed and said is kept.
+    struct IndelenStap {
+        QString lijst;
+        IndelenVelden velden;
+        QList<int> bekijk;
+        bool inBibliotheek = false;
+    };
+    QList<IndelenStap> indelenStappen;
+    QList<IndelenVelden> indelenStarts;
+    QList<IndelenUitkomst> indelenUitkomsten;
+    QList<QImage> indelenVoorbeelden;
+    QStringList indelenMeldingen;
     // " Printer ijken": the answers with the values typed, and what each
     // opening showed.
     QQueue<std::pair<IjkKeuze, IjkMaten>> ijkingen;
@@ -183,6 +197,21 @@ public:
         const auto [keuze, typed] = ijkingen.dequeue();
         maten = typed;
         return keuze;
+    }
+
+    IndelenVelden albumIndelen(const IndelenVelden &start, const IndelenHandlers &handlers) override
+    {
+        indelenStarts << start;
+        IndelenVelden velden = start;
+        for (const IndelenStap &stap : indelenStappen) {
+            velden = stap.velden;
+            indelenUitkomsten << handlers.indelen(stap.lijst, velden);
+            for (int page : stap.bekijk)
+                indelenVoorbeelden << handlers.voorbeeld(page);
+            if (stap.inBibliotheek)
+                indelenMeldingen << handlers.inBibliotheek();
+        }
+        return velden;
     }
 
 private:

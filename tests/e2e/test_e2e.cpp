@@ -3,6 +3,8 @@
 
 #include "driver.h"
 
+#include <QHash>
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTest>
@@ -94,7 +96,7 @@ private slots:
         QVERIFY(p.start());
         p.drag(QPoint(100, 100), QPoint(200, 158)); // 62 x 33 mm
         QVERIFY(p.answer(QStringLiteral("Onderschrift kader 1")));
-        p.menu(3, 3); // Extra > Stroken...
+        p.menu(3, 4); // Extra > Stroken...
         const QString dlg = xdo({"search", "--sync", "--onlyvisible", "--name", "^ Stroken$"}).split('\n').value(0);
         QVERIFY(!dlg.isEmpty());
         xdo({"windowfocus", "--sync", dlg});
@@ -132,7 +134,7 @@ private slots:
             QVERIFY(QFile::copy(QStringLiteral(PLENVIK_EXAMPLES "/") + f, lib + "/" + f));
         QVERIFY(QFile::copy(lib + "/Europa CEPT.bmp", lib + "/Kapot.bmp")); // a picture without its design
         QVERIFY(p.start());
-        p.menu(3, 4); // Extra > Album afdrukken...
+        p.menu(3, 5); // Extra > Album afdrukken...
         QVERIFY(p.fill(QStringLiteral("Album afdrukken"), {})); // all ticked, by name
         const QString pdf = p.dir.filePath("album.pdf");
         QVERIFY(p.answer(QStringLiteral("naar PDF"), pdf, true));
@@ -203,6 +205,47 @@ private slots:
         const QPoint moved = p.client + QPoint(374, 394);
         QCOMPARE(img.pixel(moved + QPoint(10, 10)) & 0xffffff, QRgb(0x000000));
         QVERIFY((img.pixel(moved + QPoint(100, 100)) & 0xffffff) != 0);
+    }
+
+    // "Album indelen" in the real window: a list typed in, the preview
+    // drawn, the pages put into the library and listed.
+    void albumLaidOutFromAList()
+    {
+        Program p;
+        QVERIFY(p.start());
+        p.menu(3, 3); // Extra > Album indelen...
+        const QString dlg = xdo({"search", "--sync", "--onlyvisible", "--name", "^ Album indelen$"}).split('\n').value(0);
+        QVERIFY(!dlg.isEmpty());
+        xdo({"windowfocus", "--sync", dlg});
+        for (const char *line : {"= 1852", "NVPH 1; 22; 30; 7"}) {
+            xdo({"type", "--delay", "20", QString::fromLatin1(line)});
+            xdo({"key", "Return"});
+        }
+        QThread::msleep(800);
+        QHash<QString, int> geometry;
+        for (const QString &l : xdo({"getwindowgeometry", "--shell", dlg}).split('\n'))
+            geometry.insert(l.section('=', 0, 0), l.section('=', 1).toInt());
+        const int x = geometry.value("X"), y = geometry.value("Y"), w = geometry.value("WIDTH"), h = geometry.value("HEIGHT");
+        // The preview stands right of the list: its first frame, 54 mm in
+        // and 100 mm down, is light grey inside the green outline.
+        bool grey = false;
+        const QImage img = p.shot();
+        for (int px = x + w / 2; px < x + w && !grey; ++px)
+            for (int py = y; py < y + h / 2 && !grey; ++py)
+                grey = (img.pixel(px, py) & 0xffffff) == 0xe6e6e6;
+        QVERIFY2(grey, "the preview shows the frames");
+        // "In bibliotheek zetten", then "Sluiten", at the bottom right.
+        xdo({"mousemove", QString::number(x + w - 164), QString::number(y + h - 23)});
+        xdo({"click", "1"});
+        QThread::msleep(500);
+        xdo({"mousemove", QString::number(x + w - 52), QString::number(y + h - 23)});
+        xdo({"click", "1"});
+        QThread::msleep(500);
+        QVERIFY(xdo({"search", "--onlyvisible", "--name", "^ Album indelen$"}).isEmpty());
+        const QByteArray sup = contents(p.dir.filePath("Voorbeelden/Album 01.sup"));
+        QVERIFY2(sup.contains("\r\n7\r\n") && sup.contains("\r\n54,100,22,30,0\r\n\"NVPH 1\"\r\n"), sup.constData());
+        QVERIFY(sup.contains("\r\n121,181,22,30,0\r\n\"NVPH 7\"\r\n"));
+        QVERIFY(QFile::exists(p.dir.filePath("Voorbeelden/Album 01.bmp")));
     }
 
     void drawSaveNewLoadAndExit()

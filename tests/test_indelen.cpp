@@ -1,0 +1,327 @@
+// "Album indelen": the list read line by line, the layout against a search
+// of every layout and against cases greedy filling gets wrong, and the
+// pages put into the library through the main window.
+
+#include "fakes.h"
+
+#include "design/albumlayout.h"
+#include "design/stamplist.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QRandomGenerator>
+#include <QTest>
+#include <functional>
+
+using namespace plenvik;
+using namespace plenvik::test;
+
+namespace {
+QList<StampFrame> frames(int count, int width, int height, int issue = 0)
+{
+    return QList<StampFrame>(count, StampFrame{QString(), width, height, issue});
+}
+
+QList<int> rowSizes(const QList<LaidPage> &pages)
+{
+    QList<int> out;
+    for (const LaidPage &p : pages)
+        for (const LaidRow &r : p.rows)
+            out << r.count;
+    return out;
+}
+
+QList<int> pageSizes(const QList<LaidPage> &pages)
+{
+    QList<int> out;
+    for (const LaidPage &p : pages)
+        out << p.frames();
+    return out;
+}
+
+// Every way to cut the list into rows and the rows into pages, judged as
+// the choice is stated: the slow, obvious oracle. Returns the row sizes and
+// page sizes of the best.
+std::pair<QList<int>, QList<int>> bestByTryingEverything(const QList<StampFrame> &f, const LayoutSettings &s)
+{
+    struct Judged {
+        QList<qint64> key;          // pages, breaks, rows, evenness
+        QList<int> pages, rows;     // compared larger first
+    };
+    auto better = [](const Judged &a, const Judged &b) {
+        if (a.key != b.key)
+            return a.key < b.key;
+        if (a.pages != b.pages)
+            return a.pages > b.pages;
+        return a.rows > b.rows;
+    };
+    const int n = int(f.size());
+    std::optional<Judged> best;
+    QList<int> rows;
+    std::function<void(int)> cutRows = [&](int i) {
+        if (i < n) {
+            for (int j = i + 1, w = -s.gap; j <= n && f[j - 1].issue == f[i].issue; ++j) {
+                w += f[j - 1].width + s.gap;
+                if (w > kAreaWidthMm)
+                    break;
+                rows << j - i;
+                cutRows(j);
+                rows.removeLast();
+            }
+            return;
+        }
+        QList<int> pages; // rows a page
+        std::function<void(int)> cutPages = [&](int r) {
+            if (r < rows.size()) {
+                for (int k = 1; r + k <= rows.size(); ++k) {
+                    pages << k;
+                    cutPages(r + k);
+                    pages.removeLast();
+                }
+                return;
+            }
+            Judged j{{qint64(pages.size()), 0, qint64(rows.size()), 0}, {}, rows};
+            int frame = 0, row = 0;
+            for (int k : pages) {
+                int count = 0, height = -s.rowDistance;
+                for (int q = 0; q < k; ++q, ++row) {
+                    int w = -s.gap, h = 0;
+                    for (int t = frame; t < frame + rows[row]; ++t) {
+                        w += f[t].width + s.gap;
+                        h = qMax(h, f[t].height);
+                        if (s.issuePerPage && f[t].issue != f[frame - count].issue)
+                            return;
+                    }
+                    j.key[3] += qint64(kAreaWidthMm - w) * (kAreaWidthMm - w);
+                    height += h + s.rowDistance;
+                    count += rows[row];
+                    frame += rows[row];
+                }
+                if (count > kMaxKaders || height > kAreaHeightMm)
+                    return;
+                j.key[1] += frame < n && f[frame - 1].issue == f[frame].issue ? 1 : 0;
+                j.pages << count;
+            }
+            if (!best || better(j, *best))
+                best = j;
+        };
+        cutPages(0);
+    };
+    cutRows(0);
+    return {best->rows, best->pages};
+}
+
+QString place(const Kader &k)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(k.LeftMm).arg(k.TopMm).arg(k.WidthMm).arg(k.HeightMm);
+}
+} // namespace
+
+class TestIndelen : public QObject {
+    Q_OBJECT
+private slots:
+    void readsTheList()
+    {
+        const QString text = QStringLiteral("# Nederland\r\n"
+                                            "Zonder uitgifte; 20; 25\r\n"
+                                            "= 1852 Koning Willem III\r\n"
+                                            "  NVPH 1 ;22; 26\r\n"
+                                            "NVPH 0098\t21,5\t25\t3\t\r\n"
+                                            "\r\n"
+                                            "= 1864\r\n"
+                                            "Blok; 100.001; 60;\r\n");
+        // A margin of 0.5 mm on every side, rounded up to whole millimetres.
+        const StampListResult r = readStampList(text, 5);
+        QVERIFY2(r.errors.isEmpty(), qPrintable(r.errors.join('\n')));
+        QCOMPARE(r.list.issues, (QStringList{"", "1852 Koning Willem III", "1864"}));
+        QCOMPARE(r.list.frames, (QList<StampFrame>{{"Zonder uitgifte", 21, 26, 0}, {"NVPH 1", 23, 27, 1},
+                                                   {"NVPH 0098", 23, 26, 1}, {"NVPH 0099", 23, 26, 1},
+                                                   {"NVPH 0100", 23, 26, 1}, {"Blok", 102, 61, 2}}));
+        // A stamp of exactly the area's width still fits.
+        QVERIFY(readStampList(QStringLiteral("A; 159,5; 214"), 2).errors.isEmpty());
+    }
+
+    void badLinesAreNamed_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("width") << "NVPH 1; 2x; 26" << "Regel 3: de breedte '2x' is geen getal";
+        QTest::newRow("height") << "NVPH 1; 22; -4" << "Regel 3: de hoogte '-4' is geen getal";
+        QTest::newRow("fields") << "NVPH 1; 22" << "Regel 3: verwacht onderschrift; breedte; hoogte en eventueel een aantal";
+        QTest::newRow("count") << "NVPH 1; 22; 26; 0" << "Regel 3: het aantal '0' is geen heel getal van 1 tot 10000";
+        QTest::newRow("too wide") << "Blok; 160,1; 26" << "Regel 3: dit kader is breder dan de ruimte op het blad (160 mm)";
+        QTest::newRow("too high") << "Blok; 60; 216" << "Regel 3: dit kader is hoger dan de ruimte op het blad (215 mm)";
+        QTest::newRow("caption") << "Zegel \"Ω\"; 22; 26" << "Regel 3: het onderschrift bevat '\"', dat een supplement niet kan bewaren";
+        QTest::newRow("issue") << "= Ωmega" << "Regel 3: de naam van de uitgifte bevat 'Ω', dat een supplement niet kan bewaren";
+        QTest::newRow("too many") << "A; 20; 20; 6000\nB; 20; 20; 4001"
+                                  << "De lijst heeft meer dan 10000 kaders; dat zijn er te veel voor een album.";
+    }
+    void badLinesAreNamed()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, error);
+        const StampListResult r = readStampList(QStringLiteral("# lijst\nNVPH 0; 22; 26\n") + line, 0);
+        QCOMPARE(r.errors, QStringList{error});
+    }
+
+    void filesInEitherEncoding()
+    {
+        QCOMPARE(decodeStampList("\xEF\xBB\xBFNVPH \xE2\x82\xAC; 22; 26"), QStringLiteral("NVPH €; 22; 26"));
+        QCOMPARE(decodeStampList("Caf\xC3\xA9; 22; 26"), QStringLiteral("Café; 22; 26"));
+        QCOMPARE(decodeStampList("Caf\xE9 \x80; 22; 26"), QStringLiteral("Café €; 22; 26"));
+    }
+
+    // Filling rows and pages greedily gets these wrong.
+    void defeatsGreedyFilling()
+    {
+        const LayoutSettings s; // 5 mm apart, rows 12 mm apart
+        // Seven where six fit a row: 4 + 3, not 6 + 1. The rows are 103
+        // and 76 mm wide, so they start at 105 - 51.5 = 53.5, to the even
+        // 54, and at 67; 60 mm of frames leave 155 mm, 51.67 above, between
+        // and below: tops 99.67 and 181.33.
+        QList<StampFrame> seven = frames(7, 22, 30);
+        QList<LaidPage> pages = layAlbum(seven, s);
+        QCOMPARE(rowSizes(pages), (QList<int>{4, 3}));
+        QStringList placed;
+        for (const Kader &k : placeFrames(seven, pages.at(0), s, false))
+            placed << place(k);
+        QCOMPARE(placed, (QStringList{"54,100 22x30", "81,100 22x30", "108,100 22x30", "135,100 22x30", "67,181 22x30",
+                                      "94,181 22x30", "121,181 22x30"}));
+
+        // A tall stamp at the end of a row costs a page: greedy rows
+        // 60x80 40x110 | 60x120 39x80 are 110 + 12 + 120 mm high. Rows of
+        // 1 and 3 take 80 + 12 + 120 = 212 mm: too close to spread, so the
+        // block is centred 1.5 mm down, tops 49.5 and 141.5 to the even 50
+        // and 142; the rows of 60 and 149 mm start at 75 and at 30.5, to
+        // the even 30.
+        const QList<StampFrame> tall{{"a", 60, 80, 0}, {"b", 40, 110, 0}, {"c", 60, 120, 0}, {"d", 39, 80, 0}};
+        pages = layAlbum(tall, s);
+        QCOMPARE(rowSizes(pages), (QList<int>{1, 3}));
+        placed.clear();
+        for (const Kader &k : placeFrames(tall, pages.at(0), s, false))
+            placed << place(k);
+        QCOMPARE(placed, (QStringList{"75,50 60x80", "30,152 40x110", "75,142 60x120", "140,182 39x80"}));
+    }
+
+    void agreesWithTryingEveryLayout()
+    {
+        QRandomGenerator random(1852);
+        for (int round = 0; round < 400; ++round) {
+            LayoutSettings s;
+            s.gap = int(random.bounded(8));
+            s.rowDistance = 5 + int(random.bounded(30));
+            s.issuePerPage = random.bounded(3) == 0;
+            QList<StampFrame> list;
+            int issue = 0;
+            const int n = 1 + int(random.bounded(10));
+            for (int i = 0; i < n; ++i) {
+                if (i > 0 && random.bounded(4) == 0)
+                    ++issue;
+                list << StampFrame{QString(), 15 + int(random.bounded(70)), 15 + int(random.bounded(140)), issue};
+            }
+            const auto [rows, pages] = bestByTryingEverything(list, s);
+            const QList<LaidPage> laid = layAlbum(list, s);
+            QCOMPARE(rowSizes(laid), rows);
+            QCOMPARE(pageSizes(laid), pages);
+        }
+    }
+
+    // 25 frames of issue A, 4 to a row, and 3 of B: seven even rows of A
+    // (4 4 4 4 3 3 3), the first page as full as five rows allow.
+    void pagesTheirTextsAndNames()
+    {
+        StampList list{{"A", "B"}, frames(25, 30, 30, 0) + frames(3, 30, 30, 1)};
+        LayoutSettings s;
+        QList<LaidPage> pages = layAlbum(list.frames, s);
+        QCOMPARE(pageSizes(pages), (QList<int>{19, 9}));
+        QCOMPARE(rowSizes(pages), (QList<int>{4, 4, 4, 4, 3, 3, 3, 3}));
+        QCOMPARE(pageSubtitle(list, pages, 0), QStringLiteral("A"));
+        QCOMPARE(pageSubtitle(list, pages, 1), QStringLiteral("A (vervolg) / B"));
+
+        s.issuePerPage = true;
+        pages = layAlbum(list.frames, s);
+        QCOMPARE(pageSizes(pages), (QList<int>{19, 6, 3}));
+        QCOMPARE(pageSubtitle(list, pages, 2), QStringLiteral("B"));
+        QCOMPARE(albumPageNames("Album", 9, 3), (QStringList{"Album 09", "Album 10", "Album 11"}));
+        QCOMPARE(albumPageNames("Album", 99, 3), (QStringList{"Album 099", "Album 100", "Album 101"}));
+    }
+
+    // The page the program lays out is byte for byte the page entered by
+    // hand with "Kader invoeren", and the open page is left alone.
+    void laidOutPageEqualsThePageEnteredByHand()
+    {
+        Harness h;
+        Main &m = h.start();
+        m.action("ToolsBorder(2)")->trigger();
+        m.action("EditBinnenkader")->trigger();
+        h.extra.kaders.enqueue(KaderInvoer{10, 10, 20, 20, false, "open"});
+        m.action("ExtraKaderInvoeren")->trigger();
+        const PageDesign open = m.design();
+        const QImage picture = m.pic()->picture();
+
+        IndelenVelden velden;
+        velden.titel = QStringLiteral("Proef");
+        velden.naam = QStringLiteral("Blad");
+        h.extra.indelenStappen = {{"= 1852\nNVPH 1; 22; 30; 7", velden, {0}, true}};
+        m.action("ExtraAlbumIndelen")->trigger();
+        QCOMPARE(h.extra.indelenUitkomsten.value(0).regel, QStringLiteral("1 pagina, 7 kaders"));
+        QCOMPARE(h.extra.indelenMeldingen, QStringList{"1 supplement in de bibliotheek gezet."});
+        QVERIFY(m.design() == open);
+        QCOMPARE(m.pic()->picture(), picture);
+        QCOMPARE(m.undoStore().size(), 1);
+        QCOMPARE(h.extra.indelenVoorbeelden.value(0).size(), QSize(kCanvasWidth, kCanvasHeight));
+        QCOMPARE(fileBytes(h.dir.filePath("Indelen.ini")), QByteArray("Blad\r\nProef\r\n1\r\n5\r\n12\r\n0.0\r\n0\r\n"));
+
+        // The same page by hand, at the places worked out above.
+        h.dialogs.answers.enqueue(true);
+        m.action("FileNew")->trigger();
+        m.action("ToolsBorder(2)")->trigger();
+        const int lefts[] = {54, 81, 108, 135, 67, 94, 121};
+        for (int i = 0; i < 7; ++i) {
+            h.extra.kaders.enqueue(KaderInvoer{lefts[i], i < 4 ? 100 : 181, 22, 30, true, QStringLiteral("NVPH %1").arg(i + 1)});
+            m.action("ExtraKaderInvoeren")->trigger();
+        }
+        for (const char *text : {"Proef", "1852", "1"})
+            h.dialogs.inputs.enqueue(QString::fromLatin1(text));
+        m.action("ToolsTitel")->trigger();
+        m.action("ToolsSubTitel")->trigger();
+        m.action("ToolsPaginanummer")->trigger();
+        h.dialogs.inputs.enqueue(QStringLiteral("Met de hand"));
+        m.action("FileSave")->trigger();
+        for (const char *ext : {".bmp", ".sup"})
+            QCOMPARE(fileBytes(h.library() + "/Blad 01" + ext), fileBytes(h.library() + "/Met de hand" + ext));
+    }
+
+    // Names that exist are asked for once; No writes nothing. A page that
+    // cannot be written is named, and the others are written whole.
+    void intoTheLibrary()
+    {
+        Harness h;
+        for (const char *f : {"Album 02.sup", "Album 03.bmp"}) {
+            QFile file(h.library() + "/" + f);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("eigen");
+        }
+        Main &m = h.start();
+        const QString list = QStringLiteral("A; 150; 100; 5");
+        h.extra.indelenStappen = {{list, IndelenVelden{}, {}, true}};
+        h.dialogs.answers.enqueue(false);
+        m.action("ExtraAlbumIndelen")->trigger();
+        QCOMPARE(h.dialogs.calls.last().text, QStringLiteral("Deze 2 supplementen bestaan al: Album 02, Album 03. Overschrijven?"));
+        QCOMPARE(h.dialogs.calls.last().title, QStringLiteral(" Album indelen"));
+        QCOMPARE(QDir(h.library()).entryList(QDir::Files), (QStringList{"Album 02.sup", "Album 03.bmp"}));
+
+        // Yes, with a folder standing where page 2's design file goes.
+        QVERIFY(QFile::remove(h.library() + "/Album 02.sup") && QDir(h.library()).mkdir("Album 02.sup"));
+        m.action("ExtraAlbumIndelen")->trigger();
+        QCOMPARE(h.dialogs.messages(), QStringList{"Niet in de bibliotheek gezet: Album 02."});
+        QCOMPARE(h.extra.indelenMeldingen.last(), QStringLiteral("2 van de 3 supplementen in de bibliotheek gezet."));
+        QCOMPARE(QDir(h.library()).entryList(QDir::Files),
+                 (QStringList{"Album 01.bmp", "Album 01.sup", "Album 03.bmp", "Album 03.sup"}));
+        auto *entries = qobject_cast<QListWidget *>(m.control("List1"));
+        QCOMPARE(entries->count(), 2);
+    }
+};
+
+QTEST_MAIN(TestIndelen)
+#include "test_indelen.moc"
