@@ -29,7 +29,7 @@ QByteArray nameField(const QString &printer)
     return "U\"" + printer.toUtf8().toPercentEncoding(QByteArray(), "\"") + '"';
 }
 
-QList<QByteArray> fileLines(const QByteArray &file)
+QList<QByteArray> nonEmptyLines(const QByteArray &file)
 {
     QList<QByteArray> lines;
     for (QByteArray line : file.split('\n')) {
@@ -57,7 +57,7 @@ std::optional<QByteArray> lineName(const QByteArray &line)
 std::optional<IjkMaten> findCalibration(const QByteArray &file, const QString &printer)
 {
     const QByteArray wanted = nameField(printer);
-    for (const QByteArray &line : fileLines(file)) {
+    for (const QByteArray &line : nonEmptyLines(file)) {
         if (lineName(line) != wanted)
             continue;
         const QList<QByteArray> fields = line.mid(wanted.size()).split(',');
@@ -91,7 +91,7 @@ QByteArray withCalibration(const QByteArray &file, const QString &printer, const
 {
     const QByteArray name = nameField(printer);
     QByteArray out;
-    for (const QByteArray &line : fileLines(file)) {
+    for (const QByteArray &line : nonEmptyLines(file)) {
         if (lineName(line) != name)
             out += line + "\r\n";
     }

@@ -2,6 +2,7 @@
 
 #include "design/stamplist.h"
 #include "design/textsafe.h"
+#include "library/linefile.h"
 #include "library/safewrite.h"
 
 #include <QFile>
@@ -11,31 +12,18 @@
 
 namespace plenvik {
 
-namespace {
-void wholeNumber(const QByteArray &line, int lo, int hi, int *field)
-{
-    bool ok = false;
-    const int v = line.trimmed().toInt(&ok);
-    if (ok && v >= lo && v <= hi)
-        *field = v;
-}
-} // namespace
-
 IndelenVelden parseIndelenSettings(const QByteArray &data)
 {
-    QList<QByteArray> lines = data.split('\n');
-    for (QByteArray &l : lines)
-        if (l.endsWith('\r'))
-            l.chop(1);
+    const QList<QByteArray> lines = fileLines(data);
     IndelenVelden v;
     QStringDecoder cp1252("windows-1252");
     if (lines.size() > 0 && !lines.at(0).isEmpty())
         v.naam = makeFileSafe(cp1252.decode(lines.at(0)));
     if (lines.size() > 1)
         v.titel = makeFileSafe(cp1252.decode(lines.at(1)));
-    wholeNumber(lines.value(2), 1, kMaxEerstePagina, &v.eerstePagina);
-    wholeNumber(lines.value(3), 0, kAreaWidthMm, &v.tussenruimte);
-    wholeNumber(lines.value(4), 0, kAreaHeightMm, &v.rijafstand);
+    readWholeNumber(lines.value(2), 1, kMaxEerstePagina, &v.eerstePagina);
+    readWholeNumber(lines.value(3), 0, kAreaWidthMm, &v.tussenruimte);
+    readWholeNumber(lines.value(4), 0, kAreaHeightMm, &v.rijafstand);
     static const QRegularExpression tenths(QStringLiteral("^([0-9]{1,2})(?:\\.([0-9]))?$"));
     const QRegularExpressionMatch m = tenths.match(QString::fromLatin1(lines.value(5).trimmed()));
     if (m.hasMatch()) {

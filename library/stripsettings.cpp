@@ -1,5 +1,6 @@
 #include "library/stripsettings.h"
 
+#include "library/linefile.h"
 #include "library/safewrite.h"
 
 #include <QFile>
@@ -7,33 +8,18 @@
 
 namespace plenvik {
 
-namespace {
-bool wholeNumber(const QByteArray &field, int lo, int hi, int *out)
-{
-    bool ok = false;
-    const int v = field.trimmed().toInt(&ok);
-    if (!ok || v < lo || v > hi)
-        return false;
-    *out = v;
-    return true;
-}
-} // namespace
-
 StripSettings parseStripSettings(const QByteArray &data)
 {
-    QList<QByteArray> lines = data.split('\n');
-    for (QByteArray &l : lines)
-        if (l.endsWith('\r'))
-            l.chop(1);
+    const QList<QByteArray> lines = fileLines(data);
     StripSettings s;
-    if (!wholeNumber(lines.value(0), 1, kMaxStripMm, &s.length))
+    if (!readWholeNumber(lines.value(0), 1, kMaxStripMm, &s.length))
         s.length = kDefaultStripLength;
     const QByteArray heights = lines.value(1).trimmed();
     if (heights.isEmpty())
         return s;
     for (const QByteArray &field : heights.split(',')) {
         int h = 0;
-        if (!wholeNumber(field, 1, kMaxStripMm, &h))
+        if (!readWholeNumber(field, 1, kMaxStripMm, &h))
             return {s.length, {}};
         if (!s.heights.contains(h))
             s.heights << h;
