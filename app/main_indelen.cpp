@@ -111,11 +111,14 @@ QString Main::putPagesInLibrary(const QStringList &names, const QList<PageDesign
         if (!findPage(folder, name).files.isEmpty())
             existing << name;
     if (!existing.isEmpty()) {
+        // A long album names its first few; the count says how many.
+        constexpr int kNamed = 10;
+        QString named = existing.mid(0, kNamed).join(QStringLiteral(", "));
+        if (existing.size() > kNamed)
+            named += QStringLiteral(", ...");
         const QString question = existing.size() == 1
-                                     ? tr("Het supplement %1 bestaat al. Overschrijven?").arg(existing.constFirst())
-                                     : tr("Deze %1 supplementen bestaan al: %2. Overschrijven?")
-                                           .arg(existing.size())
-                                           .arg(existing.join(QStringLiteral(", ")));
+                                     ? tr("Het supplement %1 bestaat al. Overschrijven?").arg(named)
+                                     : tr("Deze %1 supplementen bestaan al: %2. Overschrijven?").arg(existing.size()).arg(named);
         if (!m_services.dialogs->question(question, QStringLiteral(" Album indelen")))
             return tr("Niets in de bibliotheek gezet.");
     }
