@@ -169,6 +169,7 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
             return;
         if (const std::optional<QString> text = h.openen(files.selectedFiles().constFirst()))
             lijst->setPlainText(*text);
+        lijst->setFocus(Qt::OtherFocusReason);
     });
     QObject::connect(inBibliotheek, &QPushButton::clicked, &dialog, [&] {
         // What is put in is what the fields say now, also in the pause
