@@ -7,6 +7,7 @@
 #include "platform/startupprobe.h"
 #include "platform/urlopener.h"
 #include "app/layout.h"
+#include "app/language.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,6 +26,7 @@ int main(int argc, char *argv[])
     // icon in docks and task bars.
     QCoreApplication::setApplicationName(QStringLiteral("plenvik"));
     QGuiApplication::setDesktopFileName(QStringLiteral(PLENVIK_APP_ID));
+    plenvik::installTranslations(app);
 
     plenvik::QtDialogs dialogs;
     plenvik::QtPrinter printer;

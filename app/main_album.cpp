@@ -21,14 +21,14 @@ void Main::onExtraAlbum()
     Dialogs &dialogs = *m_services.dialogs;
     const QStringList names = listPages(m_paths.library).value_or(QStringList{});
     if (names.isEmpty()) {
-        dialogs.message(QStringLiteral("Er staan geen supplementen in de bibliotheek."));
+        dialogs.message(tr("Er staan geen supplementen in de bibliotheek."));
         return;
     }
     const std::optional<AlbumKeuze> keuze = m_services.extra->albumAfdrukken(names);
     if (!keuze)
         return;
     if (keuze->pages.isEmpty()) {
-        dialogs.message(QStringLiteral("Er is geen supplement aangevinkt."));
+        dialogs.message(tr("Er is geen supplement aangevinkt."));
         return;
     }
 
@@ -46,7 +46,7 @@ void Main::onExtraAlbum()
         readable << AlbumPage{name, page->design.PageNumber};
         designs.insert(name, page->design);
     }
-    const QString notPrinted = QStringLiteral("Niet afgedrukt: ") + skipped.join(QStringLiteral(", "));
+    const QString notPrinted = tr("Niet afgedrukt: %1").arg(skipped.join(QStringLiteral(", ")));
     const QStringList order = albumOrder(readable, keuze->opPaginanummer);
     if (order.isEmpty()) {
         dialogs.message(notPrinted); // no empty job, no empty file
@@ -54,16 +54,16 @@ void Main::onExtraAlbum()
     }
 
     QString pdfPath;
-    if (!choosePdfWhenNoPrinter(QStringLiteral("album.pdf"), &pdfPath))
+    if (!choosePdfWhenNoPrinter(tr("album.pdf"), &pdfPath))
         return;
     // The whole album is drawn before any of it is handed over: Cancel, or
     // a failure, leaves nothing at the printer and no file.
     PrintJob job;
     bool cancelled = false;
     {
-        const std::unique_ptr<Progress> progress = m_services.extra->progress(QStringLiteral(" Album afdrukken"), order.size());
+        const std::unique_ptr<Progress> progress = m_services.extra->progress(tr(" Album afdrukken"), order.size());
         for (int i = 0; i < order.size(); ++i) {
-            progress->step(i, order.size(), QStringLiteral("Pagina %1 van %2: %3").arg(i + 1).arg(order.size()).arg(order.at(i)));
+            progress->step(i, order.size(), tr("Pagina %1 van %2: %3").arg(i + 1).arg(order.size()).arg(order.at(i)));
             if (progress->cancelled()) {
                 cancelled = true;
                 break;
@@ -78,7 +78,7 @@ void Main::onExtraAlbum()
         const bool ok = m_services.printer->print(job, pdfPath, correctionFor(pdfPath));
         QApplication::restoreOverrideCursor();
         if (!ok)
-            dialogs.message(QStringLiteral("Kan het album niet afdrukken!"));
+            dialogs.message(tr("Kan het album niet afdrukken!"));
     }
     if (!skipped.isEmpty())
         dialogs.message(notPrinted);

@@ -8,6 +8,7 @@
 #include "design/textsafe.h"
 #include "platform/dialogs.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QLabel>
 #include <QScrollBar>
@@ -21,9 +22,13 @@ struct PageTextCommand {
     const char *title;
 };
 
-const PageTextCommand kTitel{Pic::PageText::Titel, "Geef een titel voor dit supplement...", " Titel"};
-const PageTextCommand kSubTitel{Pic::PageText::SubTitel, "Geef een titel voor dit supplement...", " SubTitel"};
-const PageTextCommand kPagina{Pic::PageText::PaginaLabel, "Geef een paginanummer voor dit supplement...", " Paginanummer"};
+const PageTextCommand kTitel{Pic::PageText::Titel, QT_TRANSLATE_NOOP("plenvik::Main", "Geef een titel voor dit supplement..."),
+                             QT_TRANSLATE_NOOP("plenvik::Main", " Titel")};
+const PageTextCommand kSubTitel{Pic::PageText::SubTitel, QT_TRANSLATE_NOOP("plenvik::Main", "Geef een titel voor dit supplement..."),
+                                QT_TRANSLATE_NOOP("plenvik::Main", " SubTitel")};
+const PageTextCommand kPagina{Pic::PageText::PaginaLabel,
+                              QT_TRANSLATE_NOOP("plenvik::Main", "Geef een paginanummer voor dit supplement..."),
+                              QT_TRANSLATE_NOOP("plenvik::Main", " Paginanummer")};
 } // namespace
 
 void Main::onPicMouseDown(Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y)
@@ -82,7 +87,7 @@ void Main::applyBorderToControls()
 
 static QString askPageText(Dialogs &dialogs, const PageTextCommand &row, const QString &current)
 {
-    return makeFileSafe(dialogs.inputBox(QString::fromLatin1(row.prompt), QString::fromLatin1(row.title), current));
+    return makeFileSafe(dialogs.inputBox(Main::tr(row.prompt), Main::tr(row.title), current));
 }
 
 void Main::onToolsTitel()

@@ -14,7 +14,7 @@
 namespace plenvik {
 
 namespace {
-const QString kMaximum = QStringLiteral("Maximum van 20 kaders bereikt!");
+const char *const kMaximum = QT_TRANSLATE_NOOP("plenvik::Main", "Maximum van 20 kaders bereikt!");
 
 QList<QRect> canvasRects(const QList<Kader> &frames)
 {
@@ -47,7 +47,7 @@ std::optional<Values> askUntilAccepted(Values &values, Dialogs &dialogs, Pic &pi
 void Main::onExtraKaderInvoeren()
 {
     if (m_design.KaderCount >= kMaxKaders) {
-        m_services.dialogs->message(kMaximum);
+        m_services.dialogs->message(tr(kMaximum));
         return;
     }
     // The inner frame starts as the Edit menu's "Binnenkader" stands.
@@ -70,7 +70,7 @@ void Main::onExtraKaderInvoeren()
 void Main::onExtraRijKaders()
 {
     if (m_design.KaderCount >= kMaxKaders) {
-        m_services.dialogs->message(kMaximum);
+        m_services.dialogs->message(tr(kMaximum));
         return;
     }
     m_nextRij.binnenkader = m_edit.InnerFrameMode;
@@ -115,9 +115,9 @@ void Main::onExtraStroken()
             r.pieces = library->pieces;
             r.unread = library->unread;
         } else {
-            r.heading = QStringLiteral("Stroken voor dit supplement");
+            r.heading = tr("Stroken voor dit supplement");
             for (int k = 1; k <= m_design.KaderCount; ++k)
-                r.pieces << StripPiece{m_design.kader(k).WidthMm, m_design.kader(k).HeightMm, QStringLiteral("kader %1").arg(k)};
+                r.pieces << StripPiece{m_design.kader(k).WidthMm, m_design.kader(k).HeightMm, tr("kader %1").arg(k)};
         }
         r.length = v.lengte;
         return {buildCutList(r), QString()};

@@ -28,16 +28,16 @@ void Main::onExtraPrinterIjken()
     Dialogs &dialogs = *m_services.dialogs;
     const QString printer = m_services.printer->destinationPrinter();
     if (printer.isEmpty()) {
-        dialogs.message(QStringLiteral("Printer ijken heeft een printer nodig. Een PDF-bestand is altijd op ware grootte."));
+        dialogs.message(tr("Printer ijken heeft een printer nodig. Een PDF-bestand is altijd op ware grootte."));
         return;
     }
-    if (!dialogs.question(QStringLiteral("Er wordt een ijkblad afgedrukt op %1. Doorgaan?").arg(printer), QStringLiteral(" Printer ijken")))
+    if (!dialogs.question(tr("Er wordt een ijkblad afgedrukt op %1. Doorgaan?").arg(printer), tr(" Printer ijken")))
         return;
     // The sheet shows the printer as it is: no correction.
     PrintJob sheet;
     DrawCalibrationSheet(sheet);
     if (!m_services.printer->print(sheet, QString(), PrinterCorrection{})) {
-        dialogs.message(QStringLiteral("Kan het ijkblad niet afdrukken!"));
+        dialogs.message(tr("Kan het ijkblad niet afdrukken!"));
         return;
     }
 
@@ -51,15 +51,15 @@ void Main::onExtraPrinterIjken()
             return;
         case IjkKeuze::Herstellen:
             if (stored && !writeCalibration(path, printer, std::nullopt))
-                dialogs.message(QStringLiteral("Kan de ijking niet bewaren!"));
+                dialogs.message(tr("Kan de ijking niet bewaren!"));
             return;
         case IjkKeuze::Ok:
             if (!plausibleMaten(maten)) {
-                dialogs.message(QStringLiteral("Deze maten kunnen niet kloppen; meet nog eens."));
+                dialogs.message(tr("Deze maten kunnen niet kloppen; meet nog eens."));
                 continue;
             }
             if (!writeCalibration(path, printer, maten))
-                dialogs.message(QStringLiteral("Kan de ijking niet bewaren!"));
+                dialogs.message(tr("Kan de ijking niet bewaren!"));
             return;
         }
     }

@@ -119,7 +119,7 @@ QString Main::putPagesInLibrary(const QStringList &names, const QList<PageDesign
         const QString question = existing.size() == 1
                                      ? tr("Het supplement %1 bestaat al. Overschrijven?").arg(named)
                                      : tr("Deze %1 supplementen bestaan al: %2. Overschrijven?").arg(existing.size()).arg(named);
-        if (!m_services.dialogs->question(question, QStringLiteral(" Album indelen")))
+        if (!m_services.dialogs->question(question, tr(" Album indelen")))
             return tr("Niets in de bibliotheek gezet.");
     }
     // Each page is saved as a save writes it, both files whole; one that

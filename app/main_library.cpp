@@ -9,6 +9,7 @@
 #include "library/pagefiles.h"
 #include "platform/dialogs.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
@@ -17,10 +18,9 @@
 namespace plenvik {
 
 namespace {
-const QString kNotSaved = QStringLiteral("Kan dit supplement niet opslaan!");
-const QString kNotLoaded = QStringLiteral("Kan dit supplement niet laden!");
-const QString kNotDeleted = QStringLiteral("Kan dit supplement niet verwijderen!");
-const QString kInfoRest = QStringLiteral("Informatie...");
+const char *const kNotSaved = QT_TRANSLATE_NOOP("plenvik::Main", "Kan dit supplement niet opslaan!");
+const char *const kNotLoaded = QT_TRANSLATE_NOOP("plenvik::Main", "Kan dit supplement niet laden!");
+const char *const kNotDeleted = QT_TRANSLATE_NOOP("plenvik::Main", "Kan dit supplement niet verwijderen!");
 } // namespace
 
 bool Main::RefreshLibrary()
@@ -58,23 +58,23 @@ bool Main::refuseUnpairedFiles(const QString &name)
 void Main::onFileSave()
 {
     Dialogs &dialogs = *m_services.dialogs;
-    const QString name = dialogs.inputBox(QStringLiteral("Geef een naam voor dit supplement ..."),
-                                          QStringLiteral(" Supplement opslaan"), QString());
+    const QString name = dialogs.inputBox(tr("Geef een naam voor dit supplement ..."),
+                                          tr(" Supplement opslaan"), QString());
     if (name.isEmpty())
         return;
     const QString folder = m_paths.library;
     // A name that is not a plain file name could write outside the library
     // or not travel to another system: refuse it before anything is written.
     if (!isPlainPageName(name)) {
-        dialogs.message(kNotSaved);
+        dialogs.message(tr(kNotSaved));
         return;
     }
     if (findPage(folder, name).taken
-        && !dialogs.question(QStringLiteral("Bestand bestaat reeds, overschrijven?"), QStringLiteral(" File exist")))
+        && !dialogs.question(tr("Bestand bestaat reeds, overschrijven?"), tr(" File exist")))
         return;
     const bool saved = savePageFiles(folder, name, m_pic->picture(), m_design, SaveSteps{[this] { return RefreshLibrary(); }});
     if (!saved)
-        dialogs.message(kNotSaved);
+        dialogs.message(tr(kNotSaved));
 }
 
 void Main::onList1DblClick()
@@ -89,7 +89,7 @@ void Main::onList1DblClick()
     // Both files are read and checked before anything on screen changes.
     auto page = readPageFiles(m_paths.library, name, m_design, &why);
     if (!page) {
-        m_services.dialogs->message(kNotLoaded);
+        m_services.dialogs->message(tr(kNotLoaded));
         return;
     }
 
@@ -134,13 +134,12 @@ void Main::onDelKnopClick()
     const QList<QListWidgetItem *> selected = m_list->selectedItems();
     const QString name = selected.isEmpty() ? QString() : selected.constFirst()->data(Qt::UserRole).toString();
     if (name.isEmpty()) {
-        dialogs.message(QStringLiteral("Selecteer eerst een supplement!"));
+        dialogs.message(tr("Selecteer eerst een supplement!"));
         return;
     }
     if (refuseUnpairedFiles(name))
         return;
-    if (!dialogs.question(QStringLiteral("Wilt u '") + selected.constFirst()->text() + QStringLiteral("' verwijderen?"),
-                          QStringLiteral(" Delete")))
+    if (!dialogs.question(tr("Wilt u '%1' verwijderen?").arg(selected.constFirst()->text()), tr(" Delete")))
         return;
     // The files go first: an entry whose picture could not be removed stays
     // listed; one whose design file stayed behind is no longer a page.
@@ -148,12 +147,12 @@ void Main::onDelKnopClick()
     if (result == DeleteResult::Deleted || result == DeleteResult::DesignKept)
         delete m_list->takeItem(m_list->row(selected.constFirst()));
     if (result != DeleteResult::Deleted)
-        dialogs.message(kNotDeleted);
+        dialogs.message(tr(kNotDeleted));
 }
 
 void Main::onFileNew()
 {
-    if (!m_services.dialogs->question(QStringLiteral("Wilt u een nieuw supplement ontwerpen?"), QStringLiteral(" Nieuw")))
+    if (!m_services.dialogs->question(tr("Wilt u een nieuw supplement ontwerpen?"), tr(" Nieuw")))
         return;
     m_pic->clearPicture();
     m_undo.clear();
@@ -165,7 +164,7 @@ void Main::onFileNew()
     applyBorderToControls();
     m_pic->setPageTextCaption(Pic::PageText::PaginaLabel, QString());
     UpdateListing();
-    m_info->setText(kInfoRest);
+    m_info->setText(QCoreApplication::translate("Window", "Informatie..."));
     m_info->adjustSize();
 }
 

@@ -10,6 +10,7 @@
 #include "printing/printpage.h"
 #include "printing/printtext.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -17,7 +18,6 @@
 namespace plenvik {
 
 namespace {
-const QString kInfoRest = QStringLiteral("Informatie...");
 constexpr float kSweepStepSeconds = 0.01f;
 } // namespace
 
@@ -27,21 +27,21 @@ void Main::onFilePrintSupplement()
     if (m_printing)
         return;
     Dialogs &dialogs = *m_services.dialogs;
-    if (!dialogs.question(QStringLiteral("Wilt u dit supplement afdrukken?"), QStringLiteral(" Print")))
+    if (!dialogs.question(tr("Wilt u dit supplement afdrukken?"), tr(" Print")))
         return;
 
     // Without a printer the page goes to a PDF file; ask for it before the
     // sweep so Cancel costs nothing.
     QString pdfPath;
     const QString shown = m_info->text();
-    if (!choosePdfWhenNoPrinter((shown == kInfoRest || shown.isEmpty()) ? QStringLiteral("supplement.pdf") : shown + QStringLiteral(".pdf"),
+    if (!choosePdfWhenNoPrinter((shown == QCoreApplication::translate("Window", "Informatie...") || shown.isEmpty()) ? tr("supplement.pdf") : shown + QStringLiteral(".pdf"),
                                 &pdfPath))
         return;
 
     m_printing = true;
     m_pic->setPrintLijn(true, 0);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_info->setText(QStringLiteral("Scanning supplement..."));
+    m_info->setText(tr("Scanning supplement..."));
     m_info->adjustSize();
     for (int i = 0; i <= 520; i += 2) {
         Pause(kSweepStepSeconds);
@@ -54,7 +54,7 @@ void Main::onFilePrintSupplement()
     m_pic->setPrintLijn(false);
     QApplication::restoreOverrideCursor();
     QApplication::setOverrideCursor(Qt::ArrowCursor);
-    m_info->setText(kInfoRest);
+    m_info->setText(QCoreApplication::translate("Window", "Informatie..."));
     m_info->adjustSize();
     if (m_closeConfirmed) {
         m_printing = false;
@@ -64,7 +64,7 @@ void Main::onFilePrintSupplement()
     const bool ok = printToSurface(pdfPath);
     m_printing = false;
     if (!ok)
-        dialogs.message(QStringLiteral("Kan dit supplement niet afdrukken!"));
+        dialogs.message(tr("Kan dit supplement niet afdrukken!"));
 }
 
 bool Main::choosePdfWhenNoPrinter(const QString &suggested, QString *pdfPath)
@@ -72,7 +72,7 @@ bool Main::choosePdfWhenNoPrinter(const QString &suggested, QString *pdfPath)
     pdfPath->clear();
     if (m_services.printer->hasDestination())
         return true;
-    *pdfPath = m_services.dialogs->saveFileName(QStringLiteral(" Print naar PDF-bestand"), QDir::home().filePath(suggested),
+    *pdfPath = m_services.dialogs->saveFileName(tr(" Print naar PDF-bestand"), QDir::home().filePath(suggested),
                                                 QStringLiteral("PDF (*.pdf)"));
     return !pdfPath->isEmpty();
 }
@@ -80,12 +80,12 @@ bool Main::choosePdfWhenNoPrinter(const QString &suggested, QString *pdfPath)
 void Main::printCutList(const QString &text)
 {
     QString pdfPath;
-    if (!choosePdfWhenNoPrinter(QStringLiteral("stroken.pdf"), &pdfPath))
+    if (!choosePdfWhenNoPrinter(tr("stroken.pdf"), &pdfPath))
         return;
     PrintJob job;
     DrawText(text.split(QLatin1Char('\n')), job);
     if (!m_services.printer->print(job, pdfPath, correctionFor(pdfPath)))
-        m_services.dialogs->message(QStringLiteral("Kan de stroken niet afdrukken!"));
+        m_services.dialogs->message(tr("Kan de stroken niet afdrukken!"));
 }
 
 bool Main::printToSurface(const QString &pdfPath)

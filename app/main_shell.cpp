@@ -45,7 +45,7 @@ void Main::closeEvent(QCloseEvent *e)
         e->accept();
         return;
     }
-    if (!m_services.dialogs->question(QStringLiteral("Wilt u dit programma nu afsluiten?"), QStringLiteral(" Exit programma"))) {
+    if (!m_services.dialogs->question(tr("Wilt u dit programma nu afsluiten?"), tr(" Exit programma"))) {
         e->ignore();
         return;
     }

@@ -9,6 +9,7 @@
 #include "design/listing.h"
 #include "platform/dialogs.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -37,37 +38,43 @@ struct MenuSpec {
 
 // clang-format off
 const MenuSpec kMenus[] = {
-    {"File", "FileNew",             "Nieuw",            false, &Main::onFileNew},
-    {"File", "FileSave",            "Opslaan",          false, &Main::onFileSave},
-    {"File", "FileStreep1",         "-",                false, nullptr},
-    {"File", "FilePrintSupplement", "Print Supplement", false, &Main::onFilePrintSupplement},
-    {"File", "FilePrintSetup",      "Print Setup",      false, &Main::onFilePrintSetup},
-    {"File", "FileStreep2",         "-",                false, nullptr},
-    {"File", "FileExit",            "Exit",             false, &Main::onFileExit},
-    {"Edit", "EditUndo",            "Undo",             false, &Main::onEditUndo},
-    {"Edit", "EditStreep1",         "-",                false, nullptr},
-    {"Edit", "EditBinnenkader",     "Binnenkader",      true,  &Main::onEditBinnenkader},
-    {"Tools", "ToolsBorder(0)",     "Border uit",       true,  nullptr},
-    {"Tools", "ToolsBorder(1)",     "Border 1 pixel",   true,  nullptr},
-    {"Tools", "ToolsBorder(2)",     "Border 2 pixels",  true,  nullptr},
-    {"Tools", "ToolsBorder(3)",     "Border 3 pixels",  true,  nullptr},
-    {"Tools", "ToolsStreep1",       "-",                false, nullptr},
-    {"Tools", "ToolsTitel",         "Titel",            false, &Main::onToolsTitel},
-    {"Tools", "ToolsSubTitel",      "Subtitel",         false, &Main::onToolsSubTitel},
-    {"Tools", "ToolsPaginanummer",  "Paginanummer",     false, &Main::onToolsPaginanummer},
-    {"Tools", "ToolsStreep2",       "-",                false, nullptr},
-    {"Tools", "ToolsKruis",         "Tekenkruis",       true,  &Main::onToolsKruis},
-    {"Extra", "ExtraKaderInvoeren", "Kader invoeren...", false, &Main::onExtraKaderInvoeren},
-    {"Extra", "ExtraRijKaders",     "Rij kaders...",    false, &Main::onExtraRijKaders},
-    {"Extra", "ExtraAlbumIndelen",  "Album indelen...", false, &Main::onExtraAlbumIndelen},
-    {"Extra", "ExtraStroken",       "Stroken...",       false, &Main::onExtraStroken},
-    {"Extra", "ExtraAlbum",         "Album afdrukken...", false, &Main::onExtraAlbum},
-    {"Extra", "ExtraPrinterIjken",  "Printer ijken...", false, &Main::onExtraPrinterIjken},
-    {"Help", "HelpUitleg",          "Help",             true,  &Main::onHelpUitleg},
-    {"Help", "HelpStreep1",         "-",                false, nullptr},
-    {"Help", "HelpSoftware",        "Meer Software",    false, &Main::onHelpSoftware},
+    {"File",  "FileNew",             QT_TRANSLATE_NOOP("Menu", "Nieuw"),            false, &Main::onFileNew},
+    {"File",  "FileSave",            QT_TRANSLATE_NOOP("Menu", "Opslaan"),          false, &Main::onFileSave},
+    {"File",  "FileStreep1",         "-",                                           false, nullptr},
+    {"File",  "FilePrintSupplement", QT_TRANSLATE_NOOP("Menu", "Print Supplement"), false, &Main::onFilePrintSupplement},
+    {"File",  "FilePrintSetup",      QT_TRANSLATE_NOOP("Menu", "Print Setup"),      false, &Main::onFilePrintSetup},
+    {"File",  "FileStreep2",         "-",                                           false, nullptr},
+    {"File",  "FileExit",            QT_TRANSLATE_NOOP("Menu", "Exit"),             false, &Main::onFileExit},
+    {"Edit",  "EditUndo",            QT_TRANSLATE_NOOP("Menu", "Undo"),             false, &Main::onEditUndo},
+    {"Edit",  "EditStreep1",         "-",                                           false, nullptr},
+    {"Edit",  "EditBinnenkader",     QT_TRANSLATE_NOOP("Menu", "Binnenkader"),      true,  &Main::onEditBinnenkader},
+    {"Tools", "ToolsBorder(0)",      QT_TRANSLATE_NOOP("Menu", "Border uit"),       true,  nullptr},
+    {"Tools", "ToolsBorder(1)",      QT_TRANSLATE_NOOP("Menu", "Border 1 pixel"),   true,  nullptr},
+    {"Tools", "ToolsBorder(2)",      QT_TRANSLATE_NOOP("Menu", "Border 2 pixels"),  true,  nullptr},
+    {"Tools", "ToolsBorder(3)",      QT_TRANSLATE_NOOP("Menu", "Border 3 pixels"),  true,  nullptr},
+    {"Tools", "ToolsStreep1",        "-",                                           false, nullptr},
+    {"Tools", "ToolsTitel",          QT_TRANSLATE_NOOP("Menu", "Titel"),            false, &Main::onToolsTitel},
+    {"Tools", "ToolsSubTitel",       QT_TRANSLATE_NOOP("Menu", "Subtitel"),         false, &Main::onToolsSubTitel},
+    {"Tools", "ToolsPaginanummer",   QT_TRANSLATE_NOOP("Menu", "Paginanummer"),     false, &Main::onToolsPaginanummer},
+    {"Tools", "ToolsStreep2",        "-",                                           false, nullptr},
+    {"Tools", "ToolsKruis",          QT_TRANSLATE_NOOP("Menu", "Tekenkruis"),       true,  &Main::onToolsKruis},
+    {"Extra", "ExtraKaderInvoeren",  QT_TRANSLATE_NOOP("Menu", "Kader invoeren..."), false, &Main::onExtraKaderInvoeren},
+    {"Extra", "ExtraRijKaders",      QT_TRANSLATE_NOOP("Menu", "Rij kaders..."),    false, &Main::onExtraRijKaders},
+    {"Extra", "ExtraAlbumIndelen",   QT_TRANSLATE_NOOP("Menu", "Album indelen..."), false, &Main::onExtraAlbumIndelen},
+    {"Extra", "ExtraStroken",        QT_TRANSLATE_NOOP("Menu", "Stroken..."),       false, &Main::onExtraStroken},
+    {"Extra", "ExtraAlbum",          QT_TRANSLATE_NOOP("Menu", "Album afdrukken..."), false, &Main::onExtraAlbum},
+    {"Extra", "ExtraPrinterIjken",   QT_TRANSLATE_NOOP("Menu", "Printer ijken..."), false, &Main::onExtraPrinterIjken},
+    {"Help",  "HelpUitleg",          QT_TRANSLATE_NOOP("Menu", "Help"),             true,  &Main::onHelpUitleg},
+    {"Help",  "HelpStreep1",         "-",                                           false, nullptr},
+    {"Help",  "HelpSoftware",        QT_TRANSLATE_NOOP("Menu", "Meer Software"),    false, &Main::onHelpSoftware},
 };
 // clang-format on
+
+// The menus' own titles, for the translation; the table above names them.
+[[maybe_unused]] const char *const kMenuTitles[] = {
+    QT_TRANSLATE_NOOP("Menu", "File"),  QT_TRANSLATE_NOOP("Menu", "Edit"),  QT_TRANSLATE_NOOP("Menu", "Tools"),
+    QT_TRANSLATE_NOOP("Menu", "Extra"), QT_TRANSLATE_NOOP("Menu", "Help"),
+};
 
 void setColours(QWidget *w, const QColor &background, const QColor &foreground)
 {
@@ -148,7 +155,7 @@ void Main::buildControls()
         switch (row.kind) {
         case ControlKind::Panel:
         case ControlKind::Label: {
-            auto *label = new QLabel(QString::fromLatin1(row.text), client);
+            auto *label = new QLabel(QCoreApplication::translate("Window", row.text), client);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setTextFormat(Qt::PlainText);
             w = label;
@@ -169,7 +176,7 @@ void Main::buildControls()
             w = m_list = new QListWidget(client);
             break;
         case ControlKind::Button:
-            w = new QPushButton(QString::fromLatin1(row.text), client);
+            w = new QPushButton(QCoreApplication::translate("Window", row.text), client);
             break;
         case ControlKind::Text:
             w = m_text = new QPlainTextEdit(client);
@@ -191,7 +198,7 @@ void Main::buildControls()
         w->setFont(screenFont(row.face, row.points > 0 ? row.points : 8.25, row.bold, row.italic));
         setColours(w, row.background, row.foreground);
         if (row.toolTip)
-            w->setToolTip(QString::fromLatin1(row.toolTip));
+            w->setToolTip(QCoreApplication::translate("Window", row.toolTip));
         if (row.place.width() > 0)
             w->setGeometry(row.place);
         else {
@@ -244,7 +251,7 @@ void Main::buildMenus()
         const QString menuName = QString::fromLatin1(row.menu);
         QMenu *menu = menus.value(menuName);
         if (!menu) {
-            menu = bar->addMenu(menuName);
+            menu = bar->addMenu(QCoreApplication::translate("Menu", row.menu));
             menu->setObjectName(menuName);
             menus.insert(menuName, menu);
         }
@@ -253,7 +260,7 @@ void Main::buildMenus()
         if (qstrcmp(row.caption, "-") == 0) {
             a = menu->addSeparator();
         } else {
-            a = menu->addAction(QString::fromLatin1(row.caption));
+            a = menu->addAction(QCoreApplication::translate("Menu", row.caption));
             a->setCheckable(row.checkable);
             if (row.handler)
                 connect(a, &QAction::triggered, this, row.handler);

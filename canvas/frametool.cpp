@@ -11,8 +11,16 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <cmath>
+#include <QCoreApplication>
 
 namespace plenvik {
+
+namespace {
+// The texts the user reads here, by this name in the translation.
+struct FrameToolTexts {
+    Q_DECLARE_TR_FUNCTIONS(FrameTool)
+};
+} // namespace
 
 namespace {
 const QColor kFrameInside(230, 230, 230);
@@ -131,7 +139,7 @@ void FrameTool::paintCaption(const QString &caption, double x1, double x2, doubl
 void FrameTool::release(double x, double y)
 {
     if (m_design.KaderCount >= kMaxKaders) {
-        m_dialogs.message(QStringLiteral("Maximum van 20 kaders bereikt!"));
+        m_dialogs.message(FrameToolTexts::tr("Maximum van 20 kaders bereikt!"));
         hideFeedback();
         return;
     }
@@ -148,8 +156,8 @@ void FrameTool::release(double x, double y)
     hideFeedback();
     m_pic.pictureChanged();
 
-    const QString caption = makeFileSafe(m_dialogs.inputBox(QStringLiteral("Geef het onderschrift voor dit kader..."),
-                                                            QStringLiteral(" Onderschrift kader ") + QString::number(k),
+    const QString caption = makeFileSafe(m_dialogs.inputBox(FrameToolTexts::tr("Geef het onderschrift voor dit kader..."),
+                                                            FrameToolTexts::tr(" Onderschrift kader ") + QString::number(k),
                                                             QString()));
     m_design.kader(k).Onderschrift = caption;
     paintCaption(caption, m_state.DragStartX, x, y);

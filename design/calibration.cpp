@@ -2,8 +2,16 @@
 
 #include <QLocale>
 #include <cmath>
+#include <QCoreApplication>
 
 namespace plenvik {
+
+namespace {
+// The texts the user reads here, by this name in the translation.
+struct Calibration {
+    Q_DECLARE_TR_FUNCTIONS(Calibration)
+};
+} // namespace
 
 namespace {
 constexpr double kTolerance = 0.05;
@@ -36,11 +44,11 @@ PrinterCorrection correctionFrom(const IjkMaten &m)
 QString describeCorrection(const PrinterCorrection &c)
 {
     if (c.isNone())
-        return QStringLiteral("Voor deze printer is geen correctie ingesteld.");
+        return Calibration::tr("Voor deze printer is geen correctie ingesteld.");
     const QLocale dutch(QLocale::Dutch, QLocale::Netherlands);
     auto percent = [&](double f) { return dutch.toString(f * 100, 'f', 2); };
     auto shift = [&](double mm) { return dutch.toString(mm, 'f', 1); };
-    return QStringLiteral("Correctie nu: breedte %1 %, verschoven %2 mm; hoogte %3 %, verschoven %4 mm.")
+    return Calibration::tr("Correctie nu: breedte %1 %, verschoven %2 mm; hoogte %3 %, verschoven %4 mm.")
         .arg(percent(c.ax), shift(c.bx), percent(c.ay), shift(c.by));
 }
 

@@ -1,24 +1,32 @@
 #include "design/listing.h"
+#include <QCoreApplication>
 
 namespace plenvik {
+
+namespace {
+// The texts the user reads here, by this name in the translation.
+struct Listing {
+    Q_DECLARE_TR_FUNCTIONS(Listing)
+};
+} // namespace
 
 QString buildListing(const PageDesign &d)
 {
     static const QString crlf = QStringLiteral("\r\n");
     QString s;
     s.reserve(256 + d.KaderCount * 48);
-    s += QStringLiteral("Border...........: ") + (d.BorderOn ? QStringLiteral("Aan") : QStringLiteral("Uit")) + crlf;
-    s += QStringLiteral("Borderbreedte...: ") + QString::number(d.BorderWidth) + QStringLiteral(" pixels") + crlf;
-    s += QStringLiteral("Borderkleur......: ") + QString::number(d.ColourR) + u',' + QString::number(d.ColourG)
+    s += Listing::tr("Border...........: ") + (d.BorderOn ? Listing::tr("Aan") : Listing::tr("Uit")) + crlf;
+    s += Listing::tr("Borderbreedte...: ") + QString::number(d.BorderWidth) + Listing::tr(" pixels") + crlf;
+    s += Listing::tr("Borderkleur......: ") + QString::number(d.ColourR) + u',' + QString::number(d.ColourG)
          + u',' + QString::number(d.ColourB) + crlf;
     s += crlf;
-    s += QStringLiteral("Paginatitel.......: ") + d.PageTitle + crlf;
-    s += QStringLiteral("Subtitel..........: ") + d.PageSubtitle + crlf;
-    s += QStringLiteral("Paginanummer....: ") + d.PageNumber + crlf;
+    s += Listing::tr("Paginatitel.......: ") + d.PageTitle + crlf;
+    s += Listing::tr("Subtitel..........: ") + d.PageSubtitle + crlf;
+    s += Listing::tr("Paginanummer....: ") + d.PageNumber + crlf;
     s += crlf;
     for (int k = 1; k <= d.KaderCount && k <= kMaxKaders; ++k) {
         const Kader &f = d.kader(k);
-        s += QStringLiteral("Kader ") + QString::number(k) + (k < 10 ? QStringLiteral("...: ") : QStringLiteral("..: "));
+        s += (k < 10 ? Listing::tr("Kader %1...: ") : Listing::tr("Kader %1..: ")).arg(k);
         s += formatListingNumber(f.LeftMm) + u',' + formatListingNumber(f.TopMm) + u','
              + formatListingNumber(f.WidthMm) + u',' + formatListingNumber(f.HeightMm) + u','
              + QString::number(f.Binnenrand) + u',' + f.Onderschrift + crlf;

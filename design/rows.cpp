@@ -2,14 +2,22 @@
 
 #include "design/textsafe.h"
 #include "design/units.h"
+#include <QCoreApplication>
 
 namespace plenvik {
+
+namespace {
+// The texts the user reads here, by this name in the translation.
+struct Rows {
+    Q_DECLARE_TR_FUNCTIONS(Rows)
+};
+} // namespace
 
 namespace {
 constexpr int kCentreMm = 105;
 constexpr int kCaptionRoomMm = 10;
 
-const QString kTooSmall = QStringLiteral("Breedte en hoogte moeten minstens 1 mm zijn.");
+const char *const kTooSmall = QT_TRANSLATE_NOOP("Rows", "Breedte en hoogte moeten minstens 1 mm zijn.");
 
 bool onSheet(double left, double top, double width, double height)
 {
@@ -26,11 +34,11 @@ Kader kaderOf(const KaderInvoer &in)
 QString checkKader(const KaderInvoer &in, int kaderCount)
 {
     if (kaderCount >= kMaxKaders)
-        return QStringLiteral("Maximum van 20 kaders bereikt!");
+        return Rows::tr("Maximum van 20 kaders bereikt!");
     if (in.breedte < 1 || in.hoogte < 1)
-        return kTooSmall;
+        return Rows::tr(kTooSmall);
     if (!onSheet(in.links, in.boven, in.breedte, in.hoogte))
-        return QStringLiteral("Het kader ligt niet helemaal op het blad (210 x 297 mm).");
+        return Rows::tr("Het kader ligt niet helemaal op het blad (210 x 297 mm).");
     return {};
 }
 
@@ -52,23 +60,23 @@ QString checkRij(const RijInvoer &in, int kaderCount)
 {
     const int free = kMaxKaders - kaderCount;
     if (free <= 0)
-        return QStringLiteral("Maximum van 20 kaders bereikt!");
+        return Rows::tr("Maximum van 20 kaders bereikt!");
     if (in.aantal < 1)
-        return QStringLiteral("Een rij heeft minstens 1 kader.");
+        return Rows::tr("Een rij heeft minstens 1 kader.");
     if (in.aantal > free)
-        return free == 1 ? QStringLiteral("Er is nog plaats voor 1 kader.")
-                         : QStringLiteral("Er is nog plaats voor %1 kaders.").arg(free);
+        return free == 1 ? Rows::tr("Er is nog plaats voor 1 kader.")
+                         : Rows::tr("Er is nog plaats voor %1 kaders.").arg(free);
     if (in.breedte < 1 || in.hoogte < 1)
-        return kTooSmall;
+        return Rows::tr(kTooSmall);
     if (in.tussenruimte < 0)
-        return QStringLiteral("De tussenruimte kan niet kleiner zijn dan 0 mm.");
+        return Rows::tr("De tussenruimte kan niet kleiner zijn dan 0 mm.");
     const QList<Kader> frames = rowFrames(in);
     const Kader &first = frames.constFirst();
     const Kader &last = frames.constLast();
     if (first.LeftMm < 0 || last.LeftMm + last.WidthMm > kSheetWidthMm)
-        return QStringLiteral("De rij is breder dan het blad (210 mm).");
+        return Rows::tr("De rij is breder dan het blad (210 mm).");
     if (in.boven < 0 || in.boven + in.hoogte > kSheetHeightMm)
-        return QStringLiteral("De rij past niet op het blad (297 mm hoog).");
+        return Rows::tr("De rij past niet op het blad (297 mm hoog).");
     return {};
 }
 

@@ -11,10 +11,10 @@
 namespace plenvik {
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("StampList", text);
-}
+// The texts the user reads here, by this name in the translation.
+struct StampListTexts {
+    Q_DECLARE_TR_FUNCTIONS(StampList)
+};
 
 // A length as written ("22", "21,5", "21.25") in thousandths of a
 // millimetre, rounded up: a mount may never be smaller than its stamp.
@@ -45,13 +45,13 @@ StampListResult readStampList(const QString &text, int marginTenths)
             line.chop(1);
         const QString trimmed = line.trimmed();
         const int number = n + 1;
-        auto error = [&](const QString &why) { r.errors << tr("Regel %1: %2").arg(number).arg(why); };
+        auto error = [&](const QString &why) { r.errors << StampListTexts::tr("Regel %1: %2").arg(number).arg(why); };
         if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
             continue;
         if (trimmed.startsWith(QLatin1Char('='))) {
             const QString name = trimmed.mid(1).trimmed();
             if (const QString c = firstUnstorable(name); !c.isEmpty())
-                error(tr("de naam van de uitgifte bevat '%1', dat een supplement niet kan bewaren").arg(c));
+                error(StampListTexts::tr("de naam van de uitgifte bevat '%1', dat een supplement niet kan bewaren").arg(c));
             r.list.issues << name;
             issue = int(r.list.issues.size()) - 1;
             continue;
@@ -64,7 +64,7 @@ StampListResult readStampList(const QString &text, int marginTenths)
         while (fields.size() > 3 && fields.constLast().isEmpty())
             fields.removeLast();
         if (fields.size() != 3 && fields.size() != 4) {
-            error(tr("verwacht onderschrift; breedte; hoogte en eventueel een aantal"));
+            error(StampListTexts::tr("verwacht onderschrift; breedte; hoogte en eventueel een aantal"));
             continue;
         }
         const QString caption = fields.at(0);
@@ -73,15 +73,15 @@ StampListResult readStampList(const QString &text, int marginTenths)
         bool countOk = true;
         const int count = fields.size() == 4 ? fields.at(3).toInt(&countOk) : 1;
         if (const QString c = firstUnstorable(caption); !c.isEmpty())
-            error(tr("het onderschrift bevat '%1', dat een supplement niet kan bewaren").arg(c));
+            error(StampListTexts::tr("het onderschrift bevat '%1', dat een supplement niet kan bewaren").arg(c));
         else if (!width)
-            error(tr("de breedte '%1' is geen getal").arg(fields.at(1)));
+            error(StampListTexts::tr("de breedte '%1' is geen getal").arg(fields.at(1)));
         else if (!height)
-            error(tr("de hoogte '%1' is geen getal").arg(fields.at(2)));
+            error(StampListTexts::tr("de hoogte '%1' is geen getal").arg(fields.at(2)));
         else if (*width == 0 || *height == 0)
-            error(tr("breedte en hoogte moeten groter zijn dan 0"));
+            error(StampListTexts::tr("breedte en hoogte moeten groter zijn dan 0"));
         else if (!countOk || count < 1 || count > kListMaxFrames)
-            error(tr("het aantal '%1' is geen heel getal van 1 tot %2").arg(fields.at(3)).arg(kListMaxFrames));
+            error(StampListTexts::tr("het aantal '%1' is geen heel getal van 1 tot %2").arg(fields.at(3)).arg(kListMaxFrames));
         else {
             // The frame: the stamp with the margin all round, in whole
             // millimetres rounded up.
@@ -89,11 +89,11 @@ StampListResult readStampList(const QString &text, int marginTenths)
             const int w = int((*width + margin + 999) / 1000);
             const int h = int((*height + margin + 999) / 1000);
             if (w > kAreaWidthMm)
-                error(tr("dit kader is breder dan de ruimte op het blad (%1 mm)").arg(kAreaWidthMm));
+                error(StampListTexts::tr("dit kader is breder dan de ruimte op het blad (%1 mm)").arg(kAreaWidthMm));
             else if (h > kAreaHeightMm)
-                error(tr("dit kader is hoger dan de ruimte op het blad (%1 mm)").arg(kAreaHeightMm));
+                error(StampListTexts::tr("dit kader is hoger dan de ruimte op het blad (%1 mm)").arg(kAreaHeightMm));
             else if (r.list.frames.size() + count > kListMaxFrames) {
-                r.errors = QStringList{tr("De lijst heeft meer dan %1 kaders; dat zijn er te veel voor een album.").arg(kListMaxFrames)};
+                r.errors = QStringList{StampListTexts::tr("De lijst heeft meer dan %1 kaders; dat zijn er te veel voor een album.").arg(kListMaxFrames)};
                 r.list.frames.clear();
                 return r;
             } else {

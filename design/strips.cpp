@@ -12,8 +12,16 @@
 #include <numeric>
 #include <optional>
 #include <vector>
+#include <QCoreApplication>
 
 namespace plenvik {
+
+namespace {
+// The texts the user reads here, by this name in the translation.
+struct Strips {
+    Q_DECLARE_TR_FUNCTIONS(Strips)
+};
+} // namespace
 
 namespace {
 
@@ -158,7 +166,7 @@ bool parseHeights(const QString &text, QList<int> *heights)
 QString buildCutList(const CutListRequest &r)
 {
     QStringList lines;
-    lines << r.heading << QStringLiteral("Lengte van een strook: %1 mm").arg(r.length) << QString();
+    lines << r.heading << Strips::tr("Lengte van een strook: %1 mm").arg(r.length) << QString();
 
     // The cut list works in the whole millimetres a frame has on the page,
     // rounded as everywhere: a page changed outside the program may hold
@@ -174,26 +182,26 @@ QString buildCutList(const CutListRequest &r)
         if (!r.heights.isEmpty()) {
             const auto fits = std::find_if(r.heights.begin(), r.heights.end(), [&](int h) { return h >= pieceHeight; });
             if (fits == r.heights.end()) {
-                apart << QStringLiteral("Geen strook hoog genoeg: %1 (%2 mm hoog)").arg(p.name, mm(pieceHeight));
+                apart << Strips::tr("Geen strook hoog genoeg: %1 (%2 mm hoog)").arg(p.name, mm(pieceHeight));
                 continue;
             }
             height = *fits;
         }
         if (width > r.length) {
-            apart << QStringLiteral("Past niet: %1 (%2 mm breed)").arg(p.name, mm(width));
+            apart << Strips::tr("Past niet: %1 (%2 mm breed)").arg(p.name, mm(width));
             continue;
         }
         groups[height] << width;
     }
 
-    auto strips = [](int n) { return n == 1 ? QStringLiteral("1 strook") : QStringLiteral("%1 stroken").arg(n); };
+    auto strips = [](int n) { return n == 1 ? Strips::tr("1 strook") : Strips::tr("%1 stroken").arg(n); };
     int total = 0;
     // One deadline for the whole list, however many heights it holds.
     const auto deadline = std::chrono::steady_clock::now() + kPackingTimeLimit;
     for (const auto &[height, widths] : groups) {
         const QList<QList<double>> packed = packStrips(widths, r.length, deadline);
         total += int(packed.size());
-        lines << QStringLiteral("Hoogte %1 mm: %2").arg(mm(height), strips(int(packed.size())));
+        lines << Strips::tr("Hoogte %1 mm: %2").arg(mm(height), strips(int(packed.size())));
         for (int s = 0; s < packed.size(); ++s) {
             QStringList parts;
             double used = 0;
@@ -201,17 +209,17 @@ QString buildCutList(const CutListRequest &r)
                 parts << mm(w);
                 used += w;
             }
-            lines << QStringLiteral("Strook %1: %2 = %3 mm, rest %4 mm")
+            lines << Strips::tr("Strook %1: %2 = %3 mm, rest %4 mm")
                          .arg(s + 1)
                          .arg(parts.join(QStringLiteral(" + ")), mm(used), mm(r.length - used));
         }
         lines << QString();
     }
     for (const QString &name : r.unread)
-        apart << QStringLiteral("Niet gelezen: %1").arg(name);
+        apart << Strips::tr("Niet gelezen: %1").arg(name);
     if (!apart.isEmpty())
         lines << apart << QString();
-    lines << QStringLiteral("Totaal: %1").arg(strips(total));
+    lines << Strips::tr("Totaal: %1").arg(strips(total));
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

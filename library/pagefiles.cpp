@@ -15,9 +15,17 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#include <QCoreApplication>
 #endif
 
 namespace plenvik {
+
+namespace {
+// The texts the user reads here, by this name in the translation.
+struct PageFiles {
+    Q_DECLARE_TR_FUNCTIONS(PageFiles)
+};
+} // namespace
 
 namespace {
 const QString kPictureExt = QStringLiteral(".bmp");
@@ -281,11 +289,11 @@ CutListRequest libraryCutList(const QString &folder)
         ++read;
         for (int k = 1; k <= design->KaderCount; ++k) {
             const Kader &f = design->kader(k);
-            r.pieces << StripPiece{f.WidthMm, f.HeightMm, QStringLiteral("Pagina %1, kader %2").arg(name).arg(k)};
+            r.pieces << StripPiece{f.WidthMm, f.HeightMm, PageFiles::tr("Pagina %1, kader %2").arg(name).arg(k)};
         }
     }
-    r.heading = read == 1 ? QStringLiteral("Stroken voor 1 supplement")
-                          : QStringLiteral("Stroken voor %1 supplementen").arg(read);
+    r.heading = read == 1 ? PageFiles::tr("Stroken voor 1 supplement")
+                          : PageFiles::tr("Stroken voor %1 supplementen").arg(read);
     return r;
 }
 

@@ -14,13 +14,21 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 namespace plenvik {
+
+namespace {
+// The texts the user reads here, by this name in the translation.
+struct AlbumDialog {
+    Q_DECLARE_TR_FUNCTIONS(AlbumDialog)
+};
+} // namespace
 
 std::optional<AlbumKeuze> QtExtraDialogs::albumAfdrukken(const QStringList &pages)
 {
     QDialog dialog(m_parent);
-    dialog.setWindowTitle(QStringLiteral(" Album afdrukken"));
+    dialog.setWindowTitle(AlbumDialog::tr(" Album afdrukken"));
     dialog.resize(360, 440);
     auto *list = new QListWidget(&dialog);
     for (const QString &name : pages) {
@@ -29,8 +37,8 @@ std::optional<AlbumKeuze> QtExtraDialogs::albumAfdrukken(const QStringList &page
         item->setCheckState(Qt::Checked);
     }
     list->setCurrentRow(0);
-    auto *alles = new QPushButton(QStringLiteral("Alles"), &dialog);
-    auto *niets = new QPushButton(QStringLiteral("Niets"), &dialog);
+    auto *alles = new QPushButton(AlbumDialog::tr("Alles"), &dialog);
+    auto *niets = new QPushButton(AlbumDialog::tr("Niets"), &dialog);
     alles->setAutoDefault(false);
     niets->setAutoDefault(false);
     auto tickAll = [list](Qt::CheckState state) {
@@ -39,8 +47,8 @@ std::optional<AlbumKeuze> QtExtraDialogs::albumAfdrukken(const QStringList &page
     };
     QObject::connect(alles, &QPushButton::clicked, &dialog, [=] { tickAll(Qt::Checked); });
     QObject::connect(niets, &QPushButton::clicked, &dialog, [=] { tickAll(Qt::Unchecked); });
-    auto *opNaam = new QRadioButton(QStringLiteral("Op naam"), &dialog);
-    auto *opNummer = new QRadioButton(QStringLiteral("Op paginanummer"), &dialog);
+    auto *opNaam = new QRadioButton(AlbumDialog::tr("Op naam"), &dialog);
+    auto *opNummer = new QRadioButton(AlbumDialog::tr("Op paginanummer"), &dialog);
     auto *order = new QButtonGroup(&dialog);
     order->addButton(opNaam);
     order->addButton(opNummer);
@@ -74,7 +82,7 @@ namespace {
 class QtProgress : public Progress {
 public:
     QtProgress(QWidget *parent, const QString &title, int total)
-        : m_dialog(QString(), QStringLiteral("Annuleren"), 0, total, parent)
+        : m_dialog(QString(), AlbumDialog::tr("Annuleren"), 0, total, parent)
     {
         m_dialog.setWindowTitle(title);
         m_dialog.setWindowModality(Qt::WindowModal);

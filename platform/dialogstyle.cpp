@@ -5,14 +5,22 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QCoreApplication>
 
 namespace plenvik {
+
+namespace {
+// The texts the user reads here, by this name in the translation.
+struct DialogStyle {
+    Q_DECLARE_TR_FUNCTIONS(DialogStyle)
+};
+} // namespace
 
 QDialogButtonBox *okCancelButtons(QDialog &dialog)
 {
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuleren"));
+    buttons->button(QDialogButtonBox::Ok)->setText(DialogStyle::tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(DialogStyle::tr("Annuleren"));
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

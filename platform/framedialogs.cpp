@@ -10,8 +10,16 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 namespace plenvik {
+
+namespace {
+// The texts the user reads here, by this name in the translation.
+struct FrameDialogs {
+    Q_DECLARE_TR_FUNCTIONS(FrameDialogs)
+};
+} // namespace
 
 namespace {
 
@@ -95,13 +103,13 @@ private:
 std::optional<KaderInvoer> QtExtraDialogs::kaderInvoeren(const KaderInvoer &start,
                                                          const std::function<void(const KaderInvoer &)> &preview)
 {
-    Form f(m_parent, QStringLiteral(" Kader invoeren"));
-    QSpinBox *links = f.mm(QStringLiteral("Links"), 0, kMaxMm, start.links);
-    QSpinBox *boven = f.mm(QStringLiteral("Boven"), 0, kMaxMm, start.boven);
-    QSpinBox *breedte = f.mm(QStringLiteral("Breedte"), 1, kMaxMm, start.breedte);
-    QSpinBox *hoogte = f.mm(QStringLiteral("Hoogte"), 1, kMaxMm, start.hoogte);
-    QCheckBox *binnen = f.check(QStringLiteral("Binnenkader"), start.binnenkader);
-    QLineEdit *onderschrift = f.text(QStringLiteral("Onderschrift"), start.onderschrift);
+    Form f(m_parent, FrameDialogs::tr(" Kader invoeren"));
+    QSpinBox *links = f.mm(FrameDialogs::tr("Links"), 0, kMaxMm, start.links);
+    QSpinBox *boven = f.mm(FrameDialogs::tr("Boven"), 0, kMaxMm, start.boven);
+    QSpinBox *breedte = f.mm(FrameDialogs::tr("Breedte"), 1, kMaxMm, start.breedte);
+    QSpinBox *hoogte = f.mm(FrameDialogs::tr("Hoogte"), 1, kMaxMm, start.hoogte);
+    QCheckBox *binnen = f.check(FrameDialogs::tr("Binnenkader"), start.binnenkader);
+    QLineEdit *onderschrift = f.text(FrameDialogs::tr("Onderschrift"), start.onderschrift);
     return f.run<KaderInvoer>(
         [=] {
             return KaderInvoer{links->value(), boven->value(), breedte->value(), hoogte->value(), binnen->isChecked(),
@@ -113,16 +121,16 @@ std::optional<KaderInvoer> QtExtraDialogs::kaderInvoeren(const KaderInvoer &star
 std::optional<RijInvoer> QtExtraDialogs::rijKaders(const RijInvoer &start,
                                                    const std::function<void(const RijInvoer &)> &preview)
 {
-    Form f(m_parent, QStringLiteral(" Rij kaders"));
-    QSpinBox *aantal = f.add(QStringLiteral("Aantal"), new QSpinBox(&f.dialog));
+    Form f(m_parent, FrameDialogs::tr(" Rij kaders"));
+    QSpinBox *aantal = f.add(FrameDialogs::tr("Aantal"), new QSpinBox(&f.dialog));
     aantal->setRange(1, 20);
     aantal->setValue(start.aantal);
-    QSpinBox *breedte = f.mm(QStringLiteral("Breedte"), 1, kMaxMm, start.breedte);
-    QSpinBox *hoogte = f.mm(QStringLiteral("Hoogte"), 1, kMaxMm, start.hoogte);
-    QSpinBox *tussen = f.mm(QStringLiteral("Tussenruimte"), 0, kMaxMm, start.tussenruimte);
-    QSpinBox *boven = f.mm(QStringLiteral("Boven"), 0, kMaxMm, start.boven);
-    QCheckBox *binnen = f.check(QStringLiteral("Binnenkader"), start.binnenkader);
-    QLineEdit *eerste = f.text(QStringLiteral("Eerste onderschrift"), start.eersteOnderschrift);
+    QSpinBox *breedte = f.mm(FrameDialogs::tr("Breedte"), 1, kMaxMm, start.breedte);
+    QSpinBox *hoogte = f.mm(FrameDialogs::tr("Hoogte"), 1, kMaxMm, start.hoogte);
+    QSpinBox *tussen = f.mm(FrameDialogs::tr("Tussenruimte"), 0, kMaxMm, start.tussenruimte);
+    QSpinBox *boven = f.mm(FrameDialogs::tr("Boven"), 0, kMaxMm, start.boven);
+    QCheckBox *binnen = f.check(FrameDialogs::tr("Binnenkader"), start.binnenkader);
+    QLineEdit *eerste = f.text(FrameDialogs::tr("Eerste onderschrift"), start.eersteOnderschrift);
     return f.run<RijInvoer>(
         [=] {
             return RijInvoer{aantal->value(), breedte->value(), hoogte->value(), tussen->value(),

@@ -12,8 +12,16 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 namespace plenvik {
+
+namespace {
+// The texts the user reads here, by this name in the translation.
+struct IjkDialog {
+    Q_DECLARE_TR_FUNCTIONS(IjkDialog)
+};
+} // namespace
 
 namespace {
 // Millimetres with at most one decimal, a comma or a point.
@@ -35,21 +43,21 @@ double valueOf(const QLineEdit *field)
 IjkKeuze QtExtraDialogs::printerIjken(const QString &printer, const QString &inForce, IjkMaten &maten)
 {
     QDialog dialog(m_parent);
-    dialog.setWindowTitle(QStringLiteral(" Printer ijken"));
-    auto *intro = new QLabel(QStringLiteral("Wat u op het ijkblad van %1 hebt gemeten, in millimeters:").arg(printer), &dialog);
+    dialog.setWindowTitle(IjkDialog::tr(" Printer ijken"));
+    auto *intro = new QLabel(IjkDialog::tr("Wat u op het ijkblad van %1 hebt gemeten, in millimeters:").arg(printer), &dialog);
     auto *a = tenthsField(&dialog, maten.a);
     auto *b = tenthsField(&dialog, maten.b);
     auto *c = tenthsField(&dialog, maten.c);
     auto *d = tenthsField(&dialog, maten.d);
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("A, de liggende lijn (180)"), a);
-    form->addRow(QStringLiteral("B, de staande lijn (270)"), b);
-    form->addRow(QStringLiteral("C, linkerrand tot staande lijn (30)"), c);
-    form->addRow(QStringLiteral("D, bovenrand tot liggende lijn (30)"), d);
+    form->addRow(IjkDialog::tr("A, de liggende lijn (180)"), a);
+    form->addRow(IjkDialog::tr("B, de staande lijn (270)"), b);
+    form->addRow(IjkDialog::tr("C, linkerrand tot staande lijn (30)"), c);
+    form->addRow(IjkDialog::tr("D, bovenrand tot liggende lijn (30)"), d);
     auto *now = new QLabel(inForce, &dialog);
     now->setWordWrap(true);
     QDialogButtonBox *buttons = okCancelButtons(dialog);
-    QPushButton *herstellen = buttons->addButton(QStringLiteral("Herstellen"), QDialogButtonBox::ResetRole);
+    QPushButton *herstellen = buttons->addButton(IjkDialog::tr("Herstellen"), QDialogButtonBox::ResetRole);
     herstellen->setAutoDefault(false);
     bool reset = false;
     QObject::connect(herstellen, &QPushButton::clicked, &dialog, [&] {

@@ -24,10 +24,10 @@
 namespace plenvik {
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("AlbumIndelen", text);
-}
+// The texts the user reads here, by this name in the translation.
+struct AlbumIndelen {
+    Q_DECLARE_TR_FUNCTIONS(AlbumIndelen)
+};
 
 // A pause in typing before the layout is worked out again, so a long
 // list does not slow the typing down.
@@ -39,12 +39,12 @@ constexpr double kMaxMargeMm = 20.0;
 IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const IndelenHandlers &h)
 {
     QDialog dialog(m_parent);
-    dialog.setWindowTitle(QStringLiteral(" Album indelen"));
+    dialog.setWindowTitle(AlbumIndelen::tr(" Album indelen"));
 
-    auto *openen = new QPushButton(tr("Openen..."), &dialog);
+    auto *openen = new QPushButton(AlbumIndelen::tr("Openen..."), &dialog);
     auto *lijst = new QPlainTextEdit(&dialog);
     lijst->setLineWrapMode(QPlainTextEdit::NoWrap);
-    lijst->setPlaceholderText(tr("Een zegel per regel: onderschrift; breedte; hoogte; aantal\n"
+    lijst->setPlaceholderText(AlbumIndelen::tr("Een zegel per regel: onderschrift; breedte; hoogte; aantal\n"
                                  "(mm, een komma of een punt; het aantal mag weg)\n\n"
                                  "= 1852 Koning Willem III\nNVPH 1; 22; 26\nNVPH 2; 22; 26\n"
                                  "= 1864 Koning Willem III\nNVPH 4; 21,5; 25; 3"));
@@ -60,35 +60,35 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
     marge->setSingleStep(0.5);
     marge->setSuffix(QStringLiteral(" mm"));
     marge->setValue(start.margeTiende / 10.0);
-    auto *nieuwePagina = new QCheckBox(tr("Elke uitgifte op een nieuwe pagina"), &dialog);
+    auto *nieuwePagina = new QCheckBox(AlbumIndelen::tr("Elke uitgifte op een nieuwe pagina"), &dialog);
     nieuwePagina->setChecked(start.nieuwePagina);
 
     auto *preview = new QLabel(&dialog);
     preview->setFixedSize(kCanvasWidth + 2, kCanvasHeight + 2);
     preview->setFrameShape(QFrame::Box);
     preview->setAlignment(Qt::AlignCenter);
-    auto *vorige = new QPushButton(tr("Vorige"), &dialog);
-    auto *volgende = new QPushButton(tr("Volgende"), &dialog);
+    auto *vorige = new QPushButton(AlbumIndelen::tr("Vorige"), &dialog);
+    auto *volgende = new QPushButton(AlbumIndelen::tr("Volgende"), &dialog);
     auto *welke = new QLabel(&dialog);
     auto *regel = new QLabel(&dialog);
     regel->setWordWrap(true);
     regel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto *inBibliotheek = new QPushButton(tr("In bibliotheek zetten"), &dialog);
-    auto *sluiten = new QPushButton(tr("Sluiten"), &dialog);
+    auto *inBibliotheek = new QPushButton(AlbumIndelen::tr("In bibliotheek zetten"), &dialog);
+    auto *sluiten = new QPushButton(AlbumIndelen::tr("Sluiten"), &dialog);
     for (QPushButton *b : {openen, vorige, volgende, inBibliotheek, sluiten})
         b->setAutoDefault(false);
 
     auto *form = new QFormLayout;
-    form->addRow(tr("Naam"), naam);
-    form->addRow(tr("Titel"), titel);
-    form->addRow(tr("Eerste paginanummer"), eerste);
-    form->addRow(tr("Tussenruimte"), tussenruimte);
-    form->addRow(tr("Rijafstand"), rijafstand);
-    form->addRow(tr("Marge"), marge);
+    form->addRow(AlbumIndelen::tr("Naam"), naam);
+    form->addRow(AlbumIndelen::tr("Titel"), titel);
+    form->addRow(AlbumIndelen::tr("Eerste paginanummer"), eerste);
+    form->addRow(AlbumIndelen::tr("Tussenruimte"), tussenruimte);
+    form->addRow(AlbumIndelen::tr("Rijafstand"), rijafstand);
+    form->addRow(AlbumIndelen::tr("Marge"), marge);
     form->addRow(QString(), nieuwePagina);
     auto *left = new QVBoxLayout;
     auto *listHead = new QHBoxLayout;
-    listHead->addWidget(new QLabel(tr("Lijst van zegels"), &dialog));
+    listHead->addWidget(new QLabel(AlbumIndelen::tr("Lijst van zegels"), &dialog));
     listHead->addStretch();
     listHead->addWidget(openen);
     left->addLayout(listHead);
@@ -129,7 +129,7 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
             welke->clear();
         } else {
             preview->setPixmap(QPixmap::fromImage(h.voorbeeld(shown)));
-            welke->setText(tr("Pagina %1 van %2").arg(shown + 1).arg(pages));
+            welke->setText(AlbumIndelen::tr("Pagina %1 van %2").arg(shown + 1).arg(pages));
         }
         vorige->setEnabled(shown > 0);
         volgende->setEnabled(shown + 1 < pages);
@@ -162,7 +162,7 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
         showPage();
     });
     QObject::connect(openen, &QPushButton::clicked, &dialog, [&] {
-        QFileDialog files(&dialog, tr(" Lijst openen"), QString(), tr("Lijsten (*.txt *.csv *.tsv);;Alle bestanden (*)"));
+        QFileDialog files(&dialog, AlbumIndelen::tr(" Lijst openen"), QString(), AlbumIndelen::tr("Lijsten (*.txt *.csv *.tsv);;Alle bestanden (*)"));
         files.setFileMode(QFileDialog::ExistingFile);
         files.setOption(QFileDialog::DontUseNativeDialog, true);
         if (files.exec() != QDialog::Accepted || files.selectedFiles().isEmpty())

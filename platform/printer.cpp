@@ -12,8 +12,16 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QCoreApplication>
 
 namespace plenvik {
+
+namespace {
+// The texts the user reads here, by this name in the translation.
+struct PrinterTexts {
+    Q_DECLARE_TR_FUNCTIONS(Printer)
+};
+} // namespace
 
 QPointF sheetMmToDevice(QPointF printerMm, double dotsPerInch)
 {
@@ -221,11 +229,11 @@ void QtPrinter::setup(QWidget *parent)
     // settings: its confirming button says "OK", not "Print", and the page
     // range, which belongs to a print job, is left out.
     QPrintDialog dlg(&printer(), parent);
-    dlg.setWindowTitle(QStringLiteral(" Print Setup"));
+    dlg.setWindowTitle(PrinterTexts::tr(" Print Setup"));
     dlg.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     for (QDialogButtonBox *buttons : dlg.findChildren<QDialogButtonBox *>()) {
         if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
-            ok->setText(QStringLiteral("OK"));
+            ok->setText(PrinterTexts::tr("OK"));
     }
     // The range group ("Print all", "Pages from") belongs to a print job;
     // the dialog shows it again whenever its options page opens.
@@ -252,7 +260,7 @@ QString QtPrinter::destinationPrinter()
 bool QtPrinter::print(const PrintJob &job, const QString &pdfPath, const PrinterCorrection &correction)
 {
     QPrinter &p = printer();
-    p.setDocName(QStringLiteral("Plenvik supplement"));
+    p.setDocName(PrinterTexts::tr("Plenvik supplement"));
     if (!pdfPath.isEmpty())
         return writePdf(p, job, pdfPath);
     // "Print to File" in Print Setup: the file is written as any PDF is.

@@ -17,15 +17,23 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 namespace plenvik {
+
+namespace {
+// The texts the user reads here, by this name in the translation.
+struct StrokenDialog {
+    Q_DECLARE_TR_FUNCTIONS(StrokenDialog)
+};
+} // namespace
 
 StrokenVelden QtExtraDialogs::stroken(const StrokenVelden &start,
                                       const std::function<StrokenUitkomst(const StrokenVelden &)> &cutList,
                                       const std::function<void(const QString &)> &print)
 {
     QDialog dialog(m_parent);
-    dialog.setWindowTitle(QStringLiteral(" Stroken"));
+    dialog.setWindowTitle(StrokenDialog::tr(" Stroken"));
     dialog.resize(460, 520);
 
     auto *list = new QPlainTextEdit(&dialog);
@@ -35,25 +43,25 @@ StrokenVelden QtExtraDialogs::stroken(const StrokenVelden &start,
     list->setLineWrapMode(QPlainTextEdit::NoWrap);
     QSpinBox *lengte = mmField(&dialog, 1, kMaxStripMm, start.lengte);
     auto *hoogten = new QLineEdit(start.hoogten, &dialog);
-    hoogten->setPlaceholderText(QStringLiteral("b.v. 20 25 30"));
+    hoogten->setPlaceholderText(StrokenDialog::tr("b.v. 20 25 30"));
     auto *hint = new QLabel(&dialog);
     hint->setWordWrap(true);
     hint->setStyleSheet(QStringLiteral("color: #a00000"));
     hint->hide();
-    auto *dit = new QRadioButton(QStringLiteral("Dit supplement"), &dialog);
-    auto *alle = new QRadioButton(QStringLiteral("Alle supplementen in de bibliotheek"), &dialog);
+    auto *dit = new QRadioButton(StrokenDialog::tr("Dit supplement"), &dialog);
+    auto *alle = new QRadioButton(StrokenDialog::tr("Alle supplementen in de bibliotheek"), &dialog);
     auto *scope = new QButtonGroup(&dialog);
     scope->addButton(dit);
     scope->addButton(alle);
     (start.bibliotheek ? alle : dit)->setChecked(true);
-    auto *afdrukken = new QPushButton(QStringLiteral("Afdrukken"), &dialog);
-    auto *sluiten = new QPushButton(QStringLiteral("Sluiten"), &dialog);
+    auto *afdrukken = new QPushButton(StrokenDialog::tr("Afdrukken"), &dialog);
+    auto *sluiten = new QPushButton(StrokenDialog::tr("Sluiten"), &dialog);
     afdrukken->setAutoDefault(false);
     sluiten->setAutoDefault(false);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Lengte strook"), lengte);
-    form->addRow(QStringLiteral("Beschikbare hoogten"), hoogten);
+    form->addRow(StrokenDialog::tr("Lengte strook"), lengte);
+    form->addRow(StrokenDialog::tr("Beschikbare hoogten"), hoogten);
     form->addRow(QString(), hint);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -4,8 +4,16 @@
 #include "platform/printer.h"
 
 #include <QStringList>
+#include <QCoreApplication>
 
 namespace plenvik {
+
+namespace {
+// The texts the user reads here, by this name in the translation.
+struct CalibrationSheet {
+    Q_DECLARE_TR_FUNCTIONS(CalibrationSheet)
+};
+} // namespace
 
 namespace {
 constexpr double kTickMm = 3;
@@ -64,16 +72,16 @@ void DrawCalibrationSheet(PrinterSurface &pr)
     }
 
     const QStringList instructions{
-        QStringLiteral("Plenvik - ijkblad voor deze printer"),
+        CalibrationSheet::tr("Plenvik - ijkblad voor deze printer"),
         QString(),
-        QStringLiteral("Meet met een goede liniaal, op een tiende millimeter:"),
-        QStringLiteral("A: de lengte van de liggende lijn bovenaan (hoort 180 mm te zijn)"),
-        QStringLiteral("B: de lengte van de staande lijn links (hoort 270 mm te zijn)"),
-        QStringLiteral("C: van de linkerrand van het papier tot de staande lijn (hoort 30 mm te zijn)"),
-        QStringLiteral("D: van de bovenrand van het papier tot de liggende lijn (hoort 30 mm te zijn)"),
+        CalibrationSheet::tr("Meet met een goede liniaal, op een tiende millimeter:"),
+        CalibrationSheet::tr("A: de lengte van de liggende lijn bovenaan (hoort 180 mm te zijn)"),
+        CalibrationSheet::tr("B: de lengte van de staande lijn links (hoort 270 mm te zijn)"),
+        CalibrationSheet::tr("C: van de linkerrand van het papier tot de staande lijn (hoort 30 mm te zijn)"),
+        CalibrationSheet::tr("D: van de bovenrand van het papier tot de liggende lijn (hoort 30 mm te zijn)"),
         QString(),
-        QStringLiteral("Meet tot het midden van de lijnen. Vul de maten daarna in bij"),
-        QStringLiteral("Extra > Printer ijken... en kies OK."),
+        CalibrationSheet::tr("Meet tot het midden van de lijnen. Vul de maten daarna in bij"),
+        CalibrationSheet::tr("Extra > Printer ijken... en kies OK."),
     };
     pr.setFontSize(10);
     double y = 60;

@@ -1,0 +1,1061 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="nl">
+<context>
+    <name>AlbumDialog</name>
+    <message>
+        <source> Album afdrukken</source>
+        <translation> Print album</translation>
+    </message>
+    <message>
+        <source>Alles</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Niets</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Op naam</source>
+        <translation>By name</translation>
+    </message>
+    <message>
+        <source>Op paginanummer</source>
+        <translation>By page number</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>AlbumIndelen</name>
+    <message>
+        <source> Album indelen</source>
+        <translation> Lay out album</translation>
+    </message>
+    <message>
+        <source>Openen...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Een zegel per regel: onderschrift; breedte; hoogte; aantal
+(mm, een komma of een punt; het aantal mag weg)
+
+= 1852 Koning Willem III
+NVPH 1; 22; 26
+NVPH 2; 22; 26
+= 1864 Koning Willem III
+NVPH 4; 21,5; 25; 3</source>
+        <translation>One stamp a line: caption; width; height; count
+(mm, with a point or a comma; the count may be left out)
+
+= 1840 Queen Victoria
+SG 1; 22; 26
+SG 2; 22; 26
+= 1841 Queen Victoria
+SG 8; 21.5; 25; 3</translation>
+    </message>
+    <message>
+        <source>Elke uitgifte op een nieuwe pagina</source>
+        <translation>Each issue on a new page</translation>
+    </message>
+    <message>
+        <source>Vorige</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Volgende</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>In bibliotheek zetten</source>
+        <translation>Put in library</translation>
+    </message>
+    <message>
+        <source>Sluiten</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Naam</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Titel</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Eerste paginanummer</source>
+        <translation>First page number</translation>
+    </message>
+    <message>
+        <source>Tussenruimte</source>
+        <translation>Gap</translation>
+    </message>
+    <message>
+        <source>Rijafstand</source>
+        <translation>Row spacing</translation>
+    </message>
+    <message>
+        <source>Marge</source>
+        <translation>Margin</translation>
+    </message>
+    <message>
+        <source>Lijst van zegels</source>
+        <translation>List of stamps</translation>
+    </message>
+    <message>
+        <source>Pagina %1 van %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source> Lijst openen</source>
+        <translation> Open list</translation>
+    </message>
+    <message>
+        <source>Lijsten (*.txt *.csv *.tsv);;Alle bestanden (*)</source>
+        <translation>Lists (*.txt *.csv *.tsv);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>AlbumLayout</name>
+    <message>
+        <source> (vervolg)</source>
+        <translation> (continued)</translation>
+    </message>
+</context>
+<context>
+    <name>Calibration</name>
+    <message>
+        <source>Voor deze printer is geen correctie ingesteld.</source>
+        <translation>No correction is set for this printer.</translation>
+    </message>
+    <message>
+        <source>Correctie nu: breedte %1 %, verschoven %2 mm; hoogte %3 %, verschoven %4 mm.</source>
+        <translation>Correction now: width %1 %, shifted %2 mm; height %3 %, shifted %4 mm.</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationSheet</name>
+    <message>
+        <source>Plenvik - ijkblad voor deze printer</source>
+        <translation>Plenvik - calibration sheet for this printer</translation>
+    </message>
+    <message>
+        <source>Meet met een goede liniaal, op een tiende millimeter:</source>
+        <translation>Measure with a good ruler, to a tenth of a millimetre:</translation>
+    </message>
+    <message>
+        <source>A: de lengte van de liggende lijn bovenaan (hoort 180 mm te zijn)</source>
+        <translation>A: the length of the horizontal line at the top (should be 180 mm)</translation>
+    </message>
+    <message>
+        <source>B: de lengte van de staande lijn links (hoort 270 mm te zijn)</source>
+        <translation>B: the length of the vertical line on the left (should be 270 mm)</translation>
+    </message>
+    <message>
+        <source>C: van de linkerrand van het papier tot de staande lijn (hoort 30 mm te zijn)</source>
+        <translation>C: from the left edge of the paper to the vertical line (should be 30 mm)</translation>
+    </message>
+    <message>
+        <source>D: van de bovenrand van het papier tot de liggende lijn (hoort 30 mm te zijn)</source>
+        <translation>D: from the top edge of the paper to the horizontal line (should be 30 mm)</translation>
+    </message>
+    <message>
+        <source>Meet tot het midden van de lijnen. Vul de maten daarna in bij</source>
+        <translation>Measure to the middle of the lines. Then enter the measures in</translation>
+    </message>
+    <message>
+        <source>Extra &gt; Printer ijken... en kies OK.</source>
+        <translation>Extra &gt; Calibrate printer... and choose OK.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogStyle</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>FrameDialogs</name>
+    <message>
+        <source> Kader invoeren</source>
+        <translation> Enter frame</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Boven</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>Breedte</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Hoogte</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Binnenkader</source>
+        <translation>Inner frame</translation>
+    </message>
+    <message>
+        <source>Onderschrift</source>
+        <translation>Caption</translation>
+    </message>
+    <message>
+        <source> Rij kaders</source>
+        <translation> Row of frames</translation>
+    </message>
+    <message>
+        <source>Aantal</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Tussenruimte</source>
+        <translation>Gap</translation>
+    </message>
+    <message>
+        <source>Eerste onderschrift</source>
+        <translation>First caption</translation>
+    </message>
+</context>
+<context>
+    <name>FrameTool</name>
+    <message>
+        <source>Maximum van 20 kaders bereikt!</source>
+        <translation>Maximum of 20 frames reached!</translation>
+    </message>
+    <message>
+        <source>Geef het onderschrift voor dit kader...</source>
+        <translation>Enter the caption for this frame...</translation>
+    </message>
+    <message>
+        <source> Onderschrift kader </source>
+        <translation> Caption frame </translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>   Beknopte helpinstructie</source>
+        <translation>   Short help</translation>
+    </message>
+    <message>
+        <source>   ----------------------------------</source>
+        <translation>   ---------------------</translation>
+    </message>
+    <message>
+        <source>   Met dit programma kunt u zelf supplementen ontwerpen</source>
+        <translation>   With this program you design your own album pages</translation>
+    </message>
+    <message>
+        <source>   geschikt om uw postzegelverzameling te bewaren op A4 </source>
+        <translation>   to keep your stamp collection on, in A4 size</translation>
+    </message>
+    <message>
+        <source>   formaat (210 x 297 mm)</source>
+        <translation>   (210 x 297 mm)</translation>
+    </message>
+    <message>
+        <source>   Maak met de muiscursor maximaal 20 kaders door met</source>
+        <translation>   Make up to 20 frames with the mouse: hold down the</translation>
+    </message>
+    <message>
+        <source>   ingedrukte linkermuistoets een rechthoek te trekken.</source>
+        <translation>   left mouse button and drag a rectangle.</translation>
+    </message>
+    <message>
+        <source>   Daarna kunt u per kader een korte tekst invoeren.</source>
+        <translation>   Then enter a short text for each frame.</translation>
+    </message>
+    <message>
+        <source>   Eventueel kunt u een kader(rand), titel, subtitel en een</source>
+        <translation>   You may also add a border, a title, a subtitle and a</translation>
+    </message>
+    <message>
+        <source>   paginanummer invoeren. Na het afdrukken kunt u de op</source>
+        <translation>   page number. After printing, put mounting strips</translation>
+    </message>
+    <message>
+        <source>   maat gemaakte klemstroken aanbrengen in de kaders.</source>
+        <translation>   cut to size in the frames.</translation>
+    </message>
+    <message>
+        <source>   Is het supplement klaar, dan kunt u het opslaan onder</source>
+        <translation>   When the page is ready, save it under a name of</translation>
+    </message>
+    <message>
+        <source>   een naam naar keuze; het verschijnt dan in de lijst.</source>
+        <translation>   your choice; it then appears in the list.</translation>
+    </message>
+    <message>
+        <source>   Meer software voor de filatelie vindt u op onze</source>
+        <translation>   You find more software for philately on our</translation>
+    </message>
+    <message>
+        <source>   softwarepagina:</source>
+        <translation>   software page:</translation>
+    </message>
+    <message>
+        <source>   Uitleg coordinaten</source>
+        <translation>   The coordinates</translation>
+    </message>
+    <message>
+        <source>   ---------------------------</source>
+        <translation>   -------------------------</translation>
+    </message>
+    <message>
+        <source>   b.v. Kader 1...: 112,93,67,33,0,1598</source>
+        <translation>   e.g. Frame 1...: 112,93,67,33,0,1598</translation>
+    </message>
+    <message>
+        <source>   Kader 1 = 1e kader (van de 20) dat is getekend</source>
+        <translation>   Frame 1 = the 1st frame (of the 20) drawn</translation>
+    </message>
+    <message>
+        <source>   112 = aantal mm van links</source>
+        <translation>   112 = mm from the left</translation>
+    </message>
+    <message>
+        <source>   93 = aantal mm van boven</source>
+        <translation>   93 = mm from the top</translation>
+    </message>
+    <message>
+        <source>   67 = kader van 67 mm breed</source>
+        <translation>   67 = frame 67 mm wide</translation>
+    </message>
+    <message>
+        <source>   33 = kader van 33 mm hoog</source>
+        <translation>   33 = frame 33 mm high</translation>
+    </message>
+    <message>
+        <source>   0 = geen binnenrand / 1 = wel binnenrand</source>
+        <translation>   0 = no inner frame / 1 = inner frame</translation>
+    </message>
+    <message>
+        <source>   1598 = tekst onder het kader (b.v. Catalogusnummer)</source>
+        <translation>   1598 = text under the frame (e.g. catalogue number)</translation>
+    </message>
+    <message>
+        <source>   Album indelen (Extra): per regel een zegel, zo:</source>
+        <translation>   Lay out album (Extra): one stamp a line, like this:</translation>
+    </message>
+    <message>
+        <source>   onderschrift; breedte; hoogte (mm); aantal (mag weg).</source>
+        <translation>   caption; width; height (mm); count (may be left out).</translation>
+    </message>
+    <message>
+        <source>   &apos;= naam&apos; begint een uitgifte, &apos;#&apos; begint commentaar.</source>
+        <translation>   &apos;= name&apos; starts an issue, &apos;#&apos; starts a comment.</translation>
+    </message>
+    <message>
+        <source>   Plenvik - gemaakt door de makers van Plenvik</source>
+        <translation>   Plenvik - made by the makers of Plenvik</translation>
+    </message>
+</context>
+<context>
+    <name>IjkDialog</name>
+    <message>
+        <source> Printer ijken</source>
+        <translation> Calibrate printer</translation>
+    </message>
+    <message>
+        <source>Wat u op het ijkblad van %1 hebt gemeten, in millimeters:</source>
+        <translation>What you measured on the calibration sheet of %1, in millimetres:</translation>
+    </message>
+    <message>
+        <source>A, de liggende lijn (180)</source>
+        <translation>A, the horizontal line (180)</translation>
+    </message>
+    <message>
+        <source>B, de staande lijn (270)</source>
+        <translation>B, the vertical line (270)</translation>
+    </message>
+    <message>
+        <source>C, linkerrand tot staande lijn (30)</source>
+        <translation>C, left edge to vertical line (30)</translation>
+    </message>
+    <message>
+        <source>D, bovenrand tot liggende lijn (30)</source>
+        <translation>D, top edge to horizontal line (30)</translation>
+    </message>
+    <message>
+        <source>Herstellen</source>
+        <translation>Reset</translation>
+    </message>
+</context>
+<context>
+    <name>Listing</name>
+    <message>
+        <source>Border...........: </source>
+        <translation>Border..............: </translation>
+    </message>
+    <message>
+        <source>Aan</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Uit</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Borderbreedte...: </source>
+        <translation>Border width....: </translation>
+    </message>
+    <message>
+        <source> pixels</source>
+        <translation> pixels</translation>
+    </message>
+    <message>
+        <source>Borderkleur......: </source>
+        <translation>Border colour..: </translation>
+    </message>
+    <message>
+        <source>Paginatitel.......: </source>
+        <translation>Page title..........: </translation>
+    </message>
+    <message>
+        <source>Subtitel..........: </source>
+        <translation>Subtitle............: </translation>
+    </message>
+    <message>
+        <source>Paginanummer....: </source>
+        <translation>Page number...: </translation>
+    </message>
+    <message>
+        <source>Kader %1...: </source>
+        <translation>Frame %1...: </translation>
+    </message>
+    <message>
+        <source>Kader %1..: </source>
+        <translation>Frame %1..: </translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Nieuw</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Opslaan</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Print Supplement</source>
+        <translation>Print Page</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Print Setup</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Binnenkader</source>
+        <translation>Inner Frame</translation>
+    </message>
+    <message>
+        <source>Border uit</source>
+        <translation>Border off</translation>
+    </message>
+    <message>
+        <source>Border 1 pixel</source>
+        <translation>Border 1 pixel</translation>
+    </message>
+    <message>
+        <source>Border 2 pixels</source>
+        <translation>Border 2 pixels</translation>
+    </message>
+    <message>
+        <source>Border 3 pixels</source>
+        <translation>Border 3 pixels</translation>
+    </message>
+    <message>
+        <source>Titel</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Subtitel</source>
+        <translation>Subtitle</translation>
+    </message>
+    <message>
+        <source>Paginanummer</source>
+        <translation>Page Number</translation>
+    </message>
+    <message>
+        <source>Tekenkruis</source>
+        <translation>Crosshair</translation>
+    </message>
+    <message>
+        <source>Kader invoeren...</source>
+        <translation>Enter Frame...</translation>
+    </message>
+    <message>
+        <source>Rij kaders...</source>
+        <translation>Row of Frames...</translation>
+    </message>
+    <message>
+        <source>Album indelen...</source>
+        <translation>Lay Out Album...</translation>
+    </message>
+    <message>
+        <source>Stroken...</source>
+        <translation>Strips...</translation>
+    </message>
+    <message>
+        <source>Album afdrukken...</source>
+        <translation>Print Album...</translation>
+    </message>
+    <message>
+        <source>Printer ijken...</source>
+        <translation>Calibrate Printer...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Meer Software</source>
+        <translation>More Software</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Extra</source>
+        <translation>Extra</translation>
+    </message>
+</context>
+<context>
+    <name>PageFiles</name>
+    <message>
+        <source>Pagina %1, kader %2</source>
+        <translation>Page %1, frame %2</translation>
+    </message>
+    <message>
+        <source>Stroken voor 1 supplement</source>
+        <translation>Strips for 1 page</translation>
+    </message>
+    <message>
+        <source>Stroken voor %1 supplementen</source>
+        <translation>Strips for %1 pages</translation>
+    </message>
+</context>
+<context>
+    <name>Paths</name>
+    <message>
+        <source>de map bestaat niet en kon niet worden gemaakt</source>
+        <translation>the folder does not exist and could not be made</translation>
+    </message>
+    <message>
+        <source>u mag in deze map niet schrijven</source>
+        <translation>you may not write in this folder</translation>
+    </message>
+    <message>
+        <source>de schijf is alleen te lezen</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>de schijf is vol</source>
+        <translation>the disk is full</translation>
+    </message>
+</context>
+<context>
+    <name>Printer</name>
+    <message>
+        <source> Print Setup</source>
+        <translation> Print Setup</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Plenvik supplement</source>
+        <translation>Plenvik page</translation>
+    </message>
+</context>
+<context>
+    <name>Rows</name>
+    <message>
+        <source>Breedte en hoogte moeten minstens 1 mm zijn.</source>
+        <translation>Width and height must be at least 1 mm.</translation>
+    </message>
+    <message>
+        <source>Maximum van 20 kaders bereikt!</source>
+        <translation>Maximum of 20 frames reached!</translation>
+    </message>
+    <message>
+        <source>Het kader ligt niet helemaal op het blad (210 x 297 mm).</source>
+        <translation>The frame is not wholly on the sheet (210 x 297 mm).</translation>
+    </message>
+    <message>
+        <source>Een rij heeft minstens 1 kader.</source>
+        <translation>A row has at least 1 frame.</translation>
+    </message>
+    <message>
+        <source>Er is nog plaats voor 1 kader.</source>
+        <translation>There is room for 1 more frame.</translation>
+    </message>
+    <message>
+        <source>Er is nog plaats voor %1 kaders.</source>
+        <translation>There is room for %1 more frames.</translation>
+    </message>
+    <message>
+        <source>De tussenruimte kan niet kleiner zijn dan 0 mm.</source>
+        <translation>The gap cannot be less than 0 mm.</translation>
+    </message>
+    <message>
+        <source>De rij is breder dan het blad (210 mm).</source>
+        <translation>The row is wider than the sheet (210 mm).</translation>
+    </message>
+    <message>
+        <source>De rij past niet op het blad (297 mm hoog).</source>
+        <translation>The row does not fit on the sheet (297 mm high).</translation>
+    </message>
+</context>
+<context>
+    <name>StampList</name>
+    <message>
+        <source>Regel %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>de naam van de uitgifte bevat &apos;%1&apos;, dat een supplement niet kan bewaren</source>
+        <translation>the name of the issue holds &apos;%1&apos;, which a page cannot keep</translation>
+    </message>
+    <message>
+        <source>verwacht onderschrift; breedte; hoogte en eventueel een aantal</source>
+        <translation>expected caption; width; height and perhaps a count</translation>
+    </message>
+    <message>
+        <source>het onderschrift bevat &apos;%1&apos;, dat een supplement niet kan bewaren</source>
+        <translation>the caption holds &apos;%1&apos;, which a page cannot keep</translation>
+    </message>
+    <message>
+        <source>de breedte &apos;%1&apos; is geen getal</source>
+        <translation>the width &apos;%1&apos; is not a number</translation>
+    </message>
+    <message>
+        <source>de hoogte &apos;%1&apos; is geen getal</source>
+        <translation>the height &apos;%1&apos; is not a number</translation>
+    </message>
+    <message>
+        <source>breedte en hoogte moeten groter zijn dan 0</source>
+        <translation>width and height must be more than 0</translation>
+    </message>
+    <message>
+        <source>het aantal &apos;%1&apos; is geen heel getal van 1 tot %2</source>
+        <translation>the count &apos;%1&apos; is not a whole number from 1 to %2</translation>
+    </message>
+    <message>
+        <source>dit kader is breder dan de ruimte op het blad (%1 mm)</source>
+        <translation>this frame is wider than the room on the sheet (%1 mm)</translation>
+    </message>
+    <message>
+        <source>dit kader is hoger dan de ruimte op het blad (%1 mm)</source>
+        <translation>this frame is higher than the room on the sheet (%1 mm)</translation>
+    </message>
+    <message>
+        <source>De lijst heeft meer dan %1 kaders; dat zijn er te veel voor een album.</source>
+        <translation>The list has more than %1 frames; that is too many for an album.</translation>
+    </message>
+    <message>
+        <source>Kan het bestand &apos;%1&apos; niet lezen.</source>
+        <translation>Cannot read the file &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Het bestand &apos;%1&apos; is groter dan 1 MB; dat is geen lijst van zegels.</source>
+        <translation>The file &apos;%1&apos; is larger than 1 MB; that is not a list of stamps.</translation>
+    </message>
+</context>
+<context>
+    <name>Strips</name>
+    <message>
+        <source>Lengte van een strook: %1 mm</source>
+        <translation>Length of a strip: %1 mm</translation>
+    </message>
+    <message>
+        <source>Geen strook hoog genoeg: %1 (%2 mm hoog)</source>
+        <translation>No strip high enough: %1 (%2 mm high)</translation>
+    </message>
+    <message>
+        <source>Past niet: %1 (%2 mm breed)</source>
+        <translation>Does not fit: %1 (%2 mm wide)</translation>
+    </message>
+    <message>
+        <source>1 strook</source>
+        <translation>1 strip</translation>
+    </message>
+    <message>
+        <source>%1 stroken</source>
+        <translation>%1 strips</translation>
+    </message>
+    <message>
+        <source>Hoogte %1 mm: %2</source>
+        <translation>Height %1 mm: %2</translation>
+    </message>
+    <message>
+        <source>Strook %1: %2 = %3 mm, rest %4 mm</source>
+        <translation>Strip %1: %2 = %3 mm, left %4 mm</translation>
+    </message>
+    <message>
+        <source>Niet gelezen: %1</source>
+        <translation>Not read: %1</translation>
+    </message>
+    <message>
+        <source>Totaal: %1</source>
+        <translation>Total: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StrokenDialog</name>
+    <message>
+        <source> Stroken</source>
+        <translation> Strips</translation>
+    </message>
+    <message>
+        <source>b.v. 20 25 30</source>
+        <translation>e.g. 20 25 30</translation>
+    </message>
+    <message>
+        <source>Dit supplement</source>
+        <translation>This page</translation>
+    </message>
+    <message>
+        <source>Alle supplementen in de bibliotheek</source>
+        <translation>All pages in the library</translation>
+    </message>
+    <message>
+        <source>Afdrukken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Sluiten</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Lengte strook</source>
+        <translation>Strip length</translation>
+    </message>
+    <message>
+        <source>Beschikbare hoogten</source>
+        <translation>Heights to hand</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>Kleur kaders</source>
+        <translation>Frame colour</translation>
+    </message>
+    <message>
+        <source> Dubbelklik is supplement laden </source>
+        <translation> Double-click loads the page </translation>
+    </message>
+    <message>
+        <source>Delete Supplement</source>
+        <translation>Delete Page</translation>
+    </message>
+    <message>
+        <source>Vergroting supplement</source>
+        <translation>Page magnified</translation>
+    </message>
+    <message>
+        <source>Coordinaten  A4 (210 x 297)</source>
+        <translation>Coordinates  A4 (210 x 297)</translation>
+    </message>
+    <message>
+        <source>Informatie...</source>
+        <translation>Information...</translation>
+    </message>
+    <message>
+        <source> Gemaakte coordinaten van het supplement </source>
+        <translation> Coordinates made on the page </translation>
+    </message>
+</context>
+<context>
+    <name>plenvik::Main</name>
+    <message>
+        <source>Er staan geen supplementen in de bibliotheek.</source>
+        <translation>There are no pages in the library.</translation>
+    </message>
+    <message>
+        <source>Er is geen supplement aangevinkt.</source>
+        <translation>No page is ticked.</translation>
+    </message>
+    <message>
+        <source>Niet afgedrukt: %1</source>
+        <translation>Not printed: %1</translation>
+    </message>
+    <message>
+        <source>album.pdf</source>
+        <translation>album.pdf</translation>
+    </message>
+    <message>
+        <source> Album afdrukken</source>
+        <translation> Print album</translation>
+    </message>
+    <message>
+        <source>Pagina %1 van %2: %3</source>
+        <translation>Page %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>Kan het album niet afdrukken!</source>
+        <translation>Cannot print the album!</translation>
+    </message>
+    <message>
+        <source>Geef een titel voor dit supplement...</source>
+        <translation>Enter a title for this page...</translation>
+    </message>
+    <message>
+        <source> Titel</source>
+        <translation> Title</translation>
+    </message>
+    <message>
+        <source> SubTitel</source>
+        <translation> Subtitle</translation>
+    </message>
+    <message>
+        <source>Geef een paginanummer voor dit supplement...</source>
+        <translation>Enter a page number for this page...</translation>
+    </message>
+    <message>
+        <source> Paginanummer</source>
+        <translation> Page number</translation>
+    </message>
+    <message>
+        <source>Maximum van 20 kaders bereikt!</source>
+        <translation>Maximum of 20 frames reached!</translation>
+    </message>
+    <message>
+        <source>Beschikbare hoogten: hele millimeters van 1 tot %1, gescheiden door spaties of komma&apos;s.</source>
+        <translation>Heights to hand: whole millimetres from 1 to %1, separated by spaces or commas.</translation>
+    </message>
+    <message>
+        <source>Stroken voor dit supplement</source>
+        <translation>Strips for this page</translation>
+    </message>
+    <message>
+        <source>kader %1</source>
+        <translation>frame %1</translation>
+    </message>
+    <message>
+        <source>Printer ijken heeft een printer nodig. Een PDF-bestand is altijd op ware grootte.</source>
+        <translation>Calibrating needs a printer. A PDF file is always true to size.</translation>
+    </message>
+    <message>
+        <source>Er wordt een ijkblad afgedrukt op %1. Doorgaan?</source>
+        <translation>A calibration sheet will be printed on %1. Go on?</translation>
+    </message>
+    <message>
+        <source> Printer ijken</source>
+        <translation> Calibrate printer</translation>
+    </message>
+    <message>
+        <source>Kan het ijkblad niet afdrukken!</source>
+        <translation>Cannot print the calibration sheet!</translation>
+    </message>
+    <message>
+        <source>Kan de ijking niet bewaren!</source>
+        <translation>Cannot keep the calibration!</translation>
+    </message>
+    <message>
+        <source>Deze maten kunnen niet kloppen; meet nog eens.</source>
+        <translation>These measures cannot be right; measure again.</translation>
+    </message>
+    <message>
+        <source>De lijst is groter dan 1 MB; dat is te veel voor een album.</source>
+        <translation>The list is larger than 1 MB; that is too much for an album.</translation>
+    </message>
+    <message>
+        <source>Naam: &apos;%1&apos; kan geen naam van een supplement zijn.</source>
+        <translation>Name: &apos;%1&apos; cannot be the name of a page.</translation>
+    </message>
+    <message>
+        <source>Titel: &apos;%1&apos; kan niet in een supplement worden bewaard.</source>
+        <translation>Title: &apos;%1&apos; cannot be kept in a page.</translation>
+    </message>
+    <message>
+        <source>... en nog %1 fouten</source>
+        <translation>... and %1 more faults</translation>
+    </message>
+    <message>
+        <source>Nog geen zegels in de lijst.</source>
+        <translation>No stamps in the list yet.</translation>
+    </message>
+    <message>
+        <source>1 pagina</source>
+        <translation>1 page</translation>
+    </message>
+    <message>
+        <source>%1 pagina&apos;s</source>
+        <translation>%1 pages</translation>
+    </message>
+    <message>
+        <source>1 kader</source>
+        <translation>1 frame</translation>
+    </message>
+    <message>
+        <source>%1 kaders</source>
+        <translation>%1 frames</translation>
+    </message>
+    <message>
+        <source>Het supplement %1 bestaat al. Overschrijven?</source>
+        <translation>The page %1 exists already. Overwrite?</translation>
+    </message>
+    <message>
+        <source>Deze %1 supplementen bestaan al: %2. Overschrijven?</source>
+        <translation>These %1 pages exist already: %2. Overwrite?</translation>
+    </message>
+    <message>
+        <source> Album indelen</source>
+        <translation> Lay out album</translation>
+    </message>
+    <message>
+        <source>Niets in de bibliotheek gezet.</source>
+        <translation>Nothing put in the library.</translation>
+    </message>
+    <message>
+        <source>Niet in de bibliotheek gezet: %1.</source>
+        <translation>Not put in the library: %1.</translation>
+    </message>
+    <message>
+        <source>%1 van de %2 supplementen in de bibliotheek gezet.</source>
+        <translation>%1 of the %2 pages put in the library.</translation>
+    </message>
+    <message>
+        <source>1 supplement in de bibliotheek gezet.</source>
+        <translation>1 page put in the library.</translation>
+    </message>
+    <message>
+        <source>%1 supplementen in de bibliotheek gezet.</source>
+        <translation>%1 pages put in the library.</translation>
+    </message>
+    <message>
+        <source>Kan dit supplement niet opslaan!</source>
+        <translation>Cannot save this page!</translation>
+    </message>
+    <message>
+        <source>Kan dit supplement niet laden!</source>
+        <translation>Cannot load this page!</translation>
+    </message>
+    <message>
+        <source>Kan dit supplement niet verwijderen!</source>
+        <translation>Cannot delete this page!</translation>
+    </message>
+    <message>
+        <source>Niet zeker welke bestanden bij &apos;%1&apos; horen: %2.
+Geef ze buiten Plenvik andere namen, zodat elk supplement één plaatje (.bmp) en één ontwerp (.sup) heeft.</source>
+        <translation>Not sure which files belong to &apos;%1&apos;: %2.
+Rename them outside Plenvik, so that each page has one picture (.bmp) and one design (.sup).</translation>
+    </message>
+    <message>
+        <source>Geef een naam voor dit supplement ...</source>
+        <translation>Enter a name for this page ...</translation>
+    </message>
+    <message>
+        <source> Supplement opslaan</source>
+        <translation> Save page</translation>
+    </message>
+    <message>
+        <source>Bestand bestaat reeds, overschrijven?</source>
+        <translation>File exists already, overwrite?</translation>
+    </message>
+    <message>
+        <source> File exist</source>
+        <translation> File exists</translation>
+    </message>
+    <message>
+        <source>Selecteer eerst een supplement!</source>
+        <translation>Select a page first!</translation>
+    </message>
+    <message>
+        <source>Wilt u &apos;%1&apos; verwijderen?</source>
+        <translation>Do you want to delete &apos;%1&apos;?</translation>
+    </message>
+    <message>
+        <source> Delete</source>
+        <translation> Delete</translation>
+    </message>
+    <message>
+        <source>Wilt u een nieuw supplement ontwerpen?</source>
+        <translation>Do you want to design a new page?</translation>
+    </message>
+    <message>
+        <source> Nieuw</source>
+        <translation> New</translation>
+    </message>
+    <message>
+        <source>Wilt u dit supplement afdrukken?</source>
+        <translation>Do you want to print this page?</translation>
+    </message>
+    <message>
+        <source> Print</source>
+        <translation> Print</translation>
+    </message>
+    <message>
+        <source>supplement.pdf</source>
+        <translation>page.pdf</translation>
+    </message>
+    <message>
+        <source>Scanning supplement...</source>
+        <translation>Scanning page...</translation>
+    </message>
+    <message>
+        <source>Kan dit supplement niet afdrukken!</source>
+        <translation>Cannot print this page!</translation>
+    </message>
+    <message>
+        <source> Print naar PDF-bestand</source>
+        <translation> Print to PDF file</translation>
+    </message>
+    <message>
+        <source>stroken.pdf</source>
+        <translation>strips.pdf</translation>
+    </message>
+    <message>
+        <source>Kan de stroken niet afdrukken!</source>
+        <translation>Cannot print the strips!</translation>
+    </message>
+    <message>
+        <source>Wilt u dit programma nu afsluiten?</source>
+        <translation>Do you want to close this program now?</translation>
+    </message>
+    <message>
+        <source> Exit programma</source>
+        <translation> Exit program</translation>
+    </message>
+    <message>
+        <source>Supplementen kunnen niet worden opgeslagen in %1: %2.
+Ontwerpen, laden en afdrukken gaan gewoon door.</source>
+        <translation>Pages cannot be saved in %1: %2.
+Designing, loading and printing go on as usual.</translation>
+    </message>
+</context>
+</TS>
