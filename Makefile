@@ -66,7 +66,8 @@ bench: test-deps build
 	./tools/bench.sh $(BUILD)
 
 screenshot: build
-	./tools/screenshot.sh $(BUILD)/plenvik docs/screenshot.png
+	./tools/screenshot.sh $(BUILD)/plenvik docs/screenshot.png nl
+	./tools/screenshot.sh $(BUILD)/plenvik docs/screenshot-en.png en
 
 examples: build
 	./tools/make-examples.sh $(BUILD)/plenvik examples

@@ -37,10 +37,9 @@ long long nowNs()
 }
 
 // Milliseconds from starting the process to its window first shown.
-double startUpMs(const QString &binary, const QString &folder)
+double startUpMs(const QString &binary, const QString &folder, QProcessEnvironment env)
 {
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("PLENVIK_STARTUP_PROBE"), QStringLiteral("1"));
     p.setProcessEnvironment(env);
     p.setWorkingDirectory(folder);
@@ -101,6 +100,16 @@ double idleCpuPercent(qint64 pid, int seconds)
     return (cpuSeconds(pid) - before) / seconds * 100.0;
 }
 
+// The desktop in Dutch (as the C locale) or in English.
+QProcessEnvironment inLanguage(bool english, QProcessEnvironment env = QProcessEnvironment::systemEnvironment())
+{
+    env.remove(QStringLiteral("LANGUAGE"));
+    env.remove(QStringLiteral("LC_MESSAGES"));
+    env.insert(QStringLiteral("LC_ALL"), english ? QString() : QStringLiteral("C.UTF-8"));
+    env.insert(QStringLiteral("LANG"), english ? QStringLiteral("en_GB.UTF-8") : QStringLiteral("C.UTF-8"));
+    return env;
+}
+
 struct Row {
     QString figure;
     QString median;
@@ -145,17 +154,22 @@ int main(int argc, char **argv)
     QFile::copy(QStringLiteral(PLENVIK_BINARY), plenvik);
     for (const QString &f : QDir(QStringLiteral(PLENVIK_EXAMPLES)).entryList(QDir::Files))
         QFile::copy(QStringLiteral(PLENVIK_EXAMPLES "/") + f, folder.filePath("Voorbeelden/" + f));
-    std::vector<double> ours, bare;
-    startUpMs(plenvik, folder.path()); // warm the caches once for both
-    startUpMs(QStringLiteral(BARE_BINARY), folder.path());
+    const QProcessEnvironment dutch = inLanguage(false), english = inLanguage(true);
+    std::vector<double> ours, oursEnglish, bare;
+    startUpMs(plenvik, folder.path(), dutch); // warm the caches once for both
+    startUpMs(plenvik, folder.path(), english);
+    startUpMs(QStringLiteral(BARE_BINARY), folder.path(), dutch);
     for (int i = 0; i < runs; ++i) {
-        ours.push_back(startUpMs(plenvik, folder.path()));
-        bare.push_back(startUpMs(QStringLiteral(BARE_BINARY), folder.path()));
+        ours.push_back(startUpMs(plenvik, folder.path(), dutch));
+        bare.push_back(startUpMs(QStringLiteral(BARE_BINARY), folder.path(), dutch));
+        oursEnglish.push_back(startUpMs(plenvik, folder.path(), english));
     }
-    const double mOurs = median(ours), mBare = median(bare);
+    const double mOurs = median(ours), mEnglish = median(oursEnglish), mBare = median(bare);
     rows.push_back({QStringLiteral("start-up to window shown, bare Qt window (%1 runs)").arg(runs), QString::number(mBare, 'f', 1) + " ms", QString()});
-    rows.push_back({QStringLiteral("start-up to window shown, plenvik (%1 runs)").arg(runs), QString::number(mOurs, 'f', 1) + " ms",
+    rows.push_back({QStringLiteral("start-up to window shown, plenvik in Dutch (%1 runs)").arg(runs), QString::number(mOurs, 'f', 1) + " ms",
                     QString::number(mOurs / mBare, 'f', 2) + " x bare"});
+    rows.push_back({QStringLiteral("start-up to window shown, plenvik in English (%1 runs)").arg(runs),
+                    QString::number(mEnglish, 'f', 1) + " ms", QString::number(mEnglish / mBare, 'f', 2) + " x bare"});
 
     // Start-up to the window's map, seen by the X server.
     if (xcb_connection_t *x = xcb_connect(nullptr, nullptr); x && !xcb_connection_has_error(x)) {
@@ -178,20 +192,24 @@ int main(int argc, char **argv)
         home.remove("XDG_DATA_HOME");
         home.remove("XDG_CONFIG_HOME");
 
-        std::vector<double> oursMap, bareMap, installedMap;
-        mapMs(plenvik, folder.path(), x);
-        mapMs(QStringLiteral(BARE_BINARY), folder.path(), x);
-        mapMs(installed, folder.path(), x, home);
+        std::vector<double> oursMap, englishMap, bareMap, installedMap;
+        mapMs(plenvik, folder.path(), x, dutch);
+        mapMs(plenvik, folder.path(), x, english);
+        mapMs(QStringLiteral(BARE_BINARY), folder.path(), x, dutch);
+        mapMs(installed, folder.path(), x, inLanguage(false, home));
         for (int i = 0; i < runs; ++i) {
-            oursMap.push_back(mapMs(plenvik, folder.path(), x));
-            bareMap.push_back(mapMs(QStringLiteral(BARE_BINARY), folder.path(), x));
-            installedMap.push_back(mapMs(installed, folder.path(), x, home));
+            oursMap.push_back(mapMs(plenvik, folder.path(), x, dutch));
+            bareMap.push_back(mapMs(QStringLiteral(BARE_BINARY), folder.path(), x, dutch));
+            englishMap.push_back(mapMs(plenvik, folder.path(), x, english));
+            installedMap.push_back(mapMs(installed, folder.path(), x, inLanguage(false, home)));
         }
         xcb_disconnect(x);
-        const double o = median(oursMap), b = median(bareMap), i = median(installedMap);
+        const double o = median(oursMap), e = median(englishMap), b = median(bareMap), i = median(installedMap);
         rows.push_back({QStringLiteral("start-up to window mapped, bare Qt window (%1 runs)").arg(runs), QString::number(b, 'f', 1) + " ms", QString()});
-        rows.push_back({QStringLiteral("start-up to window mapped, plenvik (%1 runs)").arg(runs), QString::number(o, 'f', 1) + " ms",
+        rows.push_back({QStringLiteral("start-up to window mapped, plenvik in Dutch (%1 runs)").arg(runs), QString::number(o, 'f', 1) + " ms",
                         QString::number(o / b, 'f', 2) + " x bare"});
+        rows.push_back({QStringLiteral("start-up to window mapped, plenvik in English (%1 runs)").arg(runs),
+                        QString::number(e, 'f', 1) + " ms", QString::number(e / b, 'f', 2) + " x bare"});
         rows.push_back({QStringLiteral("start-up to window mapped, plenvik installed (%1 runs)").arg(runs),
                         QString::number(i, 'f', 1) + " ms", QString::number(i / b, 'f', 2) + " x bare"});
     }

@@ -4,7 +4,10 @@
 #   install-deps.sh build   what building and running the program need
 #   install-deps.sh test    that, and what the tests, benchmarks and fuzzers add
 set -e
-build="build-essential cmake ninja-build pkg-config qt6-base-dev libxcb1-dev fonts-liberation file"
+# Qt's translation tools build the English texts into the program; Qt's own
+# translations give its dialogs and buttons the program's language.
+build="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+       libxcb1-dev fonts-liberation file"
 tests="xvfb xauth xdotool x11-utils imagemagick poppler-utils clang libclang-rt-14-dev libbenchmark-dev
        cups cups-client printer-driver-cups-pdf desktop-file-utils appstream lintian"
 case "${1:-build}" in

@@ -12,6 +12,8 @@ fi
 . "$here/xdo-lib.sh"
 plenvik_folder "$binary"
 mkdir -p "$out"
+# The example pages are made in the program's own language, Dutch.
+export LANGUAGE= LC_MESSAGES= LC_ALL=C.UTF-8
 plenvik_start "$prog"
 
 save_as() {

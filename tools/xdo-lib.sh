@@ -60,6 +60,6 @@ plenvik_menu() { # menu-index item-down-presses
 
 plenvik_quit() {
     plenvik_menu 0 5
-    plenvik_answer "Exit programma"
+    plenvik_answer "Exit program"
     wait "$PLENVIK_PID" 2>/dev/null || true
 }
