@@ -8,8 +8,8 @@
 #include "design/textsafe.h"
 #include "platform/dialogs.h"
 
-#include <QCoreApplication>
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QScrollBar>
 

@@ -9,8 +9,8 @@
 #include "library/pagefiles.h"
 #include "platform/dialogs.h"
 
-#include <QCoreApplication>
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>

@@ -10,8 +10,8 @@
 #include "printing/printpage.h"
 #include "printing/printtext.h"
 
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 

@@ -9,11 +9,11 @@
 #include "design/listing.h"
 #include "platform/dialogs.h"
 
-#include <QCoreApplication>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>

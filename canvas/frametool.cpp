@@ -8,10 +8,10 @@
 #include "platform/dialogs.h"
 #include "platform/fonts.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <cmath>
-#include <QCoreApplication>
 
 namespace plenvik {
 

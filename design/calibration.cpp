@@ -1,8 +1,8 @@
 #include "design/calibration.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
-#include <QCoreApplication>
 
 namespace plenvik {
 

@@ -1,4 +1,5 @@
 #include "design/listing.h"
+
 #include <QCoreApplication>
 
 namespace plenvik {

@@ -2,6 +2,7 @@
 
 #include "design/textsafe.h"
 #include "design/units.h"
+
 #include <QCoreApplication>
 
 namespace plenvik {

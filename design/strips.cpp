@@ -3,6 +3,7 @@
 #include "design/packing.h"
 #include "design/units.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
@@ -12,7 +13,6 @@
 #include <numeric>
 #include <optional>
 #include <vector>
-#include <QCoreApplication>
 
 namespace plenvik {
 

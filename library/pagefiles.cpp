@@ -5,6 +5,7 @@
 #include "library/safewrite.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,7 +16,6 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
-#include <QCoreApplication>
 #endif
 
 namespace plenvik {

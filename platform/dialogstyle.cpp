@@ -1,11 +1,11 @@
 #include "platform/dialogstyle.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QCoreApplication>
 
 namespace plenvik {
 

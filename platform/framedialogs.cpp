@@ -4,13 +4,13 @@
 #include "platform/extradialogs.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <QCoreApplication>
 
 namespace plenvik {
 

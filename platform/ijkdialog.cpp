@@ -3,6 +3,7 @@
 #include "platform/dialogstyle.h"
 #include "platform/extradialogs.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -12,7 +13,6 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
-#include <QCoreApplication>
 
 namespace plenvik {
 

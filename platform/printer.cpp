@@ -2,6 +2,7 @@
 
 #include "library/safewrite.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QFontMetricsF>
@@ -12,7 +13,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QCoreApplication>
 
 namespace plenvik {
 

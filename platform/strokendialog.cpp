@@ -7,6 +7,7 @@
 #include "design/strips.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -17,7 +18,6 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <QCoreApplication>
 
 namespace plenvik {
 

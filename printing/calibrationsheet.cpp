@@ -3,8 +3,8 @@
 #include "design/calibration.h"
 #include "platform/printer.h"
 
-#include <QStringList>
 #include <QCoreApplication>
+#include <QStringList>
 
 namespace plenvik {
 
