@@ -72,8 +72,11 @@ void Main::onFileSave()
     if (findPage(folder, name).taken
         && !dialogs.question(tr("Bestand bestaat reeds, overschrijven?"), tr(" File exist")))
         return;
-    const bool saved = savePageFiles(folder, name, m_pic->picture(), m_design, SaveSteps{[this] { return RefreshLibrary(); }});
-    if (!saved)
+    // The list is refilled once both files stand, so it never offers a page
+    // whose design is not there yet.
+    const bool saved = savePageFiles(folder, name, m_pic->picture(), m_design);
+    const bool listed = RefreshLibrary();
+    if (!saved || !listed)
         dialogs.message(tr(kNotSaved));
 }
 
@@ -89,7 +92,7 @@ void Main::onList1DblClick()
     // Both files are read and checked before anything on screen changes.
     auto page = readPageFiles(m_paths.library, name, m_design, &why);
     if (!page) {
-        m_services.dialogs->message(tr(kNotLoaded));
+        m_services.dialogs->message(tr(kNotLoaded) + QLatin1Char('\n') + why);
         return;
     }
 

@@ -2,6 +2,7 @@
 
 #include "design/textsafe.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -11,6 +12,10 @@
 namespace plenvik {
 
 namespace {
+// The texts the user reads here, by this name in the translation.
+struct DesignFileText {
+    Q_DECLARE_TR_FUNCTIONS(DesignFileText)
+};
 
 QByteArray encode(const QString &text)
 {
@@ -57,26 +62,26 @@ public:
         Field f;
         f.line = m_line;
         if (m_pos >= m_data.size()) {
-            error = QStringLiteral("regel %1: veld ontbreekt (einde van het bestand)").arg(m_line);
+            error = DesignFileText::tr("regel %1: veld ontbreekt (einde van het bestand)").arg(m_line);
             return std::nullopt;
         }
         if (m_data[m_pos] == '"') {
             const qsizetype close = m_data.indexOf('"', m_pos + 1);
             if (close < 0) {
-                error = QStringLiteral("regel %1: tekst zonder afsluitend aanhalingsteken").arg(m_line);
+                error = DesignFileText::tr("regel %1: tekst zonder afsluitend aanhalingsteken").arg(m_line);
                 return std::nullopt;
             }
             f.text = m_data.mid(m_pos + 1, close - m_pos - 1);
             f.quoted = true;
             m_line += int(f.text.count('\n'));
             if (f.text.contains('\r') || f.text.contains('\n')) {
-                error = QStringLiteral("regel %1: tekst loopt over een regeleinde").arg(f.line);
+                error = DesignFileText::tr("regel %1: tekst loopt over een regeleinde").arg(f.line);
                 return std::nullopt;
             }
             m_pos = close + 1;
             skipBlanks();
             if (m_pos < m_data.size() && !atDelimiter()) {
-                error = QStringLiteral("regel %1: onverwachte tekens na een tekst").arg(m_line);
+                error = DesignFileText::tr("regel %1: onverwachte tekens na een tekst").arg(m_line);
                 return std::nullopt;
             }
         } else {
@@ -144,7 +149,7 @@ public:
         bool ok = false;
         const double v = f->quoted ? 0.0 : f->text.toDouble(&ok);
         if (!ok || !std::isfinite(v)) {
-            error = QStringLiteral("regel %1: %2 is geen getal").arg(f->line).arg(QLatin1String(what));
+            error = DesignFileText::tr("regel %1: %2 is geen getal").arg(f->line).arg(DesignFileText::tr(what));
             return std::nullopt;
         }
         return v;
@@ -157,9 +162,9 @@ public:
         if (!v)
             return std::nullopt;
         if (*v != std::trunc(*v) || *v < lo || *v > hi) {
-            error = QStringLiteral("regel %1: %2 moet een geheel getal van %3 tot %4 zijn")
+            error = DesignFileText::tr("regel %1: %2 moet een geheel getal van %3 tot %4 zijn")
                         .arg(lineNo)
-                        .arg(QLatin1String(what))
+                        .arg(DesignFileText::tr(what))
                         .arg(lo)
                         .arg(hi);
             return std::nullopt;
@@ -173,7 +178,7 @@ public:
         if (!f)
             return std::nullopt;
         if (!f->quoted) {
-            error = QStringLiteral("regel %1: %2 moet tussen aanhalingstekens staan").arg(f->line).arg(QLatin1String(what));
+            error = DesignFileText::tr("regel %1: %2 moet tussen aanhalingstekens staan").arg(f->line).arg(DesignFileText::tr(what));
             return std::nullopt;
         }
         // Control characters (and the few bytes the code page leaves
@@ -193,7 +198,7 @@ public:
             return true;
         if (!f->quoted && t == "#FALSE#")
             return false;
-        error = QStringLiteral("regel %1: border moet #TRUE# of #FALSE# zijn").arg(f->line);
+        error = DesignFileText::tr("regel %1: border moet #TRUE# of #FALSE# zijn").arg(f->line);
         return std::nullopt;
     }
 
@@ -236,12 +241,12 @@ bool writeDesignFile(QIODevice &device, const PageDesign &design)
 bool DesignFileReader::read(QIODevice &device, PageDesign &into)
 {
     if (device.size() > kMaxDesignFileBytes) {
-        m_error = QStringLiteral("het bestand is te groot");
+        m_error = DesignFileText::tr("het bestand is te groot");
         return false;
     }
     const QByteArray bytes = device.read(kMaxDesignFileBytes + 1);
     if (bytes.size() > kMaxDesignFileBytes) {
-        m_error = QStringLiteral("het bestand is te groot");
+        m_error = DesignFileText::tr("het bestand is te groot");
         return false;
     }
     return read(bytes, into);
@@ -260,29 +265,29 @@ bool DesignFileReader::read(const QByteArray &bytes, PageDesign &into)
 
     if (!p.any())
         return fail();
-    const auto count = p.whole("het aantal kaders", 0, kMaxKaders);
+    const auto count = p.whole(QT_TRANSLATE_NOOP("DesignFileText", "het aantal kaders"), 0, kMaxKaders);
     if (!count)
         return fail();
     if (!p.any())
         return fail();
     for (int k = 1; k <= *count; ++k) {
         Kader f;
-        const auto l = p.number("links");
+        const auto l = p.number(QT_TRANSLATE_NOOP("DesignFileText", "links"));
         if (!l)
             return fail();
-        const auto t = p.number("boven");
+        const auto t = p.number(QT_TRANSLATE_NOOP("DesignFileText", "boven"));
         if (!t)
             return fail();
-        const auto w = p.number("breedte");
+        const auto w = p.number(QT_TRANSLATE_NOOP("DesignFileText", "breedte"));
         if (!w)
             return fail();
-        const auto h = p.number("hoogte");
+        const auto h = p.number(QT_TRANSLATE_NOOP("DesignFileText", "hoogte"));
         if (!h)
             return fail();
-        const auto inner = p.whole("binnenrand", INT32_MIN, INT32_MAX);
+        const auto inner = p.whole(QT_TRANSLATE_NOOP("DesignFileText", "binnenrand"), INT32_MIN, INT32_MAX);
         if (!inner)
             return fail();
-        const auto caption = p.text("het onderschrift");
+        const auto caption = p.text(QT_TRANSLATE_NOOP("DesignFileText", "het onderschrift"));
         if (!caption)
             return fail();
         f.LeftMm = *l;
@@ -295,28 +300,28 @@ bool DesignFileReader::read(const QByteArray &bytes, PageDesign &into)
     }
     if (!p.any())
         return fail();
-    const auto r = p.whole("rood", 0, 255);
+    const auto r = p.whole(QT_TRANSLATE_NOOP("DesignFileText", "rood"), 0, 255);
     if (!r)
         return fail();
-    const auto g = p.whole("groen", 0, 255);
+    const auto g = p.whole(QT_TRANSLATE_NOOP("DesignFileText", "groen"), 0, 255);
     if (!g)
         return fail();
-    const auto b = p.whole("blauw", 0, 255);
+    const auto b = p.whole(QT_TRANSLATE_NOOP("DesignFileText", "blauw"), 0, 255);
     if (!b)
         return fail();
     const auto on = p.flag();
     if (!on)
         return fail();
-    const auto width = p.whole("de borderbreedte", 0, 3);
+    const auto width = p.whole(QT_TRANSLATE_NOOP("DesignFileText", "de borderbreedte"), 0, 3);
     if (!width)
         return fail();
-    const auto title = p.text("de titel");
+    const auto title = p.text(QT_TRANSLATE_NOOP("DesignFileText", "de titel"));
     if (!title)
         return fail();
-    const auto subtitle = p.text("de subtitel");
+    const auto subtitle = p.text(QT_TRANSLATE_NOOP("DesignFileText", "de subtitel"));
     if (!subtitle)
         return fail();
-    const auto number = p.text("het paginanummer");
+    const auto number = p.text(QT_TRANSLATE_NOOP("DesignFileText", "het paginanummer"));
     if (!number)
         return fail();
 

@@ -1,16 +1,14 @@
 #include "library/pagefiles.h"
 
-#include "library/bmpwriter.h"
 #include "library/designfile.h"
+#include "library/pagesave.h"
 #include "library/safewrite.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QMap>
 #include <algorithm>
 
@@ -39,13 +37,16 @@ struct PageFile {
 
 // The picture and design files whose name, without its extension, matches
 // 'name' when letter case is ignored. The extension's case never matters.
-QList<PageFile> filesIgnoringCase(const QString &folder, const QString &name)
+// 'records' receives the records of interrupted saves of the name.
+QList<PageFile> filesIgnoringCase(const QString &folder, const QString &name, QStringList *records = nullptr)
 {
     QList<PageFile> out;
     if (name.isEmpty())
         return out;
     const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QString &e : entries) {
+        if (records && recordedPage(e).compare(name, Qt::CaseInsensitive) == 0)
+            *records << e;
         if (e.size() != name.size() + 4)
             continue;
         const QString ext = e.right(4);
@@ -66,34 +67,41 @@ bool readDesignOf(const QDir &dir, const PagePair &pair, PageDesign &design, QSt
             *error = why;
         return false;
     };
+    if (pair.unfinished)
+        return failed(PageFiles::tr("een onderbroken opslag kon niet worden afgemaakt"));
     if (pair.ambiguous)
-        return failed(QStringLiteral("bestanden niet zeker te paren"));
+        return failed(PageFiles::tr("bestanden niet zeker te paren"));
     if (pair.design.isEmpty())
-        return failed(QStringLiteral("ontwerpbestand ontbreekt"));
+        return failed(PageFiles::tr("ontwerpbestand ontbreekt"));
     QFile file(dir.filePath(pair.design));
     if (!file.open(QIODevice::ReadOnly))
-        return failed(QStringLiteral("ontwerpbestand onleesbaar"));
+        return failed(PageFiles::tr("ontwerpbestand onleesbaar"));
     DesignFileReader reader;
     if (!reader.read(file, design))
         return failed(reader.errorString());
     return true;
 }
 
-void removeUnlessSame(const QDir &dir, const QString &oldName, const QString &newName)
-{
-    if (oldName.isEmpty() || oldName == newName)
-        return;
-    // On a file system that ignores case the old spelling is the new file.
-    if (isSameFile(dir.filePath(oldName), dir.filePath(newName)))
-        return;
-    QFile::remove(dir.filePath(oldName));
-}
 } // namespace
+
+QStringList pageFilesAnyCase(const QString &folder, const QString &name)
+{
+    QStringList out;
+    for (const PageFile &f : filesIgnoringCase(folder, name))
+        out << f.file;
+    return out;
+}
 
 PagePair findPage(const QString &folder, const QString &name)
 {
-    const QList<PageFile> files = filesIgnoringCase(folder, name);
+    QStringList records;
+    QList<PageFile> files = filesIgnoringCase(folder, name, &records);
     PagePair pair;
+    if (!records.isEmpty()) {
+        for (const QString &r : std::as_const(records))
+            pair.unfinished = !finishPageRecord(folder, r) || pair.unfinished;
+        files = filesIgnoringCase(folder, name);
+    }
     for (const PageFile &f : files) {
         pair.files << f.file;
         pair.taken = pair.taken || f.picture;
@@ -179,6 +187,7 @@ std::optional<QStringList> listPictureFiles(const QString &folder)
     const QFileInfo info(folder);
     if (!info.isDir() || !info.isReadable())
         return std::nullopt;
+    finishAllPageSaves(folder);
     QStringList files;
     for (const QString &e : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         if (e.size() > 4 && e.right(4).compare(kPictureExt, Qt::CaseInsensitive) == 0)
@@ -203,35 +212,6 @@ std::optional<QStringList> listPages(const QString &folder)
     return files;
 }
 
-bool savePageFiles(const QString &folder, const QString &name, const QImage &picture, const PageDesign &design,
-                   const SaveSteps &steps)
-{
-    if (!isPlainPageName(name) || !QFileInfo(folder).isDir())
-        return false;
-    const QDir dir(folder);
-
-    // Files of the same page under another letter case go once the new ones
-    // stand; where the files of the name cannot be paired for certain, none
-    // is removed.
-    const PagePair old = findPage(folder, name);
-
-    BesideFile pictureFile(dir.filePath(name + kPictureExt));
-    BesideFile designFile(dir.filePath(name + kDesignExt));
-    // Both files are written in full, and flushed so that a full disk shows,
-    // before either replaces the old one.
-    if (!pictureFile.open() || !writeBmp24(pictureFile.device(), picture) || !designFile.open()
-        || !writeDesignFile(designFile.device(), design) || !designFile.device().flush()
-        || designFile.device().error() != QFileDevice::NoError || !pictureFile.commit())
-        return false;
-    removeUnlessSame(dir, old.picture, name + kPictureExt);
-    if (steps.afterPicture && !steps.afterPicture())
-        return false;
-    if (!designFile.commit())
-        return false;
-    removeUnlessSame(dir, old.design, name + kDesignExt);
-    return true;
-}
-
 std::optional<LoadedPage> readPageFiles(const QString &folder, const QString &name, const PageDesign &base,
                                         QString *error)
 {
@@ -245,20 +225,22 @@ std::optional<LoadedPage> readPageFiles(const QString &folder, const QString &na
     // reach outside it.
     const PagePair pair = findPage(folder, name);
     const QString &pictureName = pair.picture;
+    if (pair.unfinished)
+        return failed(PageFiles::tr("een onderbroken opslag kon niet worden afgemaakt"));
     if (pair.ambiguous)
-        return failed(QStringLiteral("bestanden niet zeker te paren"));
+        return failed(PageFiles::tr("bestanden niet zeker te paren"));
     if (pictureName.isEmpty())
-        return failed(QStringLiteral("plaatje ontbreekt"));
+        return failed(PageFiles::tr("plaatje ontbreekt"));
     QImageReader reader(dir.filePath(pictureName), "bmp");
     reader.setDecideFormatFromContent(false);
     reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
     if (size != QSize(kCanvasWidth, kCanvasHeight))
-        return failed(QStringLiteral("plaatje is geen BMP van %1 x %2").arg(kCanvasWidth).arg(kCanvasHeight));
+        return failed(PageFiles::tr("plaatje is geen BMP van %1 x %2").arg(kCanvasWidth).arg(kCanvasHeight));
     LoadedPage page;
     page.picture = reader.read();
     if (page.picture.isNull() || page.picture.size() != size)
-        return failed(QStringLiteral("plaatje onleesbaar: %1").arg(reader.errorString()));
+        return failed(PageFiles::tr("plaatje onleesbaar: %1").arg(reader.errorString()));
     page.picture = page.picture.convertToFormat(QImage::Format_RGB32);
 
     page.design = base;
@@ -301,7 +283,7 @@ DeleteResult deletePageFiles(const QString &folder, const QString &name)
 {
     const QDir dir(folder);
     const PagePair pair = findPage(folder, name);
-    if (pair.ambiguous)
+    if (pair.ambiguous || pair.unfinished)
         return DeleteResult::Ambiguous;
     // A picture that is already gone leaves nothing to keep listed.
     if (!pair.picture.isEmpty() && !QFile::remove(dir.filePath(pair.picture)))

@@ -40,23 +40,29 @@ struct PagePair {
     bool ambiguous = false;
     QStringList files; // every picture and design file of the name, any case
     bool taken = false; // a picture of the name stands in any spelling
+    bool unfinished = false; // an interrupted save of the page could not be finished
 };
+// Finishes an interrupted save of the page first (pagesave.h).
 PagePair findPage(const QString &folder, const QString &name);
+
+// The picture and design files of the name in any letter case, as they
+// stand, without finishing anything.
+QStringList pageFilesAnyCase(const QString &folder, const QString &name);
 
 // True when the two paths name one file (the same device and inode), as two
 // spellings do on a file system that ignores letter case.
 bool isSameFile(const QString &a, const QString &b);
 
+// The points a save passes, in order, for tests that stop it there.
+enum class SaveStep { PartsWritten, RecordWritten, PicturePlaced, DesignPlaced };
 struct SaveSteps {
-    // Runs once the picture is in place and before the design file is;
-    // false stops the save as a failure.
-    std::function<bool()> afterPicture;
+    std::function<void(SaveStep)> reached;
 };
 
-// Writes both files so that a failure at any step leaves the page's earlier
-// files whole, and a save cut off at any moment leaves each file whole, old
-// or new. A confirmed save over a page whose name differs only in case
-// replaces that page. False on any failure.
+// Writes both files as one (pagesave.h): a failure at any step leaves the
+// page as it was, and a save cut off at any moment leaves the page wholly
+// old or wholly new. A confirmed save over a page whose name differs only in
+// case replaces that page. False on any failure.
 bool savePageFiles(const QString &folder, const QString &name, const QImage &picture, const PageDesign &design,
                    const SaveSteps &steps = {});
 

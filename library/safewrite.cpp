@@ -16,7 +16,6 @@ namespace {
 const QLatin1String kMark(".plenvik-");
 constexpr int kSuffixLength = 6;
 
-// A symbolic link is written through, to the file it names, as editors do.
 QString resolved(const QString &target)
 {
     const QFileInfo info(target);
@@ -82,8 +81,14 @@ void removeLeftParts(const QString &target)
     }
 }
 
+QString writtenPath(const QString &target)
+{
+    return resolved(target);
+}
+
 QString createPartFile(const QString &target)
 {
+    removeLeftParts(target);
     QString part;
     const int fd = createPart(resolved(target), &part);
     if (fd < 0)
@@ -93,6 +98,14 @@ QString createPartFile(const QString &target)
 }
 
 bool putPartInPlace(const QString &partPath, const QString &target)
+{
+    if (placePart(partPath, target))
+        return true;
+    ::unlink(QFile::encodeName(partPath).constData());
+    return false;
+}
+
+bool placePart(const QString &partPath, const QString &target)
 {
     const QByteArray part = QFile::encodeName(partPath);
     const QByteArray final = QFile::encodeName(resolved(target));
@@ -106,10 +119,7 @@ bool putPartInPlace(const QString &partPath, const QString &target)
             ok = ::fchmod(fd, old.st_mode & 07777) == 0;
         ::close(fd);
     }
-    ok = ok && std::rename(part.constData(), final.constData()) == 0;
-    if (!ok)
-        ::unlink(part.constData());
-    return ok;
+    return ok && std::rename(part.constData(), final.constData()) == 0;
 }
 
 BesideFile::BesideFile(const QString &target) : m_target(resolved(target)) {}
@@ -139,20 +149,33 @@ bool BesideFile::open()
     return true;
 }
 
-bool BesideFile::commit()
+bool BesideFile::finish()
 {
-    if (m_part.isEmpty())
+    if (m_part.isEmpty() || !m_file.isOpen())
         return false;
     // On a full disk the last write may only fail at the flush.
-    const bool written = m_file.flush() && m_file.error() == QFileDevice::NoError;
+    const bool written = m_file.flush() && m_file.error() == QFileDevice::NoError
+                         && ::fdatasync(m_file.handle()) == 0;
     m_file.close();
+    if (!written)
+        cancel();
+    return written;
+}
+
+bool BesideFile::commit()
+{
+    if (!finish())
+        return false;
     const QString part = m_part;
     m_part.clear();
-    if (!written) {
-        ::unlink(QFile::encodeName(part).constData());
-        return false;
-    }
     return putPartInPlace(part, m_target);
+}
+
+QString BesideFile::release()
+{
+    const QString part = m_part;
+    m_part.clear();
+    return part;
 }
 
 void BesideFile::cancel()

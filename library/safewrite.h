@@ -34,6 +34,14 @@ public:
     bool commit();
     void cancel();
 
+    // The first half of commit(): the part file is whole on the disk and
+    // closed, and stays where it is; the caller puts it in place (or keeps
+    // it for later) with placePart(). False, the part file gone, on failure.
+    bool finish();
+    // After finish(): the part file's path, which this object no longer
+    // removes.
+    QString release();
+
 private:
     QString m_target;
     QString m_part;
@@ -41,12 +49,21 @@ private:
 };
 
 // Creates an empty part file for 'target' and returns its path (empty on
-// failure), for writers that open files by name themselves.
+// failure), for writers that open files by name themselves. Part files left
+// by earlier, cut-off writes of that name are removed first.
 QString createPartFile(const QString &target);
 
 // Puts a complete part file in place of 'target'; the part file is gone
 // afterwards either way.
 bool putPartInPlace(const QString &partPath, const QString &target);
+
+// As putPartInPlace, but a part file that could not be put in place stays,
+// for a write of several files that must finish later what it began.
+bool placePart(const QString &partPath, const QString &target);
+
+// The file a write of 'target' replaces: a symbolic link is written
+// through, to the file it names, as editors do.
+QString writtenPath(const QString &target);
 
 // True when 'entry' (a name in the target's folder) is a part file of the
 // file named 'targetName'.

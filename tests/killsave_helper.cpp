@@ -1,30 +1,65 @@
-// Saves one page again and again until it is killed, each time as the next
-// version, counting up from the version given. Writes 's' before each save
-// and 'd' after it, unbuffered, so the test can tell which versions were
-// saved and whether the kill fell inside a save.
+// Saves one page as the given version and counts up, in one of three ways:
+//   loop      saves again and again until it is killed from outside;
+//   step:K    saves once and kills itself at the K-th point of the save;
+//   fsize:N   saves once with files limited to N bytes, so the kernel kills
+//             it in the middle of a write (SIGXFSZ), as a full disk or a
+//             crash inside write() would cut it.
+// Writes 's' before each save and 'd' after it, unbuffered, so the test can
+// tell which versions were saved and whether the kill fell inside a save.
 
 #include "killsave_pages.h"
 #include "library/pagefiles.h"
 
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <sys/resource.h>
 #include <unistd.h>
+
+namespace {
+bool say(char c)
+{
+    return ::write(1, &c, 1) == 1;
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc != 3)
+    if (argc != 4)
         return 2;
     const QString folder = QString::fromLocal8Bit(argv[1]);
     int version = std::atoi(argv[2]);
-    if (::write(1, "r", 1) != 1)
+    const char *mode = argv[3];
+    plenvik::SaveSteps steps;
+    bool once = false;
+    if (std::strncmp(mode, "step:", 5) == 0) {
+        const int stop = std::atoi(mode + 5);
+        steps.reached = [stop](plenvik::SaveStep step) {
+            if (int(step) == stop)
+                ::raise(SIGKILL);
+        };
+        once = true;
+    } else if (std::strncmp(mode, "fsize:", 6) == 0) {
+        const rlimit none{0, 0};
+        ::setrlimit(RLIMIT_CORE, &none);
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit size{rlim_t(std::atol(mode + 6)), rlim_t(std::atol(mode + 6))};
+        if (::setrlimit(RLIMIT_FSIZE, &size) != 0)
+            return 2;
+        once = true;
+    }
+    if (!say('r'))
         return 1;
     for (;; ++version) {
         const QImage picture = plenvik::test::killPagePicture(version);
         const plenvik::PageDesign design = plenvik::test::killPageDesign(version);
-        if (::write(1, "s", 1) != 1)
+        if (!say('s'))
             return 1;
-        if (!plenvik::savePageFiles(folder, QStringLiteral("Blad"), picture, design))
+        if (!plenvik::savePageFiles(folder, QStringLiteral("Blad"), picture, design, steps))
             return 1;
-        if (::write(1, "d", 1) != 1)
+        if (!say('d'))
             return 1;
+        if (once)
+            return 0;
     }
 }

@@ -189,7 +189,7 @@ private slots:
         auto *list = qobject_cast<QListWidget *>(m.control("List1"));
         list->setCurrentRow(0);
         m.onList1DblClick();
-        QCOMPARE(h.dialogs.messages(), QStringList{"Kan dit supplement niet laden!"});
+        QCOMPARE(h.dialogs.messages(), QStringList{"Kan dit supplement niet laden!\nhet bestand is te groot"});
         QVERIFY(m.design() == before);
         QCOMPARE(m.listingText(), listing);
     }

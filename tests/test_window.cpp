@@ -335,14 +335,17 @@ private slots:
     {
         QTest::addColumn<QByteArray>("sup");
         QTest::addColumn<bool>("goodPicture");
-        QTest::newRow("design file missing") << QByteArray() << true;
-        QTest::newRow("count above 20") << QByteArray("\"h\"\r\n21\r\n") << true;
-        QTest::newRow("picture not a bitmap") << designFileBytes(PageDesign{}) << false;
+        QTest::addColumn<QString>("why");
+        QTest::newRow("design file missing") << QByteArray() << true << "ontwerpbestand ontbreekt";
+        QTest::newRow("count above 20") << QByteArray("\"h\"\r\n21\r\n") << true
+                                        << "regel 2: het aantal kaders moet een geheel getal van 0 tot 20 zijn";
+        QTest::newRow("picture not a bitmap") << designFileBytes(PageDesign{}) << false << "plaatje is geen BMP van 341 x 521";
     }
     void badPagesLeaveTheOpenPageAlone()
     {
         QFETCH(QByteArray, sup);
         QFETCH(bool, goodPicture);
+        QFETCH(QString, why);
         Harness h;
         Main &m = h.start();
         if (goodPicture) {
@@ -363,7 +366,7 @@ private slots:
         const QImage picture = m.pic()->picture();
         const QString listing = m.listingText();
         doubleClickEntry(m, "Slecht");
-        QCOMPARE(h.dialogs.messages(), QStringList{"Kan dit supplement niet laden!"});
+        QCOMPARE(h.dialogs.messages(), QStringList{"Kan dit supplement niet laden!\n" + why});
         QVERIFY(m.design() == before);
         QCOMPARE(m.pic()->picture(), picture);
         QCOMPARE(m.listingText(), listing);

@@ -171,6 +171,101 @@ SG 8; 21.5; 25; 3</translation>
     </message>
 </context>
 <context>
+    <name>DesignFileText</name>
+    <message>
+        <source>regel %1: veld ontbreekt (einde van het bestand)</source>
+        <translation>line %1: a field is missing (end of the file)</translation>
+    </message>
+    <message>
+        <source>regel %1: tekst zonder afsluitend aanhalingsteken</source>
+        <translation>line %1: a text without its closing quotation mark</translation>
+    </message>
+    <message>
+        <source>regel %1: tekst loopt over een regeleinde</source>
+        <translation>line %1: a text runs over a line end</translation>
+    </message>
+    <message>
+        <source>regel %1: onverwachte tekens na een tekst</source>
+        <translation>line %1: unexpected characters after a text</translation>
+    </message>
+    <message>
+        <source>regel %1: %2 is geen getal</source>
+        <translation>line %1: %2 is not a number</translation>
+    </message>
+    <message>
+        <source>regel %1: %2 moet een geheel getal van %3 tot %4 zijn</source>
+        <translation>line %1: %2 must be a whole number from %3 to %4</translation>
+    </message>
+    <message>
+        <source>regel %1: %2 moet tussen aanhalingstekens staan</source>
+        <translation>line %1: %2 must stand between quotation marks</translation>
+    </message>
+    <message>
+        <source>regel %1: border moet #TRUE# of #FALSE# zijn</source>
+        <translation>line %1: the border must be #TRUE# or #FALSE#</translation>
+    </message>
+    <message>
+        <source>het bestand is te groot</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>het aantal kaders</source>
+        <translation>the number of frames</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>boven</source>
+        <translation>top</translation>
+    </message>
+    <message>
+        <source>breedte</source>
+        <translation>width</translation>
+    </message>
+    <message>
+        <source>hoogte</source>
+        <translation>height</translation>
+    </message>
+    <message>
+        <source>binnenrand</source>
+        <translation>inner frame</translation>
+    </message>
+    <message>
+        <source>het onderschrift</source>
+        <translation>the caption</translation>
+    </message>
+    <message>
+        <source>rood</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>groen</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>blauw</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>de borderbreedte</source>
+        <translation>the border width</translation>
+    </message>
+    <message>
+        <source>de titel</source>
+        <translation>the title</translation>
+    </message>
+    <message>
+        <source>de subtitel</source>
+        <translation>the subtitle</translation>
+    </message>
+    <message>
+        <source>het paginanummer</source>
+        <translation>the page number</translation>
+    </message>
+</context>
+<context>
     <name>DialogStyle</name>
     <message>
         <source>OK</source>
@@ -564,6 +659,34 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>Stroken voor %1 supplementen</source>
         <translation>Strips for %1 pages</translation>
+    </message>
+    <message>
+        <source>een onderbroken opslag kon niet worden afgemaakt</source>
+        <translation>an interrupted save could not be finished</translation>
+    </message>
+    <message>
+        <source>bestanden niet zeker te paren</source>
+        <translation>the files cannot be paired for certain</translation>
+    </message>
+    <message>
+        <source>ontwerpbestand ontbreekt</source>
+        <translation>the design file is missing</translation>
+    </message>
+    <message>
+        <source>ontwerpbestand onleesbaar</source>
+        <translation>the design file cannot be read</translation>
+    </message>
+    <message>
+        <source>plaatje ontbreekt</source>
+        <translation>the picture is missing</translation>
+    </message>
+    <message>
+        <source>plaatje is geen BMP van %1 x %2</source>
+        <translation>the picture is not a BMP of %1 x %2</translation>
+    </message>
+    <message>
+        <source>plaatje onleesbaar: %1</source>
+        <translation>the picture cannot be read: %1</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,199 @@
+#include "library/pagesave.h"
+
+#include "library/bmpwriter.h"
+#include "library/designfile.h"
+#include "library/pagefiles.h"
+#include "library/safewrite.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <optional>
+
+namespace plenvik {
+
+namespace {
+const QLatin1String kRecordMark(".plenvik-paar");
+const QByteArray kRecordHeader("Plenvik paar 1");
+constexpr qint64 kMaxRecordBytes = 64 * 1024;
+
+struct Record {
+    QList<std::pair<QString, QString>> placed; // file, its part file
+    QStringList removed;
+};
+
+QByteArray recordBytes(const Record &r)
+{
+    QByteArray out = kRecordHeader + "\r\n";
+    for (const auto &[file, part] : r.placed)
+        out += file.toUtf8() + '\t' + part.toUtf8() + "\r\n";
+    for (const QString &file : r.removed)
+        out += "-\t" + file.toUtf8() + "\r\n";
+    return out;
+}
+
+// The folder a file's part file stands in: beside the file a link names.
+QString partFolder(const QDir &dir, const QString &file)
+{
+    return QFileInfo(writtenPath(dir.filePath(file))).absolutePath();
+}
+
+// Reads the record of page 'name' and checks that it names only the page's
+// own files and their part files.
+std::optional<Record> readRecord(const QDir &dir, const QString &recordFile, const QString &name)
+{
+    QFile f(dir.filePath(recordFile));
+    if (!f.open(QIODevice::ReadOnly) || f.size() > kMaxRecordBytes)
+        return std::nullopt;
+    QList<QByteArray> lines = f.readAll().split('\n');
+    if (lines.isEmpty() || !lines.last().isEmpty())
+        return std::nullopt;
+    lines.removeLast();
+    for (QByteArray &line : lines) {
+        if (!line.endsWith('\r'))
+            return std::nullopt;
+        line.chop(1);
+    }
+    if (lines.isEmpty() || lines.takeFirst() != kRecordHeader)
+        return std::nullopt;
+    const QStringList pageFiles = pageFilesAnyCase(dir.path(), name);
+    Record r;
+    for (const QByteArray &line : std::as_const(lines)) {
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() != 2)
+            return std::nullopt;
+        const QString second = QString::fromUtf8(fields[1]);
+        if (fields[0] == "-") {
+            if (!pageFiles.contains(second))
+                return std::nullopt;
+            r.removed << second;
+            continue;
+        }
+        const QString file = QString::fromUtf8(fields[0]);
+        if (file != name + QLatin1String(".bmp") && file != name + QLatin1String(".sup"))
+            return std::nullopt;
+        if (!isPartFileOf(second, QFileInfo(writtenPath(dir.filePath(file))).fileName()))
+            return std::nullopt;
+        r.placed.append({file, second});
+    }
+    return r;
+}
+
+// Carries out one record. Each step can be taken again, so a finish that is
+// itself cut off is finished by the next one.
+bool finishRecord(const QDir &dir, const QString &recordFile, const QString &name)
+{
+    const auto record = readRecord(dir, recordFile, name);
+    if (record) {
+        for (const auto &[file, part] : record->placed) {
+            const QString partPath = QDir(partFolder(dir, file)).filePath(part);
+            // A part file that is gone was put in place already.
+            if (QFileInfo(partPath).isFile() && !placePart(partPath, dir.filePath(file)))
+                return false;
+        }
+        for (const QString &file : record->removed) {
+            const bool kept = std::any_of(record->placed.cbegin(), record->placed.cend(), [&](const auto &p) {
+                return p.first == file || isSameFile(dir.filePath(p.first), dir.filePath(file));
+            });
+            if (!kept && QFileInfo::exists(dir.filePath(file)) && !QFile::remove(dir.filePath(file)))
+                return false;
+        }
+    }
+    // A record that names anything but the page's own files was not written
+    // by a save (it is put in place whole); it is ours by its name, and of no
+    // use.
+    return QFile::remove(dir.filePath(recordFile)) || !QFileInfo::exists(dir.filePath(recordFile));
+}
+
+} // namespace
+
+QString pageRecordName(const QString &name)
+{
+    return QLatin1Char('.') + name + kRecordMark;
+}
+
+QString recordedPage(const QString &entry)
+{
+    if (entry.size() <= 1 + kRecordMark.size() || !entry.startsWith(QLatin1Char('.')) || !entry.endsWith(kRecordMark))
+        return {};
+    return entry.mid(1, entry.size() - 1 - kRecordMark.size());
+}
+
+bool finishPageRecord(const QString &folder, const QString &recordFile)
+{
+    const QDir dir(folder);
+    const QString page = recordedPage(recordFile);
+    // Only a plain file can be a record the program put in place; anything
+    // else of that name is not the program's and is left alone.
+    const QFileInfo info(dir.filePath(recordFile));
+    if (page.isEmpty() || !info.isFile() || info.isSymLink())
+        return true;
+    return finishRecord(dir, recordFile, page);
+}
+
+void finishAllPageSaves(const QString &folder)
+{
+    const QDir dir(folder);
+    for (const QString &e : dir.entryList({QLatin1String(".*") + kRecordMark}, QDir::Files | QDir::Hidden | QDir::System))
+        finishPageRecord(folder, e);
+}
+
+bool savePageFiles(const QString &folder, const QString &name, const QImage &picture, const PageDesign &design,
+                   const SaveSteps &steps)
+{
+    if (!isPlainPageName(name) || !QFileInfo(folder).isDir())
+        return false;
+    const QDir dir(folder);
+    auto reached = [&](SaveStep step) {
+        if (steps.reached)
+            steps.reached(step);
+    };
+
+    // Files of the same page under another letter case go once the new ones
+    // stand; where the files of the name cannot be paired for certain, none
+    // is removed.
+    const PagePair old = findPage(folder, name);
+    if (old.unfinished)
+        return false;
+    Record record;
+    const QString pictureName = name + QLatin1String(".bmp"), designName = name + QLatin1String(".sup");
+    for (const QString &file : {old.picture, old.design}) {
+        if (!file.isEmpty() && file != pictureName && file != designName)
+            record.removed << file;
+    }
+
+    BesideFile pictureFile(dir.filePath(pictureName));
+    BesideFile designFile(dir.filePath(designName));
+    if (!pictureFile.open() || !writeBmp24(pictureFile.device(), picture) || !pictureFile.finish()
+        || !designFile.open() || !writeDesignFile(designFile.device(), design) || !designFile.finish())
+        return false;
+    reached(SaveStep::PartsWritten);
+    record.placed = {{pictureName, QFileInfo(pictureFile.partPath()).fileName()},
+                     {designName, QFileInfo(designFile.partPath()).fileName()}};
+    const QString recordPath = dir.filePath(pageRecordName(name));
+    if (!writeFileWhole(recordPath, recordBytes(record)))
+        return false;
+    reached(SaveStep::RecordWritten);
+
+    // From here the record stands for the save. Until the first file is in
+    // place nothing has changed, and a failure takes the save back whole.
+    const QString picturePart = pictureFile.release(), designPart = designFile.release();
+    if (!placePart(picturePart, dir.filePath(pictureName))) {
+        if (QFile::remove(recordPath)) {
+            QFile::remove(picturePart);
+            QFile::remove(designPart);
+        }
+        return false;
+    }
+    reached(SaveStep::PicturePlaced);
+    // Past this point a failure leaves the record, and the next look at the
+    // page finishes the save.
+    if (!placePart(designPart, dir.filePath(designName)))
+        return false;
+    reached(SaveStep::DesignPlaced);
+    return finishRecord(dir, pageRecordName(name), name);
+}
+
+} // namespace plenvik
