@@ -12,14 +12,27 @@ QString programLanguage(const QStringList &uiLanguages)
 {
     if (uiLanguages.isEmpty())
         return QStringLiteral("nl");
-    const QLocale first(uiLanguages.constFirst());
-    const bool dutch = first.language() == QLocale::Dutch || first.language() == QLocale::C;
-    return dutch ? QStringLiteral("nl") : QStringLiteral("en");
+    // As gettext reads LANGUAGE: the first of the list the program speaks
+    // decides. No language set (C, POSIX) is Dutch, the program's own.
+    for (const QString &name : uiLanguages) {
+        const QLocale::Language language = QLocale(name).language();
+        if (language == QLocale::Dutch || language == QLocale::C)
+            return QStringLiteral("nl");
+        if (language == QLocale::English)
+            return QStringLiteral("en");
+    }
+    return QStringLiteral("en");
 }
 
 QString installTranslations(QCoreApplication &app)
 {
     const QString language = programLanguage(QLocale::system().uiLanguages());
+    // Numbers are shown as the window's language writes them, whatever the
+    // desktop's own locale: "180,5" in Dutch, "180.5" in English.
+    QLocale shown = language == QLatin1String("nl") ? QLocale(QLocale::Dutch, QLocale::Netherlands)
+                                                     : QLocale(QLocale::English, QLocale::UnitedKingdom);
+    shown.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(shown);
     // Qt's own texts: the print and file dialogs, and the buttons of every
     // question ("Ja", "Nee").
     auto *qt = new QTranslator(&app);

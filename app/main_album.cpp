@@ -19,12 +19,18 @@ namespace plenvik {
 void Main::onExtraAlbum()
 {
     Dialogs &dialogs = *m_services.dialogs;
-    const QStringList names = listPages(m_paths.library).value_or(QStringList{});
-    if (names.isEmpty()) {
+    const auto files = listPictureFiles(m_paths.library);
+    if (!files || files->isEmpty()) {
         dialogs.message(tr("Er staan geen supplementen in de bibliotheek."));
         return;
     }
-    const std::optional<AlbumKeuze> keuze = m_services.extra->albumAfdrukken(names);
+    // Offered as the library list shows them: a name with two pictures by
+    // its file names, so each line is one page the user can tell apart.
+    const QStringList shown = libraryEntries(*files);
+    QHash<QString, QString> nameOf;
+    for (int i = 0; i < files->size(); ++i)
+        nameOf.insert(shown.at(i), files->at(i).chopped(4));
+    const std::optional<AlbumKeuze> keuze = m_services.extra->albumAfdrukken(shown);
     if (!keuze)
         return;
     if (keuze->pages.isEmpty()) {
@@ -37,14 +43,23 @@ void Main::onExtraAlbum()
     QList<AlbumPage> readable;
     QHash<QString, PageDesign> designs;
     QStringList skipped;
-    for (const QString &name : keuze->pages) {
-        auto page = readPageFiles(m_paths.library, name, PageDesign{});
-        if (!page) {
-            skipped << name;
-            continue;
+    const int count = int(keuze->pages.size());
+    {
+        const std::unique_ptr<Progress> progress = m_services.extra->progress(tr(" Album afdrukken"), count);
+        for (int i = 0; i < count; ++i) {
+            const QString &entry = keuze->pages.at(i);
+            progress->step(i, count, tr("Pagina %1 van %2 lezen: %3").arg(i + 1).arg(count).arg(entry));
+            if (progress->cancelled())
+                return;
+            QString why;
+            auto page = readPageFiles(m_paths.library, nameOf.value(entry, entry), PageDesign{}, &why);
+            if (!page) {
+                skipped << tr("%1 (%2)").arg(entry, why);
+                continue;
+            }
+            readable << AlbumPage{entry, page->design.PageNumber};
+            designs.insert(entry, page->design);
         }
-        readable << AlbumPage{name, page->design.PageNumber};
-        designs.insert(name, page->design);
     }
     const QString notPrinted = tr("Niet afgedrukt: %1").arg(skipped.join(QStringLiteral(", ")));
     const QStringList order = albumOrder(readable, keuze->opPaginanummer);
@@ -59,27 +74,28 @@ void Main::onExtraAlbum()
     // The whole album is drawn before any of it is handed over: Cancel, or
     // a failure, leaves nothing at the printer and no file.
     PrintJob job;
-    bool cancelled = false;
+    bool ok = true;
     {
-        const std::unique_ptr<Progress> progress = m_services.extra->progress(tr(" Album afdrukken"), order.size());
-        for (int i = 0; i < order.size(); ++i) {
-            progress->step(i, order.size(), tr("Pagina %1 van %2: %3").arg(i + 1).arg(order.size()).arg(order.at(i)));
-            if (progress->cancelled()) {
-                cancelled = true;
-                break;
-            }
+        const int pages = int(order.size());
+        const std::unique_ptr<Progress> progress = m_services.extra->progress(tr(" Album afdrukken"), pages);
+        for (int i = 0; i < pages; ++i) {
+            progress->step(i, pages, tr("Pagina %1 van %2: %3").arg(i + 1).arg(pages).arg(order.at(i)));
+            if (progress->cancelled())
+                return;
             if (i > 0)
                 job.newPage();
             DrawPage(designs.value(order.at(i)), job);
         }
-    }
-    if (!cancelled) {
+        // Handing the job over cannot be undone halfway, so Cancel goes and
+        // the window says why it waits.
+        progress->handOver(pdfPath.isEmpty() ? tr("Het album gaat naar de printer...")
+                                             : tr("Het album wordt in het PDF-bestand gezet..."));
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        const bool ok = m_services.printer->print(job, pdfPath, correctionFor(pdfPath));
+        ok = m_services.printer->print(job, pdfPath, correctionFor(pdfPath));
         QApplication::restoreOverrideCursor();
-        if (!ok)
-            dialogs.message(tr("Kan het album niet afdrukken!"));
     }
+    if (!ok)
+        dialogs.message(tr("Kan het album niet afdrukken!"));
     if (!skipped.isEmpty())
         dialogs.message(notPrinted);
 }

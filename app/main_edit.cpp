@@ -16,18 +16,25 @@
 namespace plenvik {
 
 namespace {
+// The Dutch prompt is one for the title and the subtitle; the comment tells
+// them apart in a translation.
 struct PageTextCommand {
     Pic::PageText label;
-    const char *prompt;
+    struct {
+        const char *source;
+        const char *comment;
+    } prompt;
     const char *title;
 };
 
-const PageTextCommand kTitel{Pic::PageText::Titel, QT_TRANSLATE_NOOP("plenvik::Main", "Geef een titel voor dit supplement..."),
+const PageTextCommand kTitel{Pic::PageText::Titel,
+                             QT_TRANSLATE_NOOP3("plenvik::Main", "Geef een titel voor dit supplement...", "title"),
                              QT_TRANSLATE_NOOP("plenvik::Main", " Titel")};
-const PageTextCommand kSubTitel{Pic::PageText::SubTitel, QT_TRANSLATE_NOOP("plenvik::Main", "Geef een titel voor dit supplement..."),
+const PageTextCommand kSubTitel{Pic::PageText::SubTitel,
+                                QT_TRANSLATE_NOOP3("plenvik::Main", "Geef een titel voor dit supplement...", "subtitle"),
                                 QT_TRANSLATE_NOOP("plenvik::Main", " SubTitel")};
 const PageTextCommand kPagina{Pic::PageText::PaginaLabel,
-                              QT_TRANSLATE_NOOP("plenvik::Main", "Geef een paginanummer voor dit supplement..."),
+                              {QT_TRANSLATE_NOOP("plenvik::Main", "Geef een paginanummer voor dit supplement..."), nullptr},
                               QT_TRANSLATE_NOOP("plenvik::Main", " Paginanummer")};
 } // namespace
 
@@ -87,7 +94,7 @@ void Main::applyBorderToControls()
 
 static QString askPageText(Dialogs &dialogs, const PageTextCommand &row, const QString &current)
 {
-    return makeFileSafe(dialogs.inputBox(Main::tr(row.prompt), Main::tr(row.title), current));
+    return makeFileSafe(dialogs.inputBox(Main::tr(row.prompt.source, row.prompt.comment), Main::tr(row.title), current));
 }
 
 void Main::onToolsTitel()

@@ -126,8 +126,12 @@ void Main::onExtraStroken()
         StrokenVelden{saved.length, heights.join(QLatin1Char(' ')), false}, cutList,
         [this](const QString &text) { printCutList(text); });
 
+    // Each field that can be read is kept; heights that cannot keep the
+    // heights there were.
     StripSettings keep{closed.lengte, {}};
-    if (parseHeights(closed.hoogten, &keep.heights) && keep != saved)
+    if (!parseHeights(closed.hoogten, &keep.heights))
+        keep.heights = saved.heights;
+    if (keep != saved)
         writeStripSettings(settingsPath, keep);
 }
 

@@ -9,15 +9,26 @@
 #include "design/textsafe.h"
 #include "library/indelensettings.h"
 #include "library/pagefiles.h"
+#include "library/paths.h"
 #include "library/stamplistfile.h"
 #include "platform/dialogs.h"
 #include "platform/extradialogs.h"
+
+#include <QDir>
 
 namespace plenvik {
 
 namespace {
 // Faults shown at once; more are counted.
 constexpr int kFaultsShown = 8;
+// Pages named in a message or question; more are counted.
+constexpr int kNamed = 10;
+
+QString fewNamed(const QStringList &names)
+{
+    const QString named = names.mid(0, kNamed).join(QStringLiteral(", "));
+    return names.size() > kNamed ? Main::tr("%1 en nog %2").arg(named).arg(names.size() - kNamed) : named;
+}
 
 // The pages worked out last, ready to be shown and put into the library.
 struct Indeling {
@@ -29,7 +40,8 @@ struct Indeling {
 void Main::onExtraAlbumIndelen()
 {
     const QString settingsPath = m_paths.settingsFile(QLatin1String(kIndelenSettingsFileName));
-    const IndelenVelden saved = readIndelenSettings(settingsPath);
+    // Without a Vervolgtekst of the user's, the window's language gives it.
+    const IndelenVelden saved = readIndelenSettings(settingsPath, tr(" (vervolg)"));
     Indeling shown;  // what the preview shows
     bool good = false;
 
@@ -43,11 +55,17 @@ void Main::onExtraAlbumIndelen()
         faults << read.errors;
         if (v.naam.trimmed().isEmpty() || !isPlainPageName(v.naam + QStringLiteral(" 01")))
             faults.prepend(tr("Naam: '%1' kan geen naam van een supplement zijn.").arg(v.naam));
+        if (const QString c = firstUnstorable(v.vervolg); !c.isEmpty())
+            faults.prepend(tr("Vervolgtekst: '%1' kan niet in een supplement worden bewaard.").arg(c));
         if (const QString c = firstUnstorable(v.titel); !c.isEmpty())
             faults.prepend(tr("Titel: '%1' kan niet in een supplement worden bewaard.").arg(c));
         if (!faults.isEmpty()) {
             if (faults.size() > kFaultsShown)
-                faults = faults.mid(0, kFaultsShown) << tr("... en nog %1 fouten").arg(faults.size() - kFaultsShown);
+            {
+                const qsizetype more = faults.size() - kFaultsShown;
+                faults = faults.mid(0, kFaultsShown)
+                         << (more == 1 ? tr("... en nog 1 fout") : tr("... en nog %1 fouten").arg(more));
+            }
             // The last good pages stay in view while the list is mended.
             return {faults.join(QLatin1Char('\n')), int(shown.pages.size()), false};
         }
@@ -56,7 +74,7 @@ void Main::onExtraAlbumIndelen()
             shown = {};
             return {tr("Nog geen zegels in de lijst."), 0, false};
         }
-        const QList<LaidPage> laid = layAlbum(read.list.frames, v.layout());
+        const QList<LaidPage> laid = layAlbum(read.list.frames, v.layout);
         Indeling next;
         next.names = albumPageNames(v.naam, v.eerstePagina, int(laid.size()));
         for (int i = 0; i < laid.size(); ++i) {
@@ -65,10 +83,15 @@ void Main::onExtraAlbumIndelen()
             PageDesign d = m_design;
             d.KaderCount = 0;
             d.Kaders = {};
-            for (const Kader &k : placeFrames(read.list.frames, laid.at(i), v.layout(), m_edit.InnerFrameMode))
-                d.appendKader(k);
+            // A frame the page cannot take is never dropped without a word.
+            for (const Kader &k : placeFrames(read.list.frames, laid.at(i), v.layout, m_edit.InnerFrameMode)) {
+                if (!d.appendKader(k)) {
+                    shown = {};
+                    return {tr("Pagina %1 krijgt meer dan %2 kaders; er is niets ingedeeld.").arg(i + 1).arg(kMaxKaders), 0, false};
+                }
+            }
             d.PageTitle = v.titel;
-            d.PageSubtitle = pageSubtitle(read.list, laid, i);
+            d.PageSubtitle = pageSubtitle(read.list, laid, i, v.vervolg);
             d.PageNumber = QString::number(v.eerstePagina + i);
             next.pages << d;
         }
@@ -112,27 +135,43 @@ QString Main::putPagesInLibrary(const QStringList &names, const QList<PageDesign
             existing << name;
     if (!existing.isEmpty()) {
         // A long album names its first few; the count says how many.
-        constexpr int kNamed = 10;
-        QString named = existing.mid(0, kNamed).join(QStringLiteral(", "));
-        if (existing.size() > kNamed)
-            named += QStringLiteral(", ...");
-        const QString question = existing.size() == 1
-                                     ? tr("Het supplement %1 bestaat al. Overschrijven?").arg(named)
-                                     : tr("Deze %1 supplementen bestaan al: %2. Overschrijven?").arg(existing.size()).arg(named);
+        const QString named = existing.mid(0, kNamed).join(QStringLiteral(", "));
+        const QString question =
+            existing.size() == 1      ? tr("Het supplement %1 bestaat al. Overschrijven?").arg(named)
+            : existing.size() > kNamed ? tr("Deze %1 supplementen bestaan al, waaronder %2. Overschrijven?").arg(existing.size()).arg(named)
+                                       : tr("Deze %1 supplementen bestaan al: %2. Overschrijven?").arg(existing.size()).arg(named);
         if (!m_services.dialogs->question(question, tr(" Album indelen")))
             return tr("Niets in de bibliotheek gezet.");
     }
     // Each page is saved as a save writes it, both files whole; one that
-    // fails leaves its old files, and the others go on.
+    // fails leaves its old files, and the others go on. A large album shows
+    // its progress, and Cancel stops before the next page.
     QStringList failed;
-    for (int i = 0; i < pages.size(); ++i) {
-        if (!savePageFiles(folder, names.at(i), pagePicture(pages.at(i)), pages.at(i)))
-            failed << names.at(i);
+    int done = 0;
+    {
+        const int count = int(pages.size());
+        const std::unique_ptr<Progress> progress = m_services.extra->progress(tr(" Album indelen"), count, 500);
+        for (; done < count; ++done) {
+            progress->step(done, count, tr("Supplement %1 van %2: %3").arg(done + 1).arg(count).arg(names.at(done)));
+            if (progress->cancelled())
+                break;
+            if (!savePageFiles(folder, names.at(done), pagePicture(pages.at(done)), pages.at(done)))
+                failed << names.at(done);
+        }
     }
     RefreshLibrary();
     if (!failed.isEmpty()) {
-        m_services.dialogs->message(tr("Niet in de bibliotheek gezet: %1.").arg(failed.join(QStringLiteral(", "))));
-        return tr("%1 van de %2 supplementen in de bibliotheek gezet.").arg(pages.size() - failed.size()).arg(pages.size());
+        // Why, as start-up says it, when the folder is the cause.
+        const QString why = libraryWriteProblem(folder);
+        m_services.dialogs->message(
+            why.isEmpty() ? tr("Niet in de bibliotheek gezet: %1.").arg(fewNamed(failed))
+                          : tr("Niet in de bibliotheek gezet: %1.\nDe supplementen kunnen niet worden opgeslagen in %2: %3.")
+                                .arg(fewNamed(failed), QDir::toNativeSeparators(folder), why));
+    }
+    if (done < pages.size() || !failed.isEmpty()) {
+        const int put = done - int(failed.size());
+        return pages.size() == 1 ? tr("%1 van 1 supplement in de bibliotheek gezet.").arg(put)
+                                 : tr("%1 van de %2 supplementen in de bibliotheek gezet.").arg(put).arg(pages.size());
     }
     return pages.size() == 1 ? tr("1 supplement in de bibliotheek gezet.")
                              : tr("%1 supplementen in de bibliotheek gezet.").arg(pages.size());

@@ -23,21 +23,29 @@ const char *const kNotLoaded = QT_TRANSLATE_NOOP("plenvik::Main", "Kan dit suppl
 const char *const kNotDeleted = QT_TRANSLATE_NOOP("plenvik::Main", "Kan dit supplement niet verwijderen!");
 } // namespace
 
+QStringList libraryEntries(const QStringList &pictureFiles)
+{
+    QStringList names;
+    for (const QString &f : pictureFiles)
+        names << f.chopped(4);
+    QStringList entries;
+    // Two pictures of one name ("foo.bmp", "foo.BMP") are told apart by
+    // their file names.
+    for (int i = 0; i < pictureFiles.size(); ++i)
+        entries << (names.count(names.at(i)) > 1 ? pictureFiles.at(i) : names.at(i));
+    return entries;
+}
+
 bool Main::RefreshLibrary()
 {
     const auto files = listPictureFiles(m_paths.library);
     if (!files)
         return false;
-    QStringList names;
-    for (const QString &f : *files)
-        names << f.chopped(4);
+    const QStringList entries = libraryEntries(*files);
     m_list->clear();
     for (int i = 0; i < files->size(); ++i) {
-        // Two pictures of one name ("foo.bmp", "foo.BMP") are told apart by
-        // their file names.
-        const QString &name = names.at(i);
-        auto *item = new QListWidgetItem(names.count(name) > 1 ? files->at(i) : name, m_list);
-        item->setData(Qt::UserRole, name);
+        auto *item = new QListWidgetItem(entries.at(i), m_list);
+        item->setData(Qt::UserRole, files->at(i).chopped(4));
     }
     m_list->setCurrentItem(nullptr); // nothing selected, nothing marked
     return true;

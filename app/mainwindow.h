@@ -25,6 +25,9 @@ class QScrollBar;
 
 namespace plenvik {
 
+// The library's pages as its list shows them, from their picture files.
+QStringList libraryEntries(const QStringList &pictureFiles);
+
 class Dialogs;
 class ExtraDialogs;
 class FrameTool;

@@ -64,8 +64,9 @@ public:
     class Quiet : public Progress {
         void step(int, int, const QString &) override {}
         bool cancelled() override { return false; }
+        void handOver(const QString &) override {}
     };
-    std::unique_ptr<Progress> progress(const QString &, int) override { return std::make_unique<Quiet>(); }
+    std::unique_ptr<Progress> progress(const QString &, int, int) override { return std::make_unique<Quiet>(); }
     IjkKeuze printerIjken(const QString &, const QString &, IjkMaten &) override { return IjkKeuze::Annuleren; }
     // " Album indelen": lays out 'lijst' and puts the pages into the library.
     QString lijst;

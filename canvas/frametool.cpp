@@ -157,7 +157,7 @@ void FrameTool::release(double x, double y)
     m_pic.pictureChanged();
 
     const QString caption = makeFileSafe(m_dialogs.inputBox(FrameToolTexts::tr("Geef het onderschrift voor dit kader..."),
-                                                            FrameToolTexts::tr(" Onderschrift kader ") + QString::number(k),
+                                                            FrameToolTexts::tr(" Onderschrift kader %1").arg(k),
                                                             QString()));
     m_design.kader(k).Onderschrift = caption;
     paintCaption(caption, m_state.DragStartX, x, y);

@@ -256,7 +256,7 @@ QList<Kader> placeFrames(const QList<StampFrame> &frames, const LaidPage &page, 
     return out;
 }
 
-QString pageSubtitle(const StampList &list, const QList<LaidPage> &pages, int index)
+QString pageSubtitle(const StampList &list, const QList<LaidPage> &pages, int index, const QString &continuation)
 {
     const LaidPage &page = pages.at(index);
     QStringList names;
@@ -271,7 +271,7 @@ QString pageSubtitle(const StampList &list, const QList<LaidPage> &pages, int in
             continue;
         // Continued: the page before ends in the same issue.
         const bool continued = i == page.first() && index > 0 && list.frames.at(i - 1).issue == issue;
-        names << (continued ? name + QCoreApplication::translate("AlbumLayout", " (vervolg)") : name);
+        names << (continued ? name + continuation : name);
     }
     return names.join(QStringLiteral(" / "));
 }

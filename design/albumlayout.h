@@ -27,6 +27,7 @@ struct LayoutSettings {
     int gap = 5;            // Tussenruimte: between frames of a row, whole mm
     int rowDistance = 12;   // Rijafstand: the least room between rows, whole mm
     bool issuePerPage = false; // "Elke uitgifte op een nieuwe pagina"
+    bool operator==(const LayoutSettings &) const = default;
 };
 
 // What the " Album indelen" window asks besides the list, kept between runs.
@@ -34,13 +35,16 @@ struct IndelenVelden {
     QString naam = QStringLiteral("Album");
     QString titel;
     int eerstePagina = 1;
-    int tussenruimte = 5; // mm
-    int rijafstand = 12;  // mm
+    LayoutSettings layout;
     int margeTiende = 0;  // Marge, in tenths of a millimetre
-    bool nieuwePagina = false; // "Elke uitgifte op een nieuwe pagina"
+    // Vervolgtekst: put after an issue carried over from the page before.
+    QString vervolg = QStringLiteral(" (vervolg)");
     bool operator==(const IndelenVelden &) const = default;
-    LayoutSettings layout() const { return {tussenruimte, rijafstand, nieuwePagina}; }
 };
+// What the window's fields take, and Indelen.ini keeps.
+inline constexpr int kMaxEerstePagina = 9999;
+inline constexpr int kMaxMargeTiende = 200;
+inline constexpr int kMaxVervolgTekens = 40;
 
 struct LaidRow {
     int first = 0; // index of its first frame in the list
@@ -71,8 +75,9 @@ QList<Kader> placeFrames(const QList<StampFrame> &frames, const LaidPage &page, 
                          bool innerFrames);
 
 // The subtitle of the page at 'index': the issues on it joined by " / ",
-// " (vervolg)" after an issue continued from the page before.
-QString pageSubtitle(const StampList &list, const QList<LaidPage> &pages, int index);
+// 'continuation' (" (vervolg)") after an issue continued from the page
+// before.
+QString pageSubtitle(const StampList &list, const QList<LaidPage> &pages, int index, const QString &continuation);
 
 // "Album 01", "Album 02", ...: the page numbers with as many digits as the
 // last one needs, and at least two.

@@ -45,9 +45,10 @@ QString describeCorrection(const PrinterCorrection &c)
 {
     if (c.isNone())
         return Calibration::tr("Voor deze printer is geen correctie ingesteld.");
-    const QLocale dutch(QLocale::Dutch, QLocale::Netherlands);
-    auto percent = [&](double f) { return dutch.toString(f * 100, 'f', 2); };
-    auto shift = [&](double mm) { return dutch.toString(mm, 'f', 1); };
+    // In the window's language (QLocale's default, set at start-up).
+    const QLocale shown;
+    auto percent = [&](double f) { return shown.toString(f * 100, 'f', 2); };
+    auto shift = [&](double mm) { return shown.toString(mm, 'f', 1); };
     return Calibration::tr("Correctie nu: breedte %1 %, verschoven %2 mm; hoogte %3 %, verschoven %4 mm.")
         .arg(percent(c.ax), shift(c.bx), percent(c.ay), shift(c.by));
 }

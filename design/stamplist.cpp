@@ -36,13 +36,15 @@ std::optional<qint64> thousandths(const QString &field)
 StampListResult readStampList(const QString &text, int marginTenths)
 {
     static const QRegularExpression separators(QStringLiteral("[;\\t]"));
+    // Spreadsheets pad every row with empty columns: they mean nothing, on
+    // any line, and a row of nothing else is an empty line.
+    static const QRegularExpression padding(QStringLiteral("[;\\t\\s]+$"));
     StampListResult r;
     int issue = -1;
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int n = 0; n < lines.size(); ++n) {
         QString line = lines.at(n);
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+        line.remove(padding);
         const QString trimmed = line.trimmed();
         const int number = n + 1;
         auto error = [&](const QString &why) { r.errors << StampListTexts::tr("Regel %1: %2").arg(number).arg(why); };
@@ -60,9 +62,6 @@ StampListResult readStampList(const QString &text, int marginTenths)
         QStringList fields = line.split(separators);
         for (QString &f : fields)
             f = f.trimmed();
-        // Spreadsheets write empty columns at the end of a row.
-        while (fields.size() > 3 && fields.constLast().isEmpty())
-            fields.removeLast();
         if (fields.size() != 3 && fields.size() != 4) {
             error(StampListTexts::tr("verwacht onderschrift; breedte; hoogte en eventueel een aantal"));
             continue;

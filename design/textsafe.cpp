@@ -49,8 +49,13 @@ QString makeFileSafe(const QString &text)
 QString firstUnstorable(const QString &text)
 {
     for (char32_t c : text.toUcs4()) {
-        if (c < 0x20 || c == 0x7f || c == U'"' || !isCp1252(c))
-            return QString::fromUcs4(&c, 1);
+        if (c < 0x20 || c == 0x7f || c == U'"' || !isCp1252(c)) {
+            // A character that cannot be seen is named by its code.
+            const QString shown = QString::fromUcs4(&c, 1);
+            if (!shown.at(0).isPrint() || (c >= 0x80 && c < 0xa0))
+                return QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
+            return shown;
+        }
     }
     return {};
 }

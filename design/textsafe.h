@@ -18,7 +18,9 @@ bool isCp1252(char32_t c);
 
 // The first character of the text that the design file cannot hold as it
 // is (a control character, a double quote, or one outside Windows-1252);
-// empty when it holds them all.
+// empty when it holds them all. One that cannot be seen (a control
+// character, or 0x81 and 0x8D of Windows-1252) comes as its code, "U+0081",
+// so a message can name it.
 QString firstUnstorable(const QString &text);
 
 } // namespace plenvik

@@ -12,18 +12,38 @@
 
 namespace plenvik {
 
-IndelenVelden parseIndelenSettings(const QByteArray &data)
+namespace {
+QByteArray nameBytes(const QString &name)
+{
+    QStringEncoder cp1252("windows-1252");
+    const QByteArray plain = cp1252.encode(name);
+    if (!cp1252.hasError() && !name.startsWith(QLatin1String("U\"")))
+        return plain;
+    return "U\"" + name.toUtf8().toPercentEncoding(QByteArray(), "\"") + '"';
+}
+
+QString nameFrom(const QByteArray &line)
+{
+    if (line.startsWith("U\"") && line.endsWith('"') && line.size() >= 3)
+        return QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(2, line.size() - 3)));
+    QStringDecoder cp1252("windows-1252");
+    return cp1252.decode(line);
+}
+} // namespace
+
+IndelenVelden parseIndelenSettings(const QByteArray &data, const QString &vervolg)
 {
     const QList<QByteArray> lines = fileLines(data);
     IndelenVelden v;
+    v.vervolg = vervolg;
     QStringDecoder cp1252("windows-1252");
     if (lines.size() > 0 && !lines.at(0).isEmpty())
-        v.naam = makeFileSafe(cp1252.decode(lines.at(0)));
+        v.naam = nameFrom(lines.at(0));
     if (lines.size() > 1)
         v.titel = makeFileSafe(cp1252.decode(lines.at(1)));
     readWholeNumber(lines.value(2), 1, kMaxEerstePagina, &v.eerstePagina);
-    readWholeNumber(lines.value(3), 0, kAreaWidthMm, &v.tussenruimte);
-    readWholeNumber(lines.value(4), 0, kAreaHeightMm, &v.rijafstand);
+    readWholeNumber(lines.value(3), 0, kAreaWidthMm, &v.layout.gap);
+    readWholeNumber(lines.value(4), 0, kAreaHeightMm, &v.layout.rowDistance);
     static const QRegularExpression tenths(QStringLiteral("^([0-9]{1,2})(?:\\.([0-9]))?$"));
     const QRegularExpressionMatch m = tenths.match(QString::fromLatin1(lines.value(5).trimmed()));
     if (m.hasMatch()) {
@@ -33,7 +53,10 @@ IndelenVelden parseIndelenSettings(const QByteArray &data)
     }
     const QByteArray check = lines.value(6).trimmed();
     if (check == "1" || check == "0")
-        v.nieuwePagina = check == "1";
+        v.layout.issuePerPage = check == "1";
+    const QByteArray quoted = lines.value(7);
+    if (quoted.size() >= 2 && quoted.startsWith('"') && quoted.endsWith('"') && quoted.size() - 2 <= kMaxVervolgTekens)
+        v.vervolg = makeFileSafe(cp1252.decode(quoted.mid(1, quoted.size() - 2)));
     return v;
 }
 
@@ -41,22 +64,23 @@ QByteArray indelenSettingsBytes(const IndelenVelden &v)
 {
     QStringEncoder cp1252("windows-1252");
     QByteArray out;
-    out += QByteArray(cp1252.encode(makeFileSafe(v.naam))) + "\r\n";
+    out += nameBytes(v.naam) + "\r\n";
     out += QByteArray(cp1252.encode(makeFileSafe(v.titel))) + "\r\n";
     out += QByteArray::number(v.eerstePagina) + "\r\n";
-    out += QByteArray::number(v.tussenruimte) + "\r\n";
-    out += QByteArray::number(v.rijafstand) + "\r\n";
+    out += QByteArray::number(v.layout.gap) + "\r\n";
+    out += QByteArray::number(v.layout.rowDistance) + "\r\n";
     out += QByteArray::number(v.margeTiende / 10) + '.' + QByteArray::number(v.margeTiende % 10) + "\r\n";
-    out += QByteArray(v.nieuwePagina ? "1" : "0") + "\r\n";
+    out += QByteArray(v.layout.issuePerPage ? "1" : "0") + "\r\n";
+    out += '"' + QByteArray(cp1252.encode(makeFileSafe(v.vervolg))) + "\"\r\n";
     return out;
 }
 
-IndelenVelden readIndelenSettings(const QString &path)
+IndelenVelden readIndelenSettings(const QString &path, const QString &vervolg)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return parseIndelenSettings(file.read(4096));
+        return parseIndelenSettings({}, vervolg);
+    return parseIndelenSettings(file.read(4096), vervolg);
 }
 
 bool writeIndelenSettings(const QString &path, const IndelenVelden &velden)

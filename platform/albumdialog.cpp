@@ -81,12 +81,12 @@ std::optional<AlbumKeuze> QtExtraDialogs::albumAfdrukken(const QStringList &page
 namespace {
 class QtProgress : public Progress {
 public:
-    QtProgress(QWidget *parent, const QString &title, int total)
+    QtProgress(QWidget *parent, const QString &title, int total, int showAfterMs)
         : m_dialog(QString(), AlbumDialog::tr("Annuleren"), 0, total, parent)
     {
         m_dialog.setWindowTitle(title);
         m_dialog.setWindowModality(Qt::WindowModal);
-        m_dialog.setMinimumDuration(0);
+        m_dialog.setMinimumDuration(showAfterMs);
         m_dialog.setAutoClose(false);
         m_dialog.setAutoReset(false);
         m_dialog.setMinimumWidth(360);
@@ -99,15 +99,26 @@ public:
         QApplication::processEvents();
     }
     bool cancelled() override { return m_dialog.wasCanceled(); }
+    void handOver(const QString &text) override
+    {
+        m_dialog.setCancelButton(nullptr);
+        m_dialog.setValue(m_dialog.maximum());
+        m_dialog.setLabelText(text);
+        m_dialog.show();
+        QApplication::processEvents();
+    }
 
 private:
     QProgressDialog m_dialog;
 };
 } // namespace
 
-std::unique_ptr<Progress> QtExtraDialogs::progress(const QString &title, int total)
+std::unique_ptr<Progress> QtExtraDialogs::progress(const QString &title, int total, int showAfterMs)
 {
-    return std::make_unique<QtProgress>(m_parent, title, total);
+    // The active window is the parent, so a progress over an open dialog
+    // stands over that dialog.
+    QWidget *active = QApplication::activeModalWidget();
+    return std::make_unique<QtProgress>(active ? active : m_parent, title, total, showAfterMs);
 }
 
 } // namespace plenvik

@@ -1,5 +1,7 @@
 #include "platform/dialogstyle.h"
 
+#include <QDoubleSpinBox>
+
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -25,6 +27,43 @@ QDialogButtonBox *okCancelButtons(QDialog &dialog)
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     return buttons;
+}
+
+namespace {
+class TenthsSpinBox : public QDoubleSpinBox {
+public:
+    using QDoubleSpinBox::QDoubleSpinBox;
+
+    // Either mark typed becomes the one the window's language writes, so
+    // "1,5" is never read as fifteen with a thousands separator.
+    QValidator::State validate(QString &text, int &pos) const override
+    {
+        const QString point = locale().decimalPoint();
+        for (QChar mark : {QLatin1Char(','), QLatin1Char('.')}) {
+            if (point != QString(mark))
+                text.replace(mark, point);
+        }
+        return QDoubleSpinBox::validate(text, pos);
+    }
+    double valueFromText(const QString &text) const override
+    {
+        QString typed = text;
+        int pos = 0;
+        validate(typed, pos);
+        return QDoubleSpinBox::valueFromText(typed);
+    }
+};
+} // namespace
+
+QDoubleSpinBox *tenthsMmField(QWidget *parent, double minimum, double maximum, double value)
+{
+    auto *field = new TenthsSpinBox(parent);
+    field->setDecimals(1);
+    field->setRange(minimum, maximum);
+    field->setSingleStep(0.5);
+    field->setSuffix(QStringLiteral(" mm"));
+    field->setValue(value);
+    return field;
 }
 
 QSpinBox *mmField(QWidget *parent, int minimum, int maximum, int value)

@@ -9,6 +9,7 @@
 
 class QAbstractSpinBox;
 class QDialog;
+class QDoubleSpinBox;
 class QDialogButtonBox;
 class QSpinBox;
 class QWidget;
@@ -20,6 +21,10 @@ QDialogButtonBox *okCancelButtons(QDialog &dialog);
 
 // A whole-number field in millimetres.
 QSpinBox *mmField(QWidget *parent, int minimum, int maximum, int value);
+
+// A field in millimetres with one decimal, shown in the window's language
+// and typed with a comma or a point in any language.
+QDoubleSpinBox *tenthsMmField(QWidget *parent, double minimum, double maximum, double value);
 
 // Focuses 'first' and selects its text; called before the dialog shows, so
 // the focus is there when it opens.

@@ -72,6 +72,9 @@ public:
     // Shows 'text' and done out of total; keeps the window responsive.
     virtual void step(int done, int total, const QString &text) = 0;
     virtual bool cancelled() = 0;
+    // The last step, which cannot be cancelled: Cancel goes, 'text' says
+    // what is being done.
+    virtual void handOver(const QString &text) = 0;
 };
 
 enum class IjkKeuze { Ok, Herstellen, Annuleren };
@@ -98,7 +101,8 @@ public:
     // " Album afdrukken": the pages with a check box each, all ticked, the
     // buttons "Alles" and "Niets", the order "Op naam" or "Op paginanummer".
     virtual std::optional<AlbumKeuze> albumAfdrukken(const QStringList &pages) = 0;
-    virtual std::unique_ptr<Progress> progress(const QString &title, int total) = 0;
+    // A progress window, shown once the work has taken 'showAfterMs'.
+    virtual std::unique_ptr<Progress> progress(const QString &title, int total, int showAfterMs = 0) = 0;
     // " Printer ijken": A, B, C and D in millimetres with tenths (a comma or
     // a point), opened on 'maten' and left there as typed; 'inForce' says
     // what correction the printer has now. OK, "Herstellen" or Annuleren.
@@ -123,7 +127,7 @@ public:
     StrokenVelden stroken(const StrokenVelden &start, const std::function<StrokenUitkomst(const StrokenVelden &)> &cutList,
                           const std::function<void(const QString &)> &print) override;
     std::optional<AlbumKeuze> albumAfdrukken(const QStringList &pages) override;
-    std::unique_ptr<Progress> progress(const QString &title, int total) override;
+    std::unique_ptr<Progress> progress(const QString &title, int total, int showAfterMs = 0) override;
     IjkKeuze printerIjken(const QString &printer, const QString &inForce, IjkMaten &maten) override;
     IndelenVelden albumIndelen(const IndelenVelden &start, const IndelenHandlers &handlers) override;
 

@@ -27,7 +27,12 @@ namespace {
 // Millimetres with at most one decimal, a comma or a point.
 QLineEdit *tenthsField(QWidget *parent, double value)
 {
-    auto *field = new QLineEdit(QLocale(QLocale::Dutch).toString(value, 'f', 1).replace(QStringLiteral(",0"), QString()), parent);
+    // Shown in the window's language; typed with a comma or a point.
+    const QLocale shown;
+    QString text = shown.toString(value, 'f', 1);
+    if (text.endsWith(shown.decimalPoint() + QLatin1Char('0')))
+        text.chop(1 + shown.decimalPoint().size());
+    auto *field = new QLineEdit(text, parent);
     field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,3}([.,]\\d?)?")), field));
     return field;
 }

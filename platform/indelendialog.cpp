@@ -4,6 +4,7 @@
 #include "platform/dialogstyle.h"
 #include "platform/extradialogs.h"
 
+#include "design/albumlayout.h"
 #include "design/stamplist.h"
 
 #include <QCheckBox>
@@ -32,8 +33,6 @@ struct AlbumIndelen {
 // A pause in typing before the layout is worked out again, so a long
 // list does not slow the typing down.
 constexpr int kSettleMs = 150;
-constexpr int kMaxEerste = 9999;
-constexpr double kMaxMargeMm = 20.0;
 } // namespace
 
 IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const IndelenHandlers &h)
@@ -50,18 +49,15 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
                                  "= 1864 Koning Willem III\nNVPH 4; 21,5; 25; 3"));
     auto *naam = new QLineEdit(start.naam, &dialog);
     auto *titel = new QLineEdit(start.titel, &dialog);
-    QSpinBox *eerste = mmField(&dialog, 1, kMaxEerste, start.eerstePagina);
+    QSpinBox *eerste = mmField(&dialog, 1, kMaxEerstePagina, start.eerstePagina);
     eerste->setSuffix(QString());
-    QSpinBox *tussenruimte = mmField(&dialog, 0, kAreaWidthMm, start.tussenruimte);
-    QSpinBox *rijafstand = mmField(&dialog, 0, kAreaHeightMm, start.rijafstand);
-    auto *marge = new QDoubleSpinBox(&dialog);
-    marge->setDecimals(1);
-    marge->setRange(0, kMaxMargeMm);
-    marge->setSingleStep(0.5);
-    marge->setSuffix(QStringLiteral(" mm"));
-    marge->setValue(start.margeTiende / 10.0);
+    QSpinBox *tussenruimte = mmField(&dialog, 0, kAreaWidthMm, start.layout.gap);
+    QSpinBox *rijafstand = mmField(&dialog, 0, kAreaHeightMm, start.layout.rowDistance);
+    QDoubleSpinBox *marge = tenthsMmField(&dialog, 0, kMaxMargeTiende / 10.0, start.margeTiende / 10.0);
     auto *nieuwePagina = new QCheckBox(AlbumIndelen::tr("Elke uitgifte op een nieuwe pagina"), &dialog);
-    nieuwePagina->setChecked(start.nieuwePagina);
+    nieuwePagina->setChecked(start.layout.issuePerPage);
+    auto *vervolg = new QLineEdit(start.vervolg, &dialog);
+    vervolg->setMaxLength(kMaxVervolgTekens);
 
     auto *preview = new QLabel(&dialog);
     preview->setFixedSize(kCanvasWidth + 2, kCanvasHeight + 2);
@@ -86,6 +82,7 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
     form->addRow(AlbumIndelen::tr("Rijafstand"), rijafstand);
     form->addRow(AlbumIndelen::tr("Marge"), marge);
     form->addRow(QString(), nieuwePagina);
+    form->addRow(AlbumIndelen::tr("Vervolgtekst"), vervolg);
     auto *left = new QVBoxLayout;
     auto *listHead = new QHBoxLayout;
     listHead->addWidget(new QLabel(AlbumIndelen::tr("Lijst van zegels"), &dialog));
@@ -111,14 +108,17 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
     auto *outer = new QVBoxLayout(&dialog);
     outer->addLayout(columns, 1);
     outer->addLayout(buttons);
-    tabChain({lijst, openen, naam, titel, eerste, tussenruimte, rijafstand, marge, nieuwePagina, vorige, volgende,
+    tabChain({lijst, openen, naam, titel, eerste, tussenruimte, rijafstand, marge, nieuwePagina, vervolg, vorige, volgende,
               inBibliotheek, sluiten});
     dialog.resize(860, 640);
 
     auto velden = [=] {
-        return IndelenVelden{naam->text(),         titel->text(),       eerste->value(),
-                             tussenruimte->value(), rijafstand->value(), int(qRound(marge->value() * 10)),
-                             nieuwePagina->isChecked()};
+        return IndelenVelden{naam->text(),
+                             titel->text(),
+                             eerste->value(),
+                             LayoutSettings{tussenruimte->value(), rijafstand->value(), nieuwePagina->isChecked()},
+                             int(qRound(marge->value() * 10)),
+                             vervolg->text()};
     };
     int pages = 0;
     int shown = 0;
@@ -147,7 +147,7 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
     QObject::connect(&settle, &QTimer::timeout, &dialog, layOut);
     auto changed = [&] { settle.start(); };
     QObject::connect(lijst, &QPlainTextEdit::textChanged, &dialog, changed);
-    for (QLineEdit *e : {naam, titel})
+    for (QLineEdit *e : {naam, titel, vervolg})
         QObject::connect(e, &QLineEdit::textChanged, &dialog, changed);
     for (QSpinBox *b : {eerste, tussenruimte, rijafstand})
         QObject::connect(b, &QSpinBox::valueChanged, &dialog, changed);

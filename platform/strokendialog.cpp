@@ -76,14 +76,16 @@ StrokenVelden QtExtraDialogs::stroken(const StrokenVelden &start,
     tabChain({list, lengte, hoogten, dit, alle, afdrukken, sluiten});
 
     auto fields = [=] { return StrokenVelden{lengte->value(), hoogten->text(), alle->isChecked()}; };
-    // A field that cannot be read leaves the last list standing, so what is
-    // shown, and printed, is always a list.
+    // A field that cannot be read leaves the last list in view, greyed, and
+    // nothing can be printed until the fields say what to print.
     auto refresh = [=] {
         const StrokenUitkomst uit = cutList(fields());
         hint->setText(uit.hint);
         hint->setVisible(!uit.hint.isEmpty());
         if (uit.hint.isEmpty())
             list->setPlainText(uit.lijst);
+        list->setEnabled(uit.hint.isEmpty());
+        afdrukken->setEnabled(uit.hint.isEmpty());
     };
     QObject::connect(lengte, &QSpinBox::valueChanged, &dialog, refresh);
     QObject::connect(hoogten, &QLineEdit::textChanged, &dialog, refresh);

@@ -161,7 +161,8 @@ public:
             fields = step;
             show();
         }
-        if (strokenPrint)
+        // "Afdrukken" can be pressed only while the fields can be read.
+        if (strokenPrint && strokenHints.constLast().isEmpty())
             print(shown);
         return fields;
     }
@@ -183,11 +184,12 @@ public:
         {
             return m_owner.cancelAtStep >= 0 && m_owner.progressSteps.size() >= m_owner.cancelAtStep;
         }
+        void handOver(const QString &text) override { m_owner.progressSteps << QStringLiteral("hand over: ") + text; }
 
     private:
         ScriptedExtraDialogs &m_owner;
     };
-    std::unique_ptr<Progress> progress(const QString &, int) override { return std::make_unique<ScriptedProgress>(*this); }
+    std::unique_ptr<Progress> progress(const QString &, int, int) override { return std::make_unique<ScriptedProgress>(*this); }
 
     IjkKeuze printerIjken(const QString &, const QString &inForce, IjkMaten &maten) override
     {

@@ -87,8 +87,11 @@ private slots:
         QCOMPARE(h.extra.albumOffers.value(0), (QStringList{"Blokken en stroken", "Europa CEPT", "Kapot", "Nederland 1852"}));
         QCOMPARE(h.printer.jobs, QStringList{QString()});
         // By page number: "1" (Nederland), "12" (Europa), then no number.
-        QCOMPARE(h.extra.progressSteps, (QStringList{"0/3 Pagina 1 van 3: Nederland 1852", "1/3 Pagina 2 van 3: Europa CEPT",
-                                                     "2/3 Pagina 3 van 3: Blokken en stroken"}));
+        QCOMPARE(h.extra.progressSteps,
+                 (QStringList{"0/4 Pagina 1 van 4 lezen: Blokken en stroken", "1/4 Pagina 2 van 4 lezen: Europa CEPT",
+                              "2/4 Pagina 3 van 4 lezen: Kapot", "3/4 Pagina 4 van 4 lezen: Nederland 1852",
+                              "0/3 Pagina 1 van 3: Nederland 1852", "1/3 Pagina 2 van 3: Europa CEPT",
+                              "2/3 Pagina 3 van 3: Blokken en stroken", "hand over: Het album gaat naar de printer..."}));
         const QStringList sheets = frameBoxes(h.printer.printed.value(0));
         const qsizetype nederland = sheets.indexOf("B 34,60 83,111 120/180/120"); // its first frame, at 37, 63
         const qsizetype europa = sheets.indexOf("B 28,54 99,94 120/180/120");     // at 31, 57
@@ -96,7 +99,8 @@ private slots:
         const qsizetype first = sheets.indexOf("newpage"), second = sheets.lastIndexOf("newpage");
         QVERIFY(nederland >= 0 && nederland < first && first < europa && europa < second && second < blokken);
         QCOMPARE(sheets.count("newpage"), 2);
-        QCOMPARE(h.dialogs.messages(), QStringList{"Niet afgedrukt: Kapot"});
+        QCOMPARE(h.dialogs.messages(),
+                 QStringList{"Niet afgedrukt: Kapot (regel 2: het aantal kaders moet een geheel getal van 0 tot 20 zijn)"});
         // The open page is left as it was.
         QVERIFY(m.design() == open);
         QCOMPARE(m.pic()->picture(), picture);
@@ -114,7 +118,7 @@ private slots:
         h.extra.albums.enqueue(AlbumKeuze{{"Kapot"}, false});
         m.action("ExtraAlbum")->trigger();
         QVERIFY(h.printer.jobs.isEmpty());
-        QCOMPARE(h.dialogs.messages(), QStringList{"Niet afgedrukt: Kapot"});
+        QCOMPARE(h.dialogs.messages(), QStringList{"Niet afgedrukt: Kapot (plaatje is geen BMP van 341 x 521)"});
         QVERIFY(h.dialogs.calls.last().kind != "save"); // no PDF file asked for
     }
 };

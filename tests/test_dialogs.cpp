@@ -127,7 +127,7 @@ private slots:
     }
 
     // While the heights cannot be read the hint stands under the field, and
-    // the list shown, and printed, is the last one that could be made.
+    // nothing is printed.
     void strokenKeepsTheListWhileAFieldIsWrong()
     {
         QtExtraDialogs dialogs;
@@ -151,7 +151,7 @@ private slots:
             [&](const QString &text) { printed << text; });
         QCOMPARE(closed.hoogten, QStringLiteral("20 x"));
         QVERIFY(hintShown);
-        QCOMPARE(printed, QStringList{"de lijst"});
+        QCOMPARE(printed, QStringList{});
     }
 };
 

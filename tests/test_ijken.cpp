@@ -16,6 +16,9 @@ Q_DECLARE_METATYPE(plenvik::IjkMaten)
 class TestIjken : public QObject {
     Q_OBJECT
 private slots:
+    // The Dutch window, whatever the machine's locale.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands)); }
+
     void correctionFromMeasurements()
     {
         // A printer 1 % short across and 1 % long down, its sheet 0.5 mm to
@@ -34,6 +37,10 @@ private slots:
         const QPointF device = correctionTransform(c, 254).map(sheetMmToDevice({109, 90}, 254));
         QVERIFY(qAbs(device.x() - 1133.3333333333) < 1e-6);
         QVERIFY(qAbs(device.y() - 913.86138613861) < 1e-6);
+        // Numbers as the window's language writes them.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        QCOMPARE(describeCorrection(c), QStringLiteral("Correctie nu: breedte 99.00 %, verschoven -0.2 mm; hoogte 101.00 %, verschoven 0.7 mm."));
+        QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
         QCOMPARE(describeCorrection(c), QStringLiteral("Correctie nu: breedte 99,00 %, verschoven -0,2 mm; hoogte 101,00 %, verschoven 0,7 mm."));
         QCOMPARE(describeCorrection(PrinterCorrection{}), QStringLiteral("Voor deze printer is geen correctie ingesteld."));
     }

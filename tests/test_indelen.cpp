@@ -6,6 +6,7 @@
 
 #include "design/albumlayout.h"
 #include "design/stamplist.h"
+#include "library/indelensettings.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -124,7 +125,8 @@ private slots:
     {
         const QString text = QStringLiteral("# Nederland\r\n"
                                             "Zonder uitgifte; 20; 25\r\n"
-                                            "= 1852 Koning Willem III\r\n"
+                                            "= 1852 Koning Willem III;;;\r\n"
+                                            ";;\t;\r\n"
                                             "  NVPH 1 ;22; 26\r\n"
                                             "NVPH 0098\t21,5\t25\t3\t\r\n"
                                             "\r\n"
@@ -137,8 +139,10 @@ private slots:
         QCOMPARE(r.list.frames, (QList<StampFrame>{{"Zonder uitgifte", 21, 26, 0}, {"NVPH 1", 23, 27, 1},
                                                    {"NVPH 0098", 23, 26, 1}, {"NVPH 0099", 23, 26, 1},
                                                    {"NVPH 0100", 23, 26, 1}, {"Blok", 102, 61, 2}}));
-        // A stamp of exactly the area's width still fits.
+        // A stamp of exactly the area's width still fits, and so does a list
+        // of exactly the most frames an album takes.
         QVERIFY(readStampList(QStringLiteral("A; 159,5; 214"), 2).errors.isEmpty());
+        QCOMPARE(readStampList(QStringLiteral("A; 20; 20; 10000"), 0).list.frames.size(), 10000);
     }
 
     void badLinesAreNamed_data()
@@ -147,12 +151,14 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::newRow("width") << "NVPH 1; 2x; 26" << "Regel 3: de breedte '2x' is geen getal";
         QTest::newRow("height") << "NVPH 1; 22; -4" << "Regel 3: de hoogte '-4' is geen getal";
+        QTest::newRow("height 0") << "NVPH 1; 22; 0,0" << "Regel 3: breedte en hoogte moeten groter zijn dan 0";
         QTest::newRow("fields") << "NVPH 1; 22" << "Regel 3: verwacht onderschrift; breedte; hoogte en eventueel een aantal";
         QTest::newRow("count") << "NVPH 1; 22; 26; 0" << "Regel 3: het aantal '0' is geen heel getal van 1 tot 10000";
         QTest::newRow("too wide") << "Blok; 160,1; 26" << "Regel 3: dit kader is breder dan de ruimte op het blad (160 mm)";
         QTest::newRow("too high") << "Blok; 60; 216" << "Regel 3: dit kader is hoger dan de ruimte op het blad (215 mm)";
         QTest::newRow("caption") << "Zegel \"Ω\"; 22; 26" << "Regel 3: het onderschrift bevat '\"', dat een supplement niet kan bewaren";
         QTest::newRow("issue") << "= Ωmega" << "Regel 3: de naam van de uitgifte bevat 'Ω', dat een supplement niet kan bewaren";
+        QTest::newRow("unseen") << QString::fromUtf8("= A\u0081") << "Regel 3: de naam van de uitgifte bevat 'U+0081', dat een supplement niet kan bewaren";
         QTest::newRow("too many") << "A; 20; 20; 6000\nB; 20; 20; 4001"
                                   << "De lijst heeft meer dan 10000 kaders; dat zijn er te veel voor een album.";
     }
@@ -201,6 +207,11 @@ private slots:
         for (const Kader &k : placeFrames(tall, pages.at(0), s, false))
             placed << place(k);
         QCOMPARE(placed, (QStringList{"75,50 60x80", "30,152 40x110", "75,142 60x120", "140,182 39x80"}));
+
+        // Twenty small frames are one page, never more; the 21st opens a
+        // second.
+        QCOMPARE(pageSizes(layAlbum(frames(20, 10, 10), s)), (QList<int>{20}));
+        QCOMPARE(pageSizes(layAlbum(frames(21, 10, 10), s)), (QList<int>{11, 10}));
     }
 
     void agreesWithTryingEveryLayout()
@@ -235,13 +246,13 @@ private slots:
         QList<LaidPage> pages = layAlbum(list.frames, s);
         QCOMPARE(pageSizes(pages), (QList<int>{19, 9}));
         QCOMPARE(rowSizes(pages), (QList<int>{4, 4, 4, 4, 3, 3, 3, 3}));
-        QCOMPARE(pageSubtitle(list, pages, 0), QStringLiteral("A"));
-        QCOMPARE(pageSubtitle(list, pages, 1), QStringLiteral("A (vervolg) / B"));
+        QCOMPARE(pageSubtitle(list, pages, 0, QStringLiteral(" (vervolg)")), QStringLiteral("A"));
+        QCOMPARE(pageSubtitle(list, pages, 1, QStringLiteral(" (verv.)")), QStringLiteral("A (verv.) / B"));
 
         s.issuePerPage = true;
         pages = layAlbum(list.frames, s);
         QCOMPARE(pageSizes(pages), (QList<int>{19, 6, 3}));
-        QCOMPARE(pageSubtitle(list, pages, 2), QStringLiteral("B"));
+        QCOMPARE(pageSubtitle(list, pages, 2, QStringLiteral(" (vervolg)")), QStringLiteral("B"));
         QCOMPARE(albumPageNames("Album", 9, 3), (QStringList{"Album 09", "Album 10", "Album 11"}));
         QCOMPARE(albumPageNames("Album", 99, 3), (QStringList{"Album 099", "Album 100", "Album 101"}));
     }
@@ -270,7 +281,13 @@ private slots:
         QCOMPARE(m.pic()->picture(), picture);
         QCOMPARE(m.undoStore().size(), 1);
         QCOMPARE(h.extra.indelenVoorbeelden.value(0).size(), QSize(kCanvasWidth, kCanvasHeight));
-        QCOMPARE(fileBytes(h.dir.filePath("Indelen.ini")), QByteArray("Blad\r\nProef\r\n1\r\n5\r\n12\r\n0.0\r\n0\r\n"));
+        QCOMPARE(fileBytes(h.dir.filePath("Indelen.ini")),
+                 QByteArray("Blad\r\nProef\r\n1\r\n5\r\n12\r\n0.0\r\n0\r\n\" (vervolg)\"\r\n"));
+        // A name Windows-1252 cannot hold comes back as it was typed.
+        velden.naam = QStringLiteral("Ωmega");
+        velden.vervolg = QStringLiteral(" (cont.)");
+        QCOMPARE(indelenSettingsBytes(velden).left(16), QByteArray("U\"%CE%A9mega\"\r\nP"));
+        QCOMPARE(parseIndelenSettings(indelenSettingsBytes(velden), QStringLiteral(" (vervolg)")), velden);
 
         // The same page by hand, at the places worked out above.
         h.dialogs.answers.enqueue(true);

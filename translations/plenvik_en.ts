@@ -116,13 +116,13 @@ SG 8; 21.5; 25; 3</translation>
         <source>Lijsten (*.txt *.csv *.tsv);;Alle bestanden (*)</source>
         <translation>Lists (*.txt *.csv *.tsv);;All files (*)</translation>
     </message>
+    <message>
+        <source>Vervolgtekst</source>
+        <translation>Continuation text</translation>
+    </message>
 </context>
 <context>
     <name>AlbumLayout</name>
-    <message>
-        <source> (vervolg)</source>
-        <translation> (continued)</translation>
-    </message>
 </context>
 <context>
     <name>Calibration</name>
@@ -163,11 +163,11 @@ SG 8; 21.5; 25; 3</translation>
     </message>
     <message>
         <source>Meet tot het midden van de lijnen. Vul de maten daarna in bij</source>
-        <translation>Measure to the middle of the lines. Then enter the measures in</translation>
+        <translation>Measure to the middle of the lines. Then enter the measurements in</translation>
     </message>
     <message>
         <source>Extra &gt; Printer ijken... en kies OK.</source>
-        <translation>Extra &gt; Calibrate printer... and choose OK.</translation>
+        <translation>Extra &gt; Calibrate Printer... and choose OK.</translation>
     </message>
 </context>
 <context>
@@ -334,8 +334,8 @@ SG 8; 21.5; 25; 3</translation>
         <translation>Enter the caption for this frame...</translation>
     </message>
     <message>
-        <source> Onderschrift kader </source>
-        <translation> Caption frame </translation>
+        <source> Onderschrift kader %1</source>
+        <translation> Caption for frame %1</translation>
     </message>
 </context>
 <context>
@@ -394,7 +394,7 @@ SG 8; 21.5; 25; 3</translation>
     </message>
     <message>
         <source>   Meer software voor de filatelie vindt u op onze</source>
-        <translation>   You find more software for philately on our</translation>
+        <translation>   You will find more software for philately on our</translation>
     </message>
     <message>
         <source>   softwarepagina:</source>
@@ -770,7 +770,7 @@ SG 8; 21.5; 25; 3</translation>
     </message>
     <message>
         <source>de naam van de uitgifte bevat &apos;%1&apos;, dat een supplement niet kan bewaren</source>
-        <translation>the name of the issue holds &apos;%1&apos;, which a page cannot keep</translation>
+        <translation>the name of the issue holds &apos;%1&apos;, which a page cannot store</translation>
     </message>
     <message>
         <source>verwacht onderschrift; breedte; hoogte en eventueel een aantal</source>
@@ -778,7 +778,7 @@ SG 8; 21.5; 25; 3</translation>
     </message>
     <message>
         <source>het onderschrift bevat &apos;%1&apos;, dat een supplement niet kan bewaren</source>
-        <translation>the caption holds &apos;%1&apos;, which a page cannot keep</translation>
+        <translation>the caption holds &apos;%1&apos;, which a page cannot store</translation>
     </message>
     <message>
         <source>de breedte &apos;%1&apos; is geen getal</source>
@@ -845,7 +845,7 @@ SG 8; 21.5; 25; 3</translation>
     </message>
     <message>
         <source>Strook %1: %2 = %3 mm, rest %4 mm</source>
-        <translation>Strip %1: %2 = %3 mm, left %4 mm</translation>
+        <translation>Strip %1: %2 = %3 mm, %4 mm spare</translation>
     </message>
     <message>
         <source>Niet gelezen: %1</source>
@@ -888,7 +888,7 @@ SG 8; 21.5; 25; 3</translation>
     </message>
     <message>
         <source>Beschikbare hoogten</source>
-        <translation>Heights to hand</translation>
+        <translation>Available heights</translation>
     </message>
 </context>
 <context>
@@ -907,7 +907,7 @@ SG 8; 21.5; 25; 3</translation>
     </message>
     <message>
         <source>Vergroting supplement</source>
-        <translation>Page magnified</translation>
+        <translation>Page magnifier</translation>
     </message>
     <message>
         <source>Coordinaten  A4 (210 x 297)</source>
@@ -953,10 +953,6 @@ SG 8; 21.5; 25; 3</translation>
         <translation>Cannot print the album!</translation>
     </message>
     <message>
-        <source>Geef een titel voor dit supplement...</source>
-        <translation>Enter a title for this page...</translation>
-    </message>
-    <message>
         <source> Titel</source>
         <translation> Title</translation>
     </message>
@@ -978,7 +974,7 @@ SG 8; 21.5; 25; 3</translation>
     </message>
     <message>
         <source>Beschikbare hoogten: hele millimeters van 1 tot %1, gescheiden door spaties of komma&apos;s.</source>
-        <translation>Heights to hand: whole millimetres from 1 to %1, separated by spaces or commas.</translation>
+        <translation>Available heights: whole millimetres from 1 to %1, separated by spaces or commas.</translation>
     </message>
     <message>
         <source>Stroken voor dit supplement</source>
@@ -1006,11 +1002,11 @@ SG 8; 21.5; 25; 3</translation>
     </message>
     <message>
         <source>Kan de ijking niet bewaren!</source>
-        <translation>Cannot keep the calibration!</translation>
+        <translation>Cannot save the calibration!</translation>
     </message>
     <message>
         <source>Deze maten kunnen niet kloppen; meet nog eens.</source>
-        <translation>These measures cannot be right; measure again.</translation>
+        <translation>These measurements cannot be right; measure again.</translation>
     </message>
     <message>
         <source>De lijst is groter dan 1 MB; dat is te veel voor een album.</source>
@@ -1022,11 +1018,11 @@ SG 8; 21.5; 25; 3</translation>
     </message>
     <message>
         <source>Titel: &apos;%1&apos; kan niet in een supplement worden bewaard.</source>
-        <translation>Title: &apos;%1&apos; cannot be kept in a page.</translation>
+        <translation>Title: &apos;%1&apos; cannot be stored in a page.</translation>
     </message>
     <message>
         <source>... en nog %1 fouten</source>
-        <translation>... and %1 more faults</translation>
+        <translation>... and %1 more errors</translation>
     </message>
     <message>
         <source>Nog geen zegels in de lijst.</source>
@@ -1179,6 +1175,70 @@ Rename them outside Plenvik, so that each page has one picture (.bmp) and one de
 Ontwerpen, laden en afdrukken gaan gewoon door.</source>
         <translation>Pages cannot be saved in %1: %2.
 Designing, loading and printing go on as usual.</translation>
+    </message>
+    <message>
+        <source>Pagina %1 van %2 lezen: %3</source>
+        <translation>Reading page %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Het album gaat naar de printer...</source>
+        <translation>The album is going to the printer...</translation>
+    </message>
+    <message>
+        <source>Het album wordt in het PDF-bestand gezet...</source>
+        <translation>The album is being written to the PDF file...</translation>
+    </message>
+    <message>
+        <source>%1 en nog %2</source>
+        <translation>%1 and %2 more</translation>
+    </message>
+    <message>
+        <source> (vervolg)</source>
+        <translation> (continued)</translation>
+    </message>
+    <message>
+        <source>Vervolgtekst: &apos;%1&apos; kan niet in een supplement worden bewaard.</source>
+        <translation>Continuation text: &apos;%1&apos; cannot be stored in a page.</translation>
+    </message>
+    <message>
+        <source>... en nog 1 fout</source>
+        <translation>... and 1 more error</translation>
+    </message>
+    <message>
+        <source>Pagina %1 krijgt meer dan %2 kaders; er is niets ingedeeld.</source>
+        <translation>Page %1 would get more than %2 frames; nothing was laid out.</translation>
+    </message>
+    <message>
+        <source>Deze %1 supplementen bestaan al, waaronder %2. Overschrijven?</source>
+        <translation>These %1 pages exist already, among them %2. Overwrite?</translation>
+    </message>
+    <message>
+        <source>Supplement %1 van %2: %3</source>
+        <translation>Page %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>Niet in de bibliotheek gezet: %1.
+De supplementen kunnen niet worden opgeslagen in %2: %3.</source>
+        <translation>Not put in the library: %1.
+Pages cannot be saved in %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1 van 1 supplement in de bibliotheek gezet.</source>
+        <translation>%1 of 1 page put in the library.</translation>
+    </message>
+    <message>
+        <source>Geef een titel voor dit supplement...</source>
+        <comment>title</comment>
+        <translation>Enter a title for this page...</translation>
+    </message>
+    <message>
+        <source>Geef een titel voor dit supplement...</source>
+        <comment>subtitle</comment>
+        <translation>Enter a subtitle for this page...</translation>
     </message>
 </context>
 </TS>
