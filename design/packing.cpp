@@ -1,6 +1,7 @@
 #include "design/packing.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <string>
 #include <unordered_set>
@@ -47,12 +48,41 @@ struct Kinds {
     }
 };
 
+// The most pieces 'strips' strips can hold, from the pieces' lengths in
+// ascending order: t strips that each hold j pieces or more hold at least
+// the t * j shortest pieces, so those must fit in t strips' length. Summed
+// over j, the strips with at least j pieces give an upper bound.
+int mostPieces(const std::vector<Units> &ascending, Units length, int strips)
+{
+    const int n = int(ascending.size());
+    std::vector<Units> prefix(n + 1, 0);
+    for (int i = 0; i < n; ++i)
+        prefix[i + 1] = prefix[i] + ascending[i];
+    int most = 0;
+    for (int j = 1; j <= n && prefix[j] <= length; ++j) {
+        int t = 0;
+        while (t < strips && (t + 1) * j <= n && prefix[(t + 1) * j] <= Units(t + 1) * length)
+            ++t;
+        most += t;
+    }
+    return most;
+}
+
 // Bin completion over kinds of piece.
 class Completion {
 public:
     Completion(const Kinds &kinds, Units length, long budget, Clock::time_point deadline)
         : m_k(kinds), m_length(length), m_budget(budget), m_deadline(deadline), m_left(kinds.count)
     {
+        // The strips (at most one a piece) and each kind's count, as digits.
+        double digits = 0;
+        int pieces = 0;
+        for (int c : kinds.count) {
+            digits += std::log2(double(c + 1));
+            pieces += c;
+        }
+        digits += std::log2(double(pieces + 2));
+        m_radixFits = digits < 63;
     }
 
     SearchResult run(int count)
@@ -66,7 +96,8 @@ public:
             r.outcome = SearchResult::Impossible;
             return r;
         }
-        if (place(count, waste)) {
+        const bool placed = place(count, waste);
+        if (placed) {
             r.outcome = SearchResult::Found;
             r.bins = m_k.toBins(m_strips);
         } else {
@@ -92,11 +123,20 @@ private:
             halves += m_left[k];
         if (halves > strips)
             return false;
-        const std::string key = memoKey(strips);
+        const Key key = memoKey(strips);
         if (m_failed.count(key))
             return false;
+        // Too many pieces for the strips left, however they are shared.
+        m_ascending.clear();
+        for (int k = m_k.size() - 1; k >= first; --k)
+            m_ascending.insert(m_ascending.end(), m_left[k], m_k.width[k]);
+        if (mostPieces(m_ascending, m_length, strips) < int(m_ascending.size())) {
+            m_failed.insert(key);
+            return false;
+        }
 
         --m_left[first];
+        m_first = first;
         m_strip.assign(m_k.size(), 0);
         m_strip[first] = 1;
         m_strips.push_back({});
@@ -147,11 +187,44 @@ private:
                 break;
             }
         }
+        if (dominated(room))
+            return false;
         m_strips.back() = m_strip;
-        const std::vector<int> strip = m_strip;
+        const int first = m_first;
         if (place(strips - 1, waste - room))
             return true;
-        m_strip = strip;
+        // The strips after this one used these as their own.
+        m_strip = m_strips.back();
+        m_first = first;
+        return false;
+    }
+
+    // A strip whose piece, or two of its pieces, a single longer piece left
+    // could replace within the room left: the strip with that piece
+    // instead packs at least as well, so this one need not be tried.
+    bool dominated(Units room) const
+    {
+        const int n = m_k.size();
+        auto replaceable = [&](Units sum) {
+            for (int j = n - 1; j >= 0; --j) {
+                if (m_left[j] > 0 && m_k.width[j] > sum)
+                    return m_k.width[j] - sum <= room;
+            }
+            return false;
+        };
+        // The strip's first piece is the longest left: it is never replaced.
+        for (int a = 0; a < n; ++a) {
+            const int ownA = m_strip[a] - (a == m_first ? 1 : 0);
+            if (ownA == 0)
+                continue;
+            if (replaceable(m_k.width[a]))
+                return true;
+            for (int b = a; b < n; ++b) {
+                const int ownB = m_strip[b] - (b == m_first ? 1 : 0) - (b == a ? 1 : 0);
+                if (ownB > 0 && replaceable(m_k.width[a] + m_k.width[b]))
+                    return true;
+            }
+        }
         return false;
     }
 
@@ -162,9 +235,18 @@ private:
         return m_gaveUp;
     }
 
-    std::string memoKey(int strips) const
+    // The pieces left and the strips for them. A number when the counts
+    // fit one, as for every page; the counts themselves for many pieces.
+    using Key = std::string;
+    Key memoKey(int strips) const
     {
-        std::string key(reinterpret_cast<const char *>(m_left.data()), m_left.size() * sizeof(int));
+        if (m_radixFits) {
+            std::uint64_t code = std::uint64_t(strips);
+            for (int k = 0; k < m_k.size(); ++k)
+                code = code * std::uint64_t(m_k.count[k] + 1) + std::uint64_t(m_left[k]);
+            return Key(reinterpret_cast<const char *>(&code), sizeof code);
+        }
+        Key key(reinterpret_cast<const char *>(m_left.data()), m_left.size() * sizeof(int));
         key.append(reinterpret_cast<const char *>(&strips), sizeof strips);
         return key;
     }
@@ -175,8 +257,11 @@ private:
     Clock::time_point m_deadline;
     std::vector<int> m_left;
     std::vector<int> m_strip;
+    std::vector<Units> m_ascending;
     std::vector<std::vector<int>> m_strips;
-    std::unordered_set<std::string> m_failed;
+    std::unordered_set<Key> m_failed;
+    bool m_radixFits = false;
+    int m_first = 0; // the kind of the first piece of the strip being filled
     long m_nodes = 0;
     bool m_gaveUp = false;
 };
@@ -293,6 +378,11 @@ int lowerBound(const std::vector<Units> &w, Units length)
         const int extra = over > 0 ? int((over + length - 1) / length) : 0;
         best = std::max(best, big + middle + extra);
     }
+    // Pieces too many for so few strips, however short.
+    std::vector<Units> ascending(w);
+    std::sort(ascending.begin(), ascending.end());
+    while (mostPieces(ascending, length, best) < int(w.size()))
+        ++best;
     return best;
 }
 

@@ -27,8 +27,10 @@ Bins fitDecreasing(const std::vector<Units> &w, const std::vector<int> &order, U
 std::optional<Bins> minimumSlack(const std::vector<Units> &w, const std::vector<int> &order, Units length,
                                  Clock::time_point deadline);
 
-// The better of the total length and Martello and Toth's L2, which counts
-// the pieces too long to share a strip.
+// The best of the total length, Martello and Toth's L2, which counts the
+// pieces too long to share a strip, and the count of pieces: so many strips
+// must hold them all, and t strips of j pieces or more hold at least the
+// t * j shortest.
 int lowerBound(const std::vector<Units> &w, Units length);
 
 // Whether the pieces fit into 'count' strips, by bin completion: strip

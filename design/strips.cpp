@@ -29,9 +29,8 @@ using namespace packing;
 
 // Packing works in thousandths of a millimetre, so sums are exact.
 constexpr double kUnitsPerMm = 1000;
-// Search steps before the search gives up on proving: for a page, then
-// for many pieces, where the deadline usually ends it first.
-constexpr long kBudgetExact = 200000;
+// Search steps before the search gives up on proving many pieces, where
+// the deadline usually ends it first.
 constexpr long kBudgetLarge = 2000000;
 
 Units toUnits(double mm)
@@ -89,7 +88,7 @@ QList<QList<double>> packBySubsets(const QList<double> &widths, double length)
 }
 
 QList<QList<double>> packStrips(const QList<double> &widths, double length, std::chrono::steady_clock::time_point deadline,
-                                PackProof *proof)
+                                PackProof *proof, long exactSteps)
 {
     PackProof settled = PackProof::None;
     const std::vector<Units> w = unitsOf(widths);
@@ -119,7 +118,7 @@ QList<QList<double>> packStrips(const QList<double> &widths, double length, std:
                 settled = PackProof::Search;
                 break;
             }
-            const SearchResult r = completeInto(w, len, count, exact ? kBudgetExact : kBudgetLarge,
+            const SearchResult r = completeInto(w, len, count, exact ? exactSteps : kBudgetLarge,
                                                 exact ? Clock::time_point::max() : deadline);
             if (r.outcome == SearchResult::Found) {
                 best = r.bins;

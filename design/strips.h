@@ -39,8 +39,12 @@ enum class PackProof {
 // order. Every width must lie in (0, length]. Up to kExactPieces pieces the
 // number of strips is the minimum, proven; above that it is never more than
 // first-fit decreasing gives, and the work ends by the deadline.
+// 'exactSteps' bounds the search for a small set before the sets of pieces
+// settle it.
+inline constexpr long kExactSearchSteps = 200000;
 QList<QList<double>> packStrips(const QList<double> &widths, double length,
-                                std::chrono::steady_clock::time_point deadline, PackProof *proof = nullptr);
+                                std::chrono::steady_clock::time_point deadline, PackProof *proof = nullptr,
+                                long exactSteps = kExactSearchSteps);
 QList<QList<double>> packStrips(const QList<double> &widths, double length,
                                 std::chrono::milliseconds limit = kPackingTimeLimit);
 

@@ -64,42 +64,59 @@ class TestStrips : public QObject {
     Q_OBJECT
 private slots:
     // Sets the quick packings (first fit, best fit, minimum slack) get
-    // wrong or cannot prove: only the search settles them. Each fewest
-    // is the total length's bound, met by the packing in the comment.
+    // wrong or cannot prove: the lower bound or the search settles them,
+    // and the sets of pieces when the search is cut short. Each fewest is
+    // met by the packing in the comment.
     void onlyTheSearchSettles_data()
     {
         QTest::addColumn<QList<double>>("pieces");
         QTest::addColumn<int>("fewest");
+        QTest::addColumn<int>("proven"); // PackProof
         QList<double> page;
         for (int k = 0; k < 20; ++k)
             page << (k < 6 ? 84 : k < 10 ? 68 : 24);
         // 1016 mm fits 5 strips by length, but a strip takes at most two
         // pieces of 84 and wastes 23 mm then, or 11 with one: 6 strips.
-        QTest::newRow("page of one height") << page << 6;
+        QTest::newRow("page of one height") << page << 6 << int(PackProof::Search);
         // 103 51 35 26 | 68 67 56 24 | 107 102 | 115 94; 848 mm > 3 x 215.
-        QTest::newRow("twelve pieces") << QList<double>{102, 103, 94, 107, 35, 115, 24, 68, 56, 51, 26, 67} << 4;
+        QTest::newRow("twelve pieces") << QList<double>{102, 103, 94, 107, 35, 115, 24, 68, 56, 51, 26, 67} << 4
+                                       << int(PackProof::Search);
         // 91 76 48 | 96 83 36 | 91 75 25 24 | 112 101 | 117 96 | 94 68 39; 1272 mm.
         QTest::newRow("seventeen pieces") << QList<double>{91, 91, 94, 96, 48, 36, 83, 39, 24, 25, 101, 68, 112, 75, 96, 76, 117}
-                                          << 6;
+                                          << 6 << int(PackProof::Search);
         // 114 101 | 100 62 53 | 109 55 51 | 92 73 50 | 94 80 40 | 111 102 | 108 66 25; 1486 mm.
         QTest::newRow("nineteen pieces") << QList<double>{101, 73, 94, 92, 53, 102, 114, 51, 108, 25, 50, 100, 55, 40, 111, 66,
                                                           109, 80, 62}
-                                         << 7;
-        QTest::newRow("three to a strip never fits") << QList<double>(20, 72) << 10;
+                                         << 7 << int(PackProof::Search);
+        // Only 51 52 53 54 go four to a strip; the rest at most three: 7.
+        QTest::newRow("four to a strip once") << QList<double>{58, 61, 55, 64, 76, 77, 80, 51, 53, 63, 54, 54, 72, 57, 52, 56, 61,
+                                                               59, 59, 62}
+                                              << 7 << int(PackProof::Bound);
+        QTest::newRow("three to a strip never fits") << QList<double>(20, 72) << 10 << int(PackProof::Bound);
+        // 111 78 26 | 114 37 28 26 | 108 107: 107.5 is half, so 107 and 108
+        // may share a strip.
+        QTest::newRow("exactly half") << QList<double>{114, 26, 37, 78, 107, 26, 111, 108, 28} << 3 << int(PackProof::Bound);
+        // 118 37 33 27 | 96 77 42 | 89 85 41 | 63 62 36 32 22: four strips
+        // with no waste at all.
+        QTest::newRow("no waste") << QList<double>{33, 27, 22, 85, 77, 42, 89, 62, 36, 63, 41, 37, 96, 32, 118} << 4
+                                  << int(PackProof::Search);
     }
     void onlyTheSearchSettles()
     {
         QFETCH(QList<double>, pieces);
         QFETCH(int, fewest);
+        QFETCH(int, proven);
+        const auto later = std::chrono::steady_clock::now() + std::chrono::seconds(5);
         PackProof proof = PackProof::None;
-        const auto packed = packStrips(pieces, 215, std::chrono::steady_clock::now() + std::chrono::seconds(5), &proof);
+        const auto packed = packStrips(pieces, 215, later, &proof);
         QCOMPARE(packed.size(), fewest);
         checkPacking(packed, pieces, 215);
-        // Proven by the search itself, not left to the sets of pieces.
-        QCOMPARE(int(proof), int(PackProof::Search));
-        const auto bySubsets = packBySubsets(pieces, 215);
+        QCOMPARE(int(proof), proven);
+        // A search cut short at once leaves it to the sets of pieces.
+        const auto bySubsets = packStrips(pieces, 215, later, &proof, 1);
         QCOMPARE(bySubsets.size(), fewest);
         checkPacking(bySubsets, pieces, 215);
+        QVERIFY(proof == PackProof::Subsets || proof == PackProof::Bound);
     }
 
     void fewestAgreesWithTryingEverything()
@@ -156,8 +173,9 @@ private slots:
                                                  "Totaal: 2 stroken\n"));
         CutListRequest oneHeight;
         oneHeight.heading = QStringLiteral("Stroken voor dit supplement");
-        oneHeight.pieces = {{100, 30, "kader 1"}, {100, 30.0001, "kader 2"}, {15, 29.9999, "kader 3"}};
-        QVERIFY(buildCutList(oneHeight).contains("\nHoogte 30 mm: 1 strook\nStrook 1: 100 + 100 + 15 = 215 mm, rest 0 mm\n\n"));
+        oneHeight.pieces = {{100, 30, "kader 1"}, {100, 30.0001, "kader 2"}, {15, 29.9999, "kader 3"}, {215, 30, "kader 4"}};
+        QVERIFY(buildCutList(oneHeight).contains("\nHoogte 30 mm: 2 stroken\nStrook 1: 215 = 215 mm, rest 0 mm\n"
+                                                 "Strook 2: 100 + 100 + 15 = 215 mm, rest 0 mm\n\n"));
     }
 
     void heightsAsTyped_data()
