@@ -55,14 +55,17 @@ struct SmallDisk {
         if (mounted)
             QProcess::execute(QStringLiteral("umount"), {path});
     }
-    void fill()
+    // Fills the disk, then frees 'room' bytes again.
+    void fill(qint64 room = 0)
     {
         QFile f(path + "/filler");
-        if (!f.open(QIODevice::WriteOnly))
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return;
         const QByteArray block(4096, 'x');
-        while (f.write(block) == block.size() && f.flush()) {
+        while (f.write(block) == block.size()) {
         }
+        f.close();
+        QFile::resize(f.fileName(), qMax<qint64>(0, f.size() - room));
     }
 };
 
@@ -95,12 +98,18 @@ private slots:
         const auto before = snapshot(disk.path);
         QCOMPARE(before.size(), 3); // the settings file and the page's two files
 
-        disk.fill();
+        // Room for the new picture but not for its design; then none.
         drag(m->pic(), QPoint(20, 20), QPoint(90, 90));
         const PageDesign design = m->design();
+        disk.fill(131 * 4096); // the picture's 533,558 bytes in pages
         h.dialogs.inputs.enqueue(QStringLiteral("Europa"));
         m->action("FileSave")->trigger();
         QCOMPARE(h.dialogs.messages(), QStringList{"Kan dit supplement niet opslaan!"});
+        QCOMPARE(snapshot(disk.path), before);
+        disk.fill();
+        h.dialogs.inputs.enqueue(QStringLiteral("Europa"));
+        m->action("FileSave")->trigger();
+        QCOMPARE(h.dialogs.messages(), (QStringList{"Kan dit supplement niet opslaan!", "Kan dit supplement niet opslaan!"}));
         QCOMPARE(snapshot(disk.path), before);
         QVERIFY(m->design() == design);
         QStringList entries;
@@ -111,7 +120,7 @@ private slots:
         // Leaving writes the settings: on a full disk the old file stays whole.
         QVERIFY(m->close());
         QCOMPARE(snapshot(disk.path), before);
-        QCOMPARE(h.dialogs.messages().size(), 1);
+        QCOMPARE(h.dialogs.messages().size(), 2);
     }
 
     void readOnlyDiskKeepsTheSavedPage()

@@ -6,6 +6,7 @@
 #include "library/calibrationfile.h"
 
 #include <QAction>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace plenvik;
@@ -85,6 +86,12 @@ private slots:
         file = withCalibration(file, QStringLiteral("Кухня"), std::nullopt);
         QVERIFY(!findCalibration(file, QStringLiteral("Кухня")));
         QCOMPARE(findCalibration(file, QStringLiteral("Склад")), (IjkMaten{181, 270, 30, 30}));
+        // Written to the file, a second printer's line joins the first's.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Ijking.ini");
+        QVERIFY(writeCalibration(path, QStringLiteral("Proef"), IjkMaten{178.2, 270, 30, 30}));
+        QVERIFY(writeCalibration(path, QStringLiteral("Kantoor"), IjkMaten{180, 270, 30, 30}));
+        QCOMPARE(fileBytes(path), QByteArray("\"Proef\",178.2,270,30,30\r\n\"Kantoor\",180,270,30,30\r\n"));
         // Damage means no correction, never a crash.
         for (const QByteArray &bad : {QByteArray("\"Proef\",178.2,270,30\r\n"), QByteArray("\"Proef\",178.2,270,30,x\r\n"),
                                       QByteArray("\"Proef\",1,270,30,30\r\n"), QByteArray("\"Proef"), QByteArray("\0\xff", 2)})

@@ -156,6 +156,11 @@ private slots:
         QTest::newRow("extensions in two cases") << QStringList{"foo.BMP", "foo.SUP", "foo.bmp", "foo.sup"} << "foo" << "" << "" << true;
         QTest::newRow("two pictures, one design") << QStringList{"foo.BMP", "foo.bmp", "foo.sup"} << "foo" << "" << "" << true;
         QTest::newRow("two lone pictures, one lone design") << QStringList{"FOO.bmp", "Foo.sup", "foo.bmp"} << "foo" << "" << "" << true;
+        QTest::newRow("whole pair beside lone spellings") << QStringList{"FOO.bmp", "Foo.bmp", "Foo.sup", "foo.sup"} << "Foo" << "Foo.bmp"
+                                                          << "Foo.sup" << false;
+        QTest::newRow("two designs of one name") << QStringList{"foo.bmp", "foo.sup", "foo.SUP"} << "foo" << "" << "" << true;
+        QTest::newRow("three lone pictures, one design") << QStringList{"FOO.bmp", "Foo.bmp", "fOO.bmp", "foo.sup"} << "Foo" << ""
+                                                         << "" << true;
         QTest::newRow("name the save rule refuses") << QStringList{"Nr: 1.bmp", "Nr: 1.sup"} << "Nr: 1" << "Nr: 1.bmp" << "Nr: 1.sup" << false;
         QTest::newRow("nothing outside the folder") << QStringList{"x.bmp"} << "../x" << "" << "" << false;
     }
