@@ -119,7 +119,18 @@ private slots:
         m.action("ExtraAlbum")->trigger();
         QVERIFY(h.printer.jobs.isEmpty());
         QCOMPARE(h.dialogs.messages(), QStringList{"Niet afgedrukt: Kapot (plaatje is geen BMP van 341 x 521)"});
-        QVERIFY(h.dialogs.calls.last().kind != "save"); // no PDF file asked for
+        QVERIFY(h.dialogs.calls.last().kind != "save");
+
+        // Two pictures of one name are offered by their file names, each
+        // with its reason.
+        QVERIFY(QFile::rename(h.library() + "/Kapot.bmp", h.library() + "/Kapot.BMP"));
+        QVERIFY(QFile::copy(h.library() + "/Kapot.BMP", h.library() + "/Kapot.bmp"));
+        m.RefreshLibrary();
+        h.extra.albums.enqueue(AlbumKeuze{{"Kapot.BMP", "Kapot.bmp"}, false});
+        m.action("ExtraAlbum")->trigger();
+        QCOMPARE(h.extra.albumOffers.last(), (QStringList{"Kapot.BMP", "Kapot.bmp"}));
+        QCOMPARE(h.dialogs.messages().last(), QStringLiteral("Niet afgedrukt: Kapot.BMP (bestanden niet zeker te paren), "
+                                                             "Kapot.bmp (bestanden niet zeker te paren)")); // no PDF file asked for
     }
 };
 

@@ -2,10 +2,12 @@
 // field focused with its text selected, Tab in the order of the fields,
 // Return for OK, Escape for Cancel, and the preview following the fields.
 
+#include "platform/dialogstyle.h"
 #include "platform/extradialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -102,6 +104,26 @@ private slots:
         QCOMPARE(maten, (IjkMaten{178.4, 269.5, 30.1, 30}));
         typeWhenOpen({"\e"});
         QCOMPARE(dialogs.printerIjken(QStringLiteral("Proef"), QStringLiteral("geen"), maten), IjkKeuze::Annuleren);
+    }
+
+    // Marge and its kind: "1,5" and "1.5" are one and a half in either
+    // language, never fifteen; shown as the language writes it.
+    void decimalsWithACommaOrAPoint()
+    {
+        for (const auto &[shown, text] : {std::pair{QLocale(QLocale::English, QLocale::UnitedKingdom), "2.5 mm"},
+                                           std::pair{QLocale(QLocale::Dutch, QLocale::Netherlands), "2,5 mm"}}) {
+            QLocale::setDefault(shown);
+            QWidget parent;
+            QDoubleSpinBox *field = tenthsMmField(&parent, 0, 20, 2.5);
+            QCOMPARE(field->text(), QString::fromLatin1(text));
+            for (const char *typed : {"1,5", "1.5"}) {
+                field->selectAll();
+                QTest::keyClicks(field, QString::fromLatin1(typed));
+                field->interpretText();
+                QCOMPARE(field->value(), 1.5);
+            }
+        }
+        QLocale::setDefault(QLocale::c());
     }
 
     void albumChoosesPagesAndOrder()

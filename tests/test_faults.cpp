@@ -77,7 +77,7 @@ struct SmallDisk {
 
 std::unique_ptr<Main> startOn(const QString &dir, Harness &h)
 {
-    return std::make_unique<Main>(portablePaths(dir), Services{&h.dialogs, &h.printer, &h.screen, &h.urls});
+    return std::make_unique<Main>(portablePaths(dir), Services{&h.dialogs, &h.printer, &h.screen, &h.urls, &h.extra});
 }
 } // namespace
 
@@ -146,10 +146,17 @@ private slots:
         m->action("FileSave")->trigger();
         h.dialogs.inputs.enqueue(QStringLiteral("Nieuw blad"));
         m->action("FileSave")->trigger();
-        QCOMPARE(h.dialogs.messages(), (QStringList{startUp, "Kan dit supplement niet opslaan!", "Kan dit supplement niet opslaan!"}));
+        // Album indelen names the pages and, as start-up does, why.
+        h.extra.indelenStappen = {{"A; 20; 20", IndelenVelden{}, {}, true}};
+        m->action("ExtraAlbumIndelen")->trigger();
+        QCOMPARE(h.dialogs.messages(),
+                 (QStringList{startUp, "Kan dit supplement niet opslaan!", "Kan dit supplement niet opslaan!",
+                              QStringLiteral("Niet in de bibliotheek gezet: Album 01.\nDe supplementen kunnen niet worden "
+                                             "opgeslagen in %1/Voorbeelden: de schijf is alleen te lezen.")
+                                  .arg(disk.path)}));
         QVERIFY(m->close());
         QCOMPARE(snapshot(disk.path), before);
-        QCOMPARE(h.dialogs.messages().size(), 3);
+        QCOMPARE(h.dialogs.messages().size(), 4);
     }
 
     void designFileThatStaysIsReported()

@@ -337,6 +337,27 @@ private slots:
                  (QStringList{"Album 01.bmp", "Album 01.sup", "Album 03.bmp", "Album 03.sup"}));
         auto *entries = qobject_cast<QListWidget *>(m.control("List1"));
         QCOMPARE(entries->count(), 2);
+
+        // Cancel in the progress stops before the next page.
+        QVERIFY(QDir(h.library()).rmdir("Album 02.sup"));
+        h.extra.progressSteps.clear();
+        h.extra.cancelAtStep = 2;
+        h.dialogs.answers.enqueue(true);
+        m.action("ExtraAlbumIndelen")->trigger();
+        QCOMPARE(h.extra.indelenMeldingen.last(), QStringLiteral("1 van de 3 supplementen in de bibliotheek gezet."));
+        QVERIFY(!QFile::exists(h.library() + "/Album 02.sup"));
+        h.extra.cancelAtStep = -1;
+
+        // More than ten that exist are counted, the first ten named.
+        for (int i = 1; i <= 12; ++i) {
+            QFile own(h.library() + QStringLiteral("/Album %1.sup").arg(i, 2, 10, QLatin1Char('0')));
+            QVERIFY(own.open(QIODevice::Append));
+        }
+        h.extra.indelenStappen = {{"A; 150; 150; 12", IndelenVelden{}, {}, true}};
+        h.dialogs.answers.enqueue(false);
+        m.action("ExtraAlbumIndelen")->trigger();
+        QCOMPARE(h.dialogs.calls.last().text.left(46), QStringLiteral("Deze 12 supplementen bestaan al, waaronder Alb"));
+        QVERIFY(h.dialogs.calls.last().text.endsWith("Album 09, Album 10. Overschrijven?"));
     }
 };
 

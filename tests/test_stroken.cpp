@@ -31,7 +31,7 @@ private slots:
         enterFrames(h, m, {{5, 10, 86, 30, false, {}}, {5, 50, 64, 30, false, {}}, {100, 10, 86, 30, false, {}},
                            {5, 90, 64, 30, false, {}}, {100, 50, 64, 30, false, {}}, {100, 90, 64, 30, false, {}}});
         h.extra.strokenSteps = {StrokenVelden{215, "20, 40", false}, StrokenVelden{215, "20 x", false},
-                                StrokenVelden{215, "25 10000", false}};
+                                StrokenVelden{300, "25 10000", false}};
         m.action("ExtraStroken")->trigger();
         QCOMPARE(h.extra.strokenStarts.value(0), (StrokenVelden{215, QString(), false}));
         QCOMPARE(h.extra.strokenLists.value(0), QStringLiteral("Stroken voor dit supplement\n"
@@ -48,8 +48,9 @@ private slots:
         const QString hint = QStringLiteral("Beschikbare hoogten: hele millimeters van 1 tot 9999, gescheiden door spaties of komma's.");
         QCOMPARE(h.extra.strokenHints.mid(1), (QStringList{QString(), hint, hint}));
         QCOMPARE(h.extra.strokenLists.value(3), h.extra.strokenLists.value(1));
-        // Closed on heights that are no list: nothing is kept.
-        QVERIFY(!QFile::exists(h.dir.filePath("Stroken.ini")));
+        // Closed on heights that are no list: the length is kept, the
+        // heights stay as they were.
+        QCOMPARE(fileBytes(h.dir.filePath("Stroken.ini")), QByteArray("300\r\n\r\n"));
     }
 
     void settingsKeptInAFileOfTheirOwn()

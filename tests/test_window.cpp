@@ -5,6 +5,7 @@
 
 #include "app/clock.h"
 #include "app/helptext.h"
+#include "app/language.h"
 #include "app/layout.h"
 #include "canvas/grid.h"
 #include "canvas/loep.h"
@@ -160,6 +161,25 @@ private slots:
         QFETCH(QDateTime, now);
         QFETCH(QString, text);
         QCOMPARE(plenvik::clockText(now, QLocale(QLocale::Dutch, QLocale::Netherlands)), text);
+    }
+
+    void languageIsTheFirstSpoken_data()
+    {
+        QTest::addColumn<QStringList>("wanted");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("nothing set") << QStringList{} << "nl";
+        QTest::newRow("C") << QStringList{"C"} << "nl";
+        QTest::newRow("Dutch of Belgium") << QStringList{"nl-BE", "nl"} << "nl";
+        QTest::newRow("English") << QStringList{"en-GB", "en"} << "en";
+        QTest::newRow("German only") << QStringList{"de-DE", "de"} << "en";
+        QTest::newRow("German, then Dutch") << QStringList{"de", "nl"} << "nl";
+        QTest::newRow("French, then English, then Dutch") << QStringList{"fr", "en", "nl"} << "en";
+    }
+    void languageIsTheFirstSpoken()
+    {
+        QFETCH(QStringList, wanted);
+        QFETCH(QString, language);
+        QCOMPARE(programLanguage(wanted), language);
     }
 
     void clockTicks()
