@@ -219,7 +219,7 @@ private slots:
         const QStringList jobsBefore = jobs();
         const QSet<QString> before = outputFiles();
 
-        h.extra.cancelAtStep = 3; // Cancel while the third page is drawn
+        h.extra.cancelAtStep = 6; // Cancel while the third page is drawn, after three are read
         h.extra.albums.enqueue(AlbumKeuze{pages, false});
         m.action("ExtraAlbum")->trigger();
         QThread::sleep(3); // time for a job that got through to show
