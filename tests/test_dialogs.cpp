@@ -41,7 +41,7 @@ namespace {
 // Runs 'keys' on the dialog once it is open; each entry is typed into the
 // focused field, "\t" moves on with Tab, "\n" presses Return, "\e" Escape
 // and " " toggles a check box.
-void typeWhenOpen(const QStringList &keys, QString *title = nullptr)
+void typeWhenOpen(const QStringList &keys, QString *title = nullptr, QString *firstField = nullptr)
 {
     QTimer::singleShot(0, [=] {
         QWidget *dlg = QApplication::activeModalWidget();
@@ -52,6 +52,8 @@ void typeWhenOpen(const QStringList &keys, QString *title = nullptr)
             return;
         if (title)
             *title = dlg->windowTitle();
+        if (auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget()); edit && firstField)
+            *firstField = edit->text();
         for (const QString &k : keys) {
             QWidget *field = QApplication::focusWidget();
             if (!field)
@@ -97,9 +99,13 @@ private slots:
     {
         QtExtraDialogs dialogs;
         IjkMaten maten{178.2, 270, 30, 30};
-        QString title;
-        typeWhenOpen({"178,4", "\t", "269.5", "\t", "30,1", "\n"}, &title);
+        QString title, shown;
+        // Shown as the window's language writes it.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        typeWhenOpen({"178,4", "\t", "269.5", "\t", "30,1", "\n"}, &title, &shown);
         QCOMPARE(dialogs.printerIjken(QStringLiteral("Proef"), QStringLiteral("geen"), maten), IjkKeuze::Ok);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(shown, QStringLiteral("178.2"));
         QCOMPARE(title, QStringLiteral(" Printer ijken"));
         QCOMPARE(maten, (IjkMaten{178.4, 269.5, 30.1, 30}));
         typeWhenOpen({"\e"});

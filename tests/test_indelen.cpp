@@ -358,6 +358,13 @@ private slots:
         m.action("ExtraAlbumIndelen")->trigger();
         QCOMPARE(h.dialogs.calls.last().text.left(46), QStringLiteral("Deze 12 supplementen bestaan al, waaronder Alb"));
         QVERIFY(h.dialogs.calls.last().text.endsWith("Album 09, Album 10. Overschrijven?"));
+
+        // Nine faults: eight shown, one counted.
+        h.extra.indelenStappen = {{"x\nx\nx\nx\nx\nx\nx\nx\nx", IndelenVelden{}, {}, false}};
+        m.action("ExtraAlbumIndelen")->trigger();
+        const QString regel = h.extra.indelenUitkomsten.last().regel;
+        QCOMPARE(regel.count(QLatin1Char('\n')), 8);
+        QVERIFY(regel.endsWith("\nRegel 8: verwacht onderschrift; breedte; hoogte en eventueel een aantal\n... en nog 1 fout"));
     }
 };
 
