@@ -1,8 +1,9 @@
-// Any bytes as Stroken.ini or Ijking.ini: what is read is within its
-// bounds and writes back to the same values; a calibration file with one
-// printer changed keeps every other printer's line.
+// Any bytes as Stroken.ini, Indelen.ini or Ijking.ini: what is read is
+// within its bounds and writes back to the same values; a calibration file
+// with one printer changed keeps every other printer's line.
 
 #include "library/calibrationfile.h"
+#include "library/indelensettings.h"
 #include "library/stripsettings.h"
 
 #include <QByteArray>
@@ -21,6 +22,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (h < 1 || h > kMaxStripMm)
             std::abort();
     if (!(parseStripSettings(stripSettingsBytes(strips)) == strips))
+        std::abort();
+
+    const IndelenVelden indelen = parseIndelenSettings(bytes, QStringLiteral(" (vervolg)"));
+    if (indelen.eerstePagina < 1 || indelen.eerstePagina > kMaxEerstePagina || indelen.margeTiende < 0
+        || indelen.margeTiende > kMaxMargeTiende || indelen.layout.gap < 0 || indelen.layout.gap > kAreaWidthMm
+        || indelen.layout.rowDistance < 0 || indelen.layout.rowDistance > kAreaHeightMm
+        || indelen.vervolg.size() > kMaxVervolgTekens)
+        std::abort();
+    if (!(parseIndelenSettings(indelenSettingsBytes(indelen), QStringLiteral("x")) == indelen))
         std::abort();
 
     for (const QString &printer : {QStringLiteral("Proef"), QStringLiteral("Kantoor \"boven\"")}) {

@@ -6,6 +6,7 @@
 #include "library/safewrite.h"
 
 #include <QFile>
+#include <algorithm>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -17,7 +18,9 @@ QByteArray nameBytes(const QString &name)
 {
     QStringEncoder cp1252("windows-1252");
     const QByteArray plain = cp1252.encode(name);
-    if (!cp1252.hasError() && !name.startsWith(QLatin1String("U\"")))
+    // A line of its own in Windows-1252 where that holds the name as it is.
+    const bool control = std::any_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x20; });
+    if (!cp1252.hasError() && !control && !name.startsWith(QLatin1String("U\"")))
         return plain;
     return "U\"" + name.toUtf8().toPercentEncoding(QByteArray(), "\"") + '"';
 }
@@ -37,8 +40,8 @@ IndelenVelden parseIndelenSettings(const QByteArray &data, const QString &vervol
     IndelenVelden v;
     v.vervolg = vervolg;
     QStringDecoder cp1252("windows-1252");
-    if (lines.size() > 0 && !lines.at(0).isEmpty())
-        v.naam = nameFrom(lines.at(0));
+    if (const QString naam = nameFrom(lines.value(0)); !naam.isEmpty())
+        v.naam = naam;
     if (lines.size() > 1)
         v.titel = makeFileSafe(cp1252.decode(lines.at(1)));
     readWholeNumber(lines.value(2), 1, kMaxEerstePagina, &v.eerstePagina);
