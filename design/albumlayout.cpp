@@ -11,7 +11,6 @@
 namespace plenvik {
 
 namespace {
-constexpr int kCentreMm = 105;
 
 // How a page's rows weigh in the choice: fewer rows, then a smaller sum of
 // squared free widths, then the fuller rows first.
@@ -47,7 +46,10 @@ struct Partial {
 // The best rows for every page that begins at one frame.
 class PageRows {
 public:
-    PageRows(const QList<StampFrame> &frames, const LayoutSettings &s) : m_f(frames), m_s(s) {}
+    PageRows(const QList<StampFrame> &frames, const LayoutSettings &s, const LayoutArea &area)
+        : m_f(frames), m_s(s), m_area(area)
+    {
+    }
 
     // Fills the partials of every page beginning at 'first'; after it,
     // best(end) is the best way to lay frames first..end-1 on one page.
@@ -66,7 +68,8 @@ public:
         for (auto &front : m_fronts)
             front.clear();
         m_fronts[0].push_back(Partial{});
-        const int room = kAreaHeightMm + m_s.rowDistance;
+        // In tenths of a millimetre, as the area is given.
+        const int room = m_area.height + 10 * m_s.rowDistance;
         for (int k = first; k < last; ++k) {
             const std::vector<Partial> &here = m_fronts[k - first];
             int width = -m_s.gap, height = 0;
@@ -76,16 +79,16 @@ public:
                     break;
                 width += f.width + m_s.gap;
                 height = std::max(height, f.height);
-                if (width > kAreaWidthMm)
+                if (10 * width > m_area.width)
                     break;
                 for (int p = 0; p < int(here.size()); ++p) {
                     Partial next;
-                    next.height = here[p].height + height + m_s.rowDistance;
+                    next.height = here[p].height + 10 * (height + m_s.rowDistance);
                     if (next.height > room)
                         continue;
                     next.key = here[p].key;
                     next.key.counts[next.key.rows++] = std::uint8_t(m - k);
-                    const qint64 free = kAreaWidthMm - width;
+                    const qint64 free = m_area.width - 10 * width;
                     next.key.evenness += free * free;
                     next.from = k;
                     next.fromIndex = p;
@@ -134,6 +137,7 @@ private:
 
     const QList<StampFrame> &m_f;
     const LayoutSettings &m_s;
+    const LayoutArea m_area;
     int m_first = 0;
     int m_last = 0;
     std::array<std::vector<Partial>, kMaxKaders + 1> m_fronts;
@@ -152,11 +156,11 @@ struct Rest {
     }
 };
 
-// Round half to even of whole + num / den, for den > 0 and num >= 0.
-int roundedSum(int whole, qint64 num, qint64 den)
+// Round half to even of num / den, for den > 0 and num >= 0.
+int rounded(qint64 num, qint64 den)
 {
     const qint64 q = num / den, rem = num % den;
-    qint64 v = whole + q;
+    qint64 v = q;
     if (2 * rem > den || (2 * rem == den && v % 2 != 0))
         ++v;
     return int(v);
@@ -187,7 +191,7 @@ int rowHeight(const QList<StampFrame> &frames, const LaidRow &row)
     return h;
 }
 
-QList<LaidPage> layAlbum(const QList<StampFrame> &frames, const LayoutSettings &settings)
+QList<LaidPage> layAlbum(const QList<StampFrame> &frames, const LayoutSettings &settings, const LayoutArea &area)
 {
     const int n = int(frames.size());
     // From the last frame back: the best layout of the frames from each one
@@ -196,7 +200,7 @@ QList<LaidPage> layAlbum(const QList<StampFrame> &frames, const LayoutSettings &
     // fuller first page wins.
     std::vector<Rest> rest(n + 1);
     rest[n].end = n;
-    PageRows page(frames, settings);
+    PageRows page(frames, settings, area);
     for (int i = n - 1; i >= 0; --i) {
         page.run(i);
         Rest best;
@@ -225,27 +229,31 @@ QList<LaidPage> layAlbum(const QList<StampFrame> &frames, const LayoutSettings &
     return pages;
 }
 
-QList<Kader> placeFrames(const QList<StampFrame> &frames, const LaidPage &page, const LayoutSettings &s, bool innerFrames)
+QList<Kader> placeFrames(const QList<StampFrame> &frames, const LaidPage &page, const LayoutSettings &s, bool innerFrames,
+                         const LayoutArea &area)
 {
     const int count = int(page.rows.size());
     int heights = 0;
     for (const LaidRow &row : page.rows)
         heights += rowHeight(frames, row);
-    const int free = kAreaHeightMm - heights;
+    // In tenths of a millimetre, as the area is given.
+    const qint64 free = area.height - 10 * qint64(heights);
     // Spread evenly: the free height in count + 1 equal parts. Where that
     // brings rows closer than the row distance, they are that far apart
     // and the block is centred.
-    const bool spread = qint64(free) >= qint64(s.rowDistance) * (count + 1);
+    const qint64 distance = 10 * qint64(s.rowDistance);
+    const bool spread = free >= distance * (count + 1);
     QList<Kader> out;
-    int above = 0; // the heights of the rows above, and their row distances when centred
+    qint64 above = 0; // the heights of the rows above, and their row distances when centred
     for (int r = 0; r < count; ++r) {
         const LaidRow &row = page.rows.at(r);
-        const int top = spread ? roundedSum(kAreaTopMm + above, qint64(free) * (r + 1), count + 1)
-                               : roundedSum(kAreaTopMm + above, free - qint64(s.rowDistance) * (count - 1), 2);
+        const qint64 start = area.top + above;
+        const int top = spread ? rounded(start * (count + 1) + free * (r + 1), 10 * qint64(count + 1))
+                               : rounded(2 * start + free - distance * (count - 1), 20);
         const int height = rowHeight(frames, row);
-        above += height + (spread ? 0 : s.rowDistance);
+        above += 10 * (height + (spread ? 0 : s.rowDistance));
         const int width = rowWidth(frames, row, s.gap);
-        int left = roundedSum(0, 2 * kCentreMm - qint64(width), 2); // 105 - width / 2
+        int left = rounded(qint64(area.sheetWidth) - 10 * qint64(width), 20); // the sheet's middle - width / 2
         for (int i = row.first; i < row.first + row.count; ++i) {
             const StampFrame &f = frames.at(i);
             out.append(Kader{double(left), double(top + height - f.height), double(f.width), double(f.height),

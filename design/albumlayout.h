@@ -59,8 +59,9 @@ struct LaidPage {
     bool operator==(const LaidPage &) const = default;
 };
 
-// The pages; none for a list without frames.
-QList<LaidPage> layAlbum(const QList<StampFrame> &frames, const LayoutSettings &settings);
+// The pages; none for a list without frames. 'area' is where frames go on
+// the sheet (sheet.h), A4's unless said.
+QList<LaidPage> layAlbum(const QList<StampFrame> &frames, const LayoutSettings &settings, const LayoutArea &area = kA4Area);
 
 // What makes up a page's rows worth in the choice: its width with gaps,
 // and its height, the tallest frame's.
@@ -68,11 +69,11 @@ int rowWidth(const QList<StampFrame> &frames, const LaidRow &row, int gap);
 int rowHeight(const QList<StampFrame> &frames, const LaidRow &row);
 
 // The page's frames at their places in whole millimetres: each row's left
-// edge and top worked out exactly, then rounded once, halves to the even
-// neighbour; the frames of a row from its left edge, Tussenruimte apart,
+// edge (centred on the sheet) and top worked out exactly, then rounded
+// once, halves to the even neighbour; the frames of a row from its left edge, Tussenruimte apart,
 // their bottoms on the row's bottom line.
 QList<Kader> placeFrames(const QList<StampFrame> &frames, const LaidPage &page, const LayoutSettings &settings,
-                         bool innerFrames);
+                         bool innerFrames, const LayoutArea &area = kA4Area);
 
 // The subtitle of the page at 'index': the issues on it joined by " / ",
 // 'continuation' (" (vervolg)") after an issue continued from the page

@@ -2,6 +2,7 @@
 
 #include "design/rows.h"
 #include "design/textsafe.h"
+#include "design/units.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -33,7 +34,7 @@ std::optional<qint64> thousandths(const QString &field)
 
 } // namespace
 
-StampListResult readStampList(const QString &text, int marginTenths)
+StampListResult readStampList(const QString &text, int marginTenths, const LayoutArea &area)
 {
     static const QRegularExpression separators(QStringLiteral("[;\\t]"));
     // Spreadsheets pad every row with empty columns: they mean nothing, on
@@ -87,10 +88,10 @@ StampListResult readStampList(const QString &text, int marginTenths)
             const qint64 margin = 2 * qint64(marginTenths) * 100;
             const int w = int((*width + margin + 999) / 1000);
             const int h = int((*height + margin + 999) / 1000);
-            if (w > kAreaWidthMm)
-                error(StampListTexts::tr("dit kader is breder dan de ruimte op het blad (%1 mm)").arg(kAreaWidthMm));
-            else if (h > kAreaHeightMm)
-                error(StampListTexts::tr("dit kader is hoger dan de ruimte op het blad (%1 mm)").arg(kAreaHeightMm));
+            if (w * 10 > area.width)
+                error(StampListTexts::tr("dit kader is breder dan de ruimte op het blad (%1 mm)").arg(formatListingNumber(area.width / 10.0)));
+            else if (h * 10 > area.height)
+                error(StampListTexts::tr("dit kader is hoger dan de ruimte op het blad (%1 mm)").arg(formatListingNumber(area.height / 10.0)));
             else if (r.list.frames.size() + count > kListMaxFrames) {
                 r.errors = QStringList{StampListTexts::tr("De lijst heeft meer dan %1 kaders; dat zijn er te veel voor een album.").arg(kListMaxFrames)};
                 r.list.frames.clear();

@@ -11,6 +11,8 @@
 // rounded up to whole millimetres, so a mount is never smaller than its
 // stamp. Pure code: the window reads the file and shows what is wrong.
 
+#include "design/sheet.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -19,12 +21,13 @@ namespace plenvik {
 
 inline constexpr int kListMaxFrames = 10000;
 inline constexpr qsizetype kListMaxBytes = 1024 * 1024;
-// The room a frame has on the page, inside the border and clear of the
-// title and the page number.
-inline constexpr int kAreaLeftMm = 25;
-inline constexpr int kAreaWidthMm = 160;
-inline constexpr int kAreaTopMm = 48;
-inline constexpr int kAreaHeightMm = 215;
+// The room a frame has on an A4 page, inside the border and clear of the
+// title and the page number, in whole millimetres.
+inline constexpr LayoutArea kA4Area = layoutArea(kSheetA4);
+inline constexpr int kAreaLeftMm = kA4Area.left / 10;
+inline constexpr int kAreaWidthMm = kA4Area.width / 10;
+inline constexpr int kAreaTopMm = kA4Area.top / 10;
+inline constexpr int kAreaHeightMm = kA4Area.height / 10;
 
 struct StampFrame {
     QString caption;
@@ -45,9 +48,9 @@ struct StampListResult {
 };
 
 // Reads the list with a margin of 'marginTenths' tenths of a millimetre on
-// every side. Every line in error is named; beyond kListMaxFrames frames
-// the whole list is refused.
-StampListResult readStampList(const QString &text, int marginTenths);
+// every side, for frames that must fit 'area'. Every line in error is
+// named; beyond kListMaxFrames frames the whole list is refused.
+StampListResult readStampList(const QString &text, int marginTenths, const LayoutArea &area = kA4Area);
 
 // The text of a list file: UTF-8 with or without a byte-order mark, or else
 // Windows-1252.
