@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace plenvik::e2e;
 
@@ -162,6 +163,45 @@ private slots:
         QVERIFY(!QFile::exists(p.dir.filePath("blad4.png")));
         run(pdftoppm, {"-r", "10", "-f", "4", "-l", "4", "-png", pdf, p.dir.filePath("geen")});
         QVERIFY(QDir(p.dir.path()).entryList({"geen*"}).isEmpty()); // no fourth sheet
+    }
+
+    // Cancel while the pages are read. The first page is a pipe that holds
+    // the reading until Escape is pressed in the progress window, so the
+    // press lands inside the reading however fast the machine is.
+    void albumCancelledWhileReading()
+    {
+        Program p;
+        const QString lib = p.dir.filePath("Voorbeelden");
+        QDir().mkpath(lib);
+        for (const QString &f : QDir(QStringLiteral(PLENVIK_EXAMPLES)).entryList(QDir::Files))
+            QVERIFY(QFile::copy(QStringLiteral(PLENVIK_EXAMPLES "/") + f, lib + "/" + f));
+        const QString pipe = lib + "/0 wacht.bmp";
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(p.start());
+        p.menu(3, 5); // Extra > Album afdrukken...
+        const QString chooser = xdo({"search", "--sync", "--onlyvisible", "--name", "Album afdrukken"}).split('\n').value(0);
+        xdo({"windowfocus", "--sync", chooser});
+        xdo({"key", "Return"});
+        QString progress;
+        for (int i = 0; i < 100 && (progress.isEmpty() || progress == chooser); ++i) {
+            QThread::msleep(100);
+            progress = xdo({"search", "--onlyvisible", "--name", "Album afdrukken"}).split('\n').value(0);
+        }
+        QVERIFY(!progress.isEmpty() && progress != chooser);
+        xdo({"windowfocus", "--sync", progress});
+        xdo({"key", "Escape"});
+        QFile writer(pipe); // lets the reading go on: the page is no picture
+        QVERIFY(writer.open(QIODevice::WriteOnly));
+        writer.write("geen plaatje");
+        writer.close();
+        for (int i = 0; i < 100 && !xdo({"search", "--onlyvisible", "--name", "Album afdrukken"}).isEmpty(); ++i)
+            QThread::msleep(100);
+        QVERIFY(xdo({"search", "--onlyvisible", "--name", "Album afdrukken"}).isEmpty());
+        // No file asked for, nothing said, nothing written.
+        QThread::msleep(1500);
+        QVERIFY(xdo({"search", "--onlyvisible", "--name", "PDF"}).isEmpty());
+        QVERIFY(xdo({"search", "--onlyvisible", "--name", "^Plenvik$"}).isEmpty());
+        QCOMPARE(p.process.state(), QProcess::Running);
     }
 
     void coloursCarryOverAndTheMagnifierFollows()
