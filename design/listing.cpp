@@ -1,6 +1,7 @@
 #include "design/listing.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace plenvik {
 
@@ -31,6 +32,14 @@ QString buildListing(const PageDesign &d)
         s += formatListingNumber(f.LeftMm) + u',' + formatListingNumber(f.TopMm) + u','
              + formatListingNumber(f.WidthMm) + u',' + formatListingNumber(f.HeightMm) + u','
              + QString::number(f.Binnenrand) + u',' + f.Onderschrift + crlf;
+    }
+    // A page for other paper than A4 says so, after all the rest; its
+    // numbers as the window's language writes them.
+    if (d.sheet != kSheetA4) {
+        const QLocale shown;
+        const QString size = Listing::tr("%1 x %2 mm").arg(shown.toString(d.sheet.widthMm), shown.toString(d.sheet.heightMm));
+        const QString name = sheetName(d.sheet);
+        s += crlf + Listing::tr("Papier...........: ") + (name.isEmpty() ? size : name + QStringLiteral(", ") + size) + crlf;
     }
     return s;
 }

@@ -2,6 +2,7 @@
 // The one open page and the editing state beside it. Plain values: the main
 // window owns one of each and every subsystem works on those, never on a copy.
 
+#include "design/sheet.h"
 #include "design/units.h"
 
 #include <QString>
@@ -43,6 +44,8 @@ struct PageDesign {
     int ColourR = kDefaultDrawingColour.r;
     int ColourG = kDefaultDrawingColour.g;
     int ColourB = kDefaultDrawingColour.b;
+    // The paper the page is for; a new page keeps the open page's.
+    Sheet sheet = kSheetA4;
 
     bool operator==(const PageDesign &) const = default;
 

@@ -2,6 +2,8 @@
 // The sheet a page is printed on: A4 unless the collector chooses another.
 // Sizes are in millimetres with at most one decimal.
 
+#include <QString>
+
 namespace plenvik {
 
 struct Sheet {
@@ -17,6 +19,19 @@ inline constexpr Sheet kSheetA5{148, 210};
 inline constexpr double kMinSheetMm = 100;
 inline constexpr double kMaxSheetWidthMm = 330;
 inline constexpr double kMaxSheetHeightMm = 483;
+
+// "Letter", "A5", "A4" for the standard sheets, empty for a size of the
+// collector's own.
+inline QString sheetName(const Sheet &s)
+{
+    if (s == kSheetA4)
+        return QStringLiteral("A4");
+    if (s == kSheetLetter)
+        return QStringLiteral("Letter");
+    if (s == kSheetA5)
+        return QStringLiteral("A5");
+    return {};
+}
 
 // Millimetres in whole tenths, the one decimal a sheet is given in.
 constexpr int tenthsOf(double mm)

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QIODevice>
+#include <QLocale>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <cmath>
@@ -92,6 +93,17 @@ public:
         }
         consumeDelimiter();
         return f;
+    }
+
+    // Nothing but blanks and line ends is left.
+    bool atEnd() const
+    {
+        for (qsizetype i = m_pos; i < m_data.size(); ++i) {
+            const char c = m_data[i];
+            if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+                return false;
+        }
+        return true;
     }
 
 private:
@@ -202,6 +214,9 @@ public:
         return std::nullopt;
     }
 
+    bool atEnd() const { return m_fields.atEnd(); }
+    int lastLine() const { return m_lastLine; }
+
 private:
     FieldReader m_fields;
     int m_lastLine = 0;
@@ -229,6 +244,8 @@ QByteArray designFileBytes(const PageDesign &d)
     line(out, quoted(d.PageTitle));
     line(out, quoted(d.PageSubtitle));
     line(out, quoted(d.PageNumber));
+    if (d.sheet != kSheetA4)
+        line(out, quoted(QString::fromLatin1(kDesignSheetTag)) + ',' + num(d.sheet.widthMm) + ',' + num(d.sheet.heightMm));
     return out;
 }
 
@@ -324,6 +341,32 @@ bool DesignFileReader::read(const QByteArray &bytes, PageDesign &into)
     const auto number = p.text(QT_TRANSLATE_NOOP("DesignFileText", "het paginanummer"));
     if (!number)
         return fail();
+    // The sheet, when the page is not for A4. Anything else after the page
+    // number is left alone, as it always was; a size that is there but
+    // cannot be read is never taken for A4.
+    Sheet sheet = kSheetA4;
+    if (!p.atEnd()) {
+        const auto tag = p.any();
+        if (tag && tag->quoted && tag->text == kDesignSheetTag) {
+            const int lineNo = tag->line;
+            const auto w = p.number(QT_TRANSLATE_NOOP("DesignFileText", "de papierbreedte"));
+            if (!w)
+                return fail();
+            const auto h = p.number(QT_TRANSLATE_NOOP("DesignFileText", "de papierhoogte"));
+            if (!h)
+                return fail();
+            sheet = Sheet{*w, *h};
+            if (!isValidSheet(sheet)) {
+                const QLocale shown; // the window's language
+                m_error = DesignFileText::tr("regel %1: papier van %2 x %3 mm kan niet; het moet van %4 x %5 tot %6 x %7 mm zijn, "
+                                             "op een tiende millimeter")
+                              .arg(lineNo)
+                              .arg(shown.toString(*w), shown.toString(*h), shown.toString(kMinSheetMm), shown.toString(kMinSheetMm),
+                                   shown.toString(kMaxSheetWidthMm), shown.toString(kMaxSheetHeightMm));
+                return false;
+            }
+        }
+    }
 
     d.KaderCount = static_cast<std::uint8_t>(*count);
     d.ColourR = int(*r);
@@ -334,6 +377,7 @@ bool DesignFileReader::read(const QByteArray &bytes, PageDesign &into)
     d.PageTitle = *title;
     d.PageSubtitle = *subtitle;
     d.PageNumber = *number;
+    d.sheet = sheet;
     into = d;
     return true;
 }

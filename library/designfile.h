@@ -2,6 +2,10 @@
 // The design file (".sup"): the page as text records, one byte per
 // character in Windows-1252, CR LF after every line, quoted texts, bare
 // numbers and "#TRUE#"/"#FALSE#". Pages move between machines unchanged.
+//
+// A page for a sheet other than A4 has one line more at the end, its size
+// in millimetres: "Papier",215.9,279.4. An A4 page has no such line, so its
+// file is what it always was, and a file without it is an A4 page.
 
 #include "design/pagedesign.h"
 
@@ -14,6 +18,7 @@ namespace plenvik {
 
 inline constexpr char kDesignHeader[] = "Varnholt Software 2009";
 inline constexpr char kDesignSeparator[] = "--------------------------";
+inline constexpr char kDesignSheetTag[] = "Papier";
 // Far above any real page; keeps a stray huge file from filling memory.
 inline constexpr qint64 kMaxDesignFileBytes = 4 * 1024 * 1024;
 

@@ -205,6 +205,15 @@ private slots:
         d.addFrame(0, 0, 20, 20, false);
         d.KaderCount = 1;
         QCOMPARE(lines(buildListing(d)).size(), 9);
+
+        // Another sheet is named after everything else, in the window's
+        // language; A4 never is.
+        QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
+        d.sheet = kSheetLetter;
+        QVERIFY(buildListing(d).endsWith(QStringLiteral(",0,\r\n\r\nPapier...........: Letter, 215,9 x 279,4 mm\r\n")));
+        d.sheet = Sheet{230, 300};
+        QVERIFY(buildListing(d).endsWith(QStringLiteral("\r\nPapier...........: 230 x 300 mm\r\n")));
+        QLocale::setDefault(QLocale::c());
     }
 
     void listingFractionsAndNegatives()

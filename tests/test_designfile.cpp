@@ -107,6 +107,19 @@ private slots:
         QCOMPARE(back.kader(5).Onderschrift, QStringLiteral("Nr. 5, blok"));
         QCOMPARE(back.PageTitle, QStringLiteral("  Nederland, 1852 "));
         QCOMPARE(designFileBytes(back), first);
+
+        // Another sheet adds one line, and comes back; A4 written in full,
+        // or anything else after the page number, is A4.
+        PageDesign letter = d;
+        letter.sheet = kSheetLetter;
+        QCOMPARE(designFileBytes(letter), first + "\"Papier\",215.9,279.4\r\n");
+        QVERIFY(reader.read(designFileBytes(letter), back));
+        QCOMPARE(back.sheet, kSheetLetter);
+        for (const QByteArray &a4 : {QByteArray("\"Papier\",210,297\r\n"), QByteArray("\"Opmerking\",1,2\r\n"), QByteArray("\r\n\r\n")}) {
+            QVERIFY(reader.read(designFileBytes(letter), back));
+            QVERIFY(reader.read(first + a4, back));
+            QCOMPARE(back.sheet, kSheetA4);
+        }
     }
 
     void codePageTexts()
@@ -174,6 +187,12 @@ private slots:
             return b.replace(at, from.size(), to);
         };
         QTest::newRow("empty file") << QByteArray() << QStringLiteral("regel 1");
+        QTest::newRow("paper too small") << good + "\"Papier\",99.9,200\r\n"
+                                         << QStringLiteral("regel 15: papier van 99.9 x 200 mm kan niet");
+        QTest::newRow("paper too large") << good + "\"Papier\",330,483.1\r\n" << QStringLiteral("regel 15: papier van 330 x 483.1 mm");
+        QTest::newRow("paper in hundredths") << good + "\"Papier\",215.95,279.4\r\n" << QStringLiteral("regel 15: papier van");
+        QTest::newRow("paper height missing") << good + "\"Papier\",215.9\r\n" << QStringLiteral("regel 16");
+        QTest::newRow("paper width junk") << good + "\"Papier\",breed,279.4\r\n" << QStringLiteral("regel 15: de papierbreedte");
         QTest::newRow("count 21") << replaced("\r\n2\r\n", "\r\n21\r\n") << QStringLiteral("regel 2");
         QTest::newRow("count 255") << replaced("\r\n2\r\n", "\r\n255\r\n") << QStringLiteral("regel 2");
         QTest::newRow("count -1") << replaced("\r\n2\r\n", "\r\n-1\r\n") << QStringLiteral("regel 2");

@@ -122,9 +122,6 @@ SG 8; 21.5; 25; 3</translation>
     </message>
 </context>
 <context>
-    <name>AlbumLayout</name>
-</context>
-<context>
     <name>Calibration</name>
     <message>
         <source>Voor deze printer is geen correctie ingesteld.</source>
@@ -263,6 +260,18 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>het paginanummer</source>
         <translation>the page number</translation>
+    </message>
+    <message>
+        <source>de papierbreedte</source>
+        <translation>the paper width</translation>
+    </message>
+    <message>
+        <source>de papierhoogte</source>
+        <translation>the paper height</translation>
+    </message>
+    <message>
+        <source>regel %1: papier van %2 x %3 mm kan niet; het moet van %4 x %5 tot %6 x %7 mm zijn, op een tiende millimeter</source>
+        <translation>line %1: paper of %2 x %3 mm is not possible; it must be from %4 x %5 to %6 x %7 mm, to a tenth of a millimetre</translation>
     </message>
 </context>
 <context>
@@ -533,6 +542,14 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>Kader %1..: </source>
         <translation>Frame %1..: </translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>Papier...........: </source>
+        <translation>Paper...............: </translation>
     </message>
 </context>
 <context>
