@@ -16,11 +16,11 @@ namespace plenvik {
 namespace {
 const char *const kMaximum = QT_TRANSLATE_NOOP("plenvik::Main", "Maximum van 20 kaders bereikt!");
 
-QList<QRect> canvasRects(const QList<Kader> &frames)
+QList<QRect> canvasRects(const QList<Kader> &frames, const CanvasGeometry &geometry)
 {
     QList<QRect> out;
     for (const Kader &k : frames)
-        out << canvasRectOf(k);
+        out << canvasRectOf(k, geometry);
     return out;
 }
 
@@ -56,14 +56,14 @@ void Main::onExtraKaderInvoeren()
         m_lastKader, *m_services.dialogs, *m_pic,
         [this](const KaderInvoer &start) {
             return m_services.extra->kaderInvoeren(start, [this](const KaderInvoer &v) {
-                m_pic->setPreview({canvasRectOf(kaderOf(v))});
+                m_pic->setPreview({canvasRectOf(kaderOf(v), m_pic->sheetGeometry())});
             });
         },
-        [this](const KaderInvoer &v) { return checkKader(v, m_design.KaderCount); });
+        [this](const KaderInvoer &v) { return checkKader(v, m_design.KaderCount, m_design.sheet); });
     if (!entered)
         return;
     const Kader kader = kaderOf(*entered);
-    m_frameTool->placeFrame(canvasRectOf(kader), kader);
+    m_frameTool->placeFrame(canvasRectOf(kader, m_pic->sheetGeometry()), kader);
     UpdateListing();
 }
 
@@ -79,15 +79,17 @@ void Main::onExtraRijKaders()
         [this](const RijInvoer &start) {
             return m_services.extra->rijKaders(start, [this](const RijInvoer &v) {
                 // Only a row that can be laid out is shown.
-                m_pic->setPreview(v.aantal >= 1 && v.aantal <= kMaxKaders ? canvasRects(rowFrames(v)) : QList<QRect>{});
+                m_pic->setPreview(v.aantal >= 1 && v.aantal <= kMaxKaders
+                                      ? canvasRects(rowFrames(v, m_design.sheet), m_pic->sheetGeometry())
+                                      : QList<QRect>{});
             });
         },
-        [this](const RijInvoer &v) { return checkRij(v, m_design.KaderCount); });
+        [this](const RijInvoer &v) { return checkRij(v, m_design.KaderCount, m_design.sheet); });
     if (!entered)
         return;
     // Each frame on its own, left to right, so Undo takes them back one by one.
-    for (const Kader &kader : rowFrames(*entered))
-        m_frameTool->placeFrame(canvasRectOf(kader), kader);
+    for (const Kader &kader : rowFrames(*entered, m_design.sheet))
+        m_frameTool->placeFrame(canvasRectOf(kader, m_pic->sheetGeometry()), kader);
     m_nextRij = nextRow(*entered);
     UpdateListing();
 }

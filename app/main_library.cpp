@@ -104,6 +104,7 @@ void Main::onList1DblClick()
         return;
     }
 
+    m_pic->setSheetGeometry(canvasGeometry(page->design.sheet));
     m_pic->setPicture(page->picture);
     m_undo.clear();
     m_info->setText(name);

@@ -46,14 +46,16 @@ FrameTool::FrameTool(PageDesign &design, EditState &state, Pic &pic, UndoStore &
 {
 }
 
-QString FrameTool::xyText(double x, double y)
+QString FrameTool::xyText(double x, double y) const
 {
-    return QStringLiteral("X : %1 / Y : %2 mm").arg(mmX(x)).arg(mmY(y));
+    const CanvasGeometry &g = m_pic.sheetGeometry();
+    return QStringLiteral("X : %1 / Y : %2 mm").arg(g.mmX(x)).arg(g.mmY(y));
 }
 
-QString FrameTool::sizeText(double dx, double dy)
+QString FrameTool::sizeText(double dx, double dy) const
 {
-    return QStringLiteral("%1 x %2 mm").arg(mmX(dx)).arg(mmY(dy));
+    const CanvasGeometry &g = m_pic.sheetGeometry();
+    return QStringLiteral("%1 x %2 mm").arg(g.mmX(dx)).arg(g.mmY(dy));
 }
 
 void FrameTool::press(double x, double y)
@@ -68,7 +70,8 @@ void FrameTool::move(Qt::MouseButtons buttons, double x, double y)
     if (m_hooks.setXYText)
         m_hooks.setXYText(xyText(x, y));
     if (m_state.CrossHair)
-        m_pic.setCrossHairLines(QLine(0, px(y), kCanvasWidth, px(y)), QLine(px(x), 0, px(x), kCanvasHeight));
+        m_pic.setCrossHairLines(QLine(0, px(y), m_pic.sheetGeometry().width, px(y)),
+                                QLine(px(x), 0, px(x), m_pic.sheetGeometry().height));
     if (buttons != Qt::LeftButton)
         return;
 
@@ -119,9 +122,9 @@ void paintCaptionOn(QImage &picture, const QString &caption, double x1, double x
     p.drawText(QPoint(px(left), px(top) + QFontMetrics(font).ascent()), caption);
 }
 
-void paintKaderOn(QImage &picture, const Kader &kader, const QColor &outline)
+void paintKaderOn(QImage &picture, const Kader &kader, const QColor &outline, const CanvasGeometry &geometry)
 {
-    const QRect corners = canvasRectOf(kader);
+    const QRect corners = canvasRectOf(kader, geometry);
     paintFrameOn(picture, corners.topLeft(), corners.bottomRight(), outline, kader.Binnenrand == 1);
     paintCaptionOn(picture, kader.Onderschrift, corners.left(), corners.right(), corners.bottom());
 }

@@ -3,6 +3,8 @@
 // drive the rubber band and read-outs, release paints and stores the frame
 // and asks for its caption.
 
+#include "design/canvasgeometry.h"
+
 #include <QColor>
 #include <QImage>
 #include <QRect>
@@ -24,7 +26,7 @@ struct PageDesign;
 void paintFrameOn(QImage &picture, QPoint from, QPoint to, const QColor &outline, bool inner);
 void paintCaptionOn(QImage &picture, const QString &caption, double x1, double x2, double y2);
 // A frame given in millimetres, as "Kader invoeren" paints it.
-void paintKaderOn(QImage &picture, const Kader &kader, const QColor &outline);
+void paintKaderOn(QImage &picture, const Kader &kader, const QColor &outline, const CanvasGeometry &geometry);
 
 class FrameTool {
 public:
@@ -45,8 +47,8 @@ public:
     // The caller rebuilds the listing.
     bool placeFrame(const QRect &corners, const Kader &kader);
 
-    static QString xyText(double x, double y);
-    static QString sizeText(double dx, double dy);
+    QString xyText(double x, double y) const;
+    QString sizeText(double dx, double dy) const;
 
 private:
     void hideFeedback();

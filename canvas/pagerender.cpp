@@ -8,12 +8,13 @@ namespace plenvik {
 
 QImage pagePicture(const PageDesign &design)
 {
-    QImage picture(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
+    const CanvasGeometry g = canvasGeometry(design.sheet);
+    QImage picture(g.width, g.height, QImage::Format_RGB32);
     picture.fill(Qt::white);
     DrawGrid(picture);
     const QColor outline(design.ColourR, design.ColourG, design.ColourB);
     for (int k = 1; k <= design.KaderCount && k <= kMaxKaders; ++k)
-        paintKaderOn(picture, design.kader(k), outline);
+        paintKaderOn(picture, design.kader(k), outline, g);
     return picture;
 }
 
@@ -21,6 +22,7 @@ QImage pageView(const QImage &picture, const PageDesign &design)
 {
     // The canvas itself draws it, so the view cannot differ from it.
     Pic pic;
+    pic.setSheetGeometry(canvasGeometry(design.sheet));
     pic.setPicture(picture);
     pic.setLijst(design.BorderOn, design.BorderWidth, QColor(design.ColourR, design.ColourG, design.ColourB));
     const std::pair<Pic::PageText, const QString &> texts[] = {{Pic::PageText::Titel, design.PageTitle},

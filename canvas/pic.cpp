@@ -12,7 +12,6 @@
 namespace plenvik {
 
 namespace {
-const QRect kLijstRect(31, 31, 279, 459);
 const QColor kLayerColour(192, 0, 0);
 const QColor kMmLabelBackground(255, 255, 192);
 const QColor kCrossHairColour(255, 128, 0);
@@ -21,16 +20,25 @@ const QColor kPreviewColour(0, 0, 192);
 } // namespace
 
 Pic::Pic(QWidget *parent)
-    : QWidget(parent), m_picture(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32)
+    : QWidget(parent), m_picture(m_geometry.width, m_geometry.height, QImage::Format_RGB32)
 {
     m_picture.fill(Qt::white);
-    setFixedSize(kCanvasWidth, kCanvasHeight);
+    setFixedSize(m_geometry.width, m_geometry.height);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_titel.font = screenFont(Face::Arial, 12, true);
     m_subTitel.font = screenFont(Face::Arial, 8.25);
     m_pagina.font = screenFont(Face::Arial, 9.75, true);
     m_mmFont = screenFont(Face::MsSansSerif, 8.25);
+}
+
+void Pic::setSheetGeometry(const CanvasGeometry &geometry)
+{
+    if (geometry == m_geometry)
+        return;
+    m_geometry = geometry;
+    setFixedSize(geometry.width, geometry.height);
+    update();
 }
 
 void Pic::setPicture(const QImage &image)
@@ -41,7 +49,7 @@ void Pic::setPicture(const QImage &image)
 
 void Pic::clearPicture()
 {
-    m_picture = QImage(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
+    m_picture = QImage(m_geometry.width, m_geometry.height, QImage::Format_RGB32);
     m_picture.fill(Qt::white);
     update();
 }
@@ -85,7 +93,7 @@ void Pic::setPageTextCaption(PageText which, const QString &caption)
 void Pic::centrePageText(PageText which, const QString &text)
 {
     setPageTextCaption(which, trimBlanks(text));
-    placePageText(which, kPageTextCentreX - pageTextWidth(which) / 2, pageTextTop(which));
+    placePageText(which, m_geometry.textCentreX - pageTextWidth(which) / 2, pageTextTop(which));
 }
 
 void Pic::placePageText(PageText which, int left, int top)
@@ -184,7 +192,7 @@ void Pic::paintEvent(QPaintEvent *)
         p.setBrush(Qt::NoBrush);
         // The line grows inwards from the shape's bounds, one pixel a step.
         for (int i = 0; i < m_lijstWidth; ++i)
-            p.drawRect(kLijstRect.adjusted(i, i, -i - 1, -i - 1));
+            p.drawRect(m_geometry.lijstRect().adjusted(i, i, -i - 1, -i - 1));
     }
 
     p.setPen(Qt::black);
@@ -235,7 +243,7 @@ void Pic::paintEvent(QPaintEvent *)
 
     if (m_printVisible) {
         p.setPen(kPrintLijnColour);
-        p.drawLine(0, m_printY, kCanvasWidth, m_printY);
+        p.drawLine(0, m_printY, m_geometry.width, m_printY);
     }
 }
 

@@ -1,7 +1,10 @@
 #pragma once
-// The page canvas: a persistent 341 x 521 picture (grid, frames, captions)
-// with overlay elements drawn above it that never become part of the picture
-// (border, page texts, rubber band, read-out, cross-hair, print sweep).
+// The page canvas: a persistent picture of the sheet (341 x 521 for A4:
+// grid, frames, captions) with overlay elements drawn above it that never
+// become part of the picture (border, page texts, rubber band, read-out,
+// cross-hair, print sweep).
+
+#include "design/canvasgeometry.h"
 
 #include <QColor>
 #include <QImage>
@@ -19,6 +22,12 @@ public:
 
     explicit Pic(QWidget *parent = nullptr);
 
+    // The sheet's size and places on the canvas; A4 until told otherwise.
+    // The picture is not touched: a caller that changes the sheet gives a
+    // picture of the new size.
+    void setSheetGeometry(const CanvasGeometry &geometry);
+    const CanvasGeometry &sheetGeometry() const { return m_geometry; }
+
     const QImage &picture() const { return m_picture; }
     QImage &picture() { return m_picture; }
     // Replaces everything painted so far.
@@ -34,9 +43,13 @@ public:
     int lijstWidth() const { return m_lijstWidth; }
     QColor lijstColour() const { return m_lijstColour; }
 
-    // Where the page texts stand: centred on this x, their tops here.
-    static constexpr int kPageTextCentreX = 170;
-    static int pageTextTop(PageText which) { return which == PageText::Titel ? 40 : which == PageText::SubTitel ? 60 : 493; }
+    // Where the page texts stand: centred on the sheet, their tops here.
+    int pageTextTop(PageText which) const
+    {
+        return which == PageText::Titel      ? m_geometry.titleTop
+               : which == PageText::SubTitel ? m_geometry.subtitleTop
+                                             : m_geometry.pageNumberTop;
+    }
 
     // A self-sizing text label at its place on the canvas.
     void setPageTextCaption(PageText which, const QString &caption);
@@ -95,6 +108,7 @@ private:
     TextLabel &label(PageText which);
     const TextLabel &label(PageText which) const;
 
+    CanvasGeometry m_geometry;
     QImage m_picture;
     bool m_lijstVisible = false;
     int m_lijstWidth = 1;

@@ -1,5 +1,7 @@
 #include "design/pagedesign.h"
 
+#include "design/canvasgeometry.h"
+
 namespace plenvik {
 
 void PageDesign::resetForNewPage()
@@ -19,10 +21,11 @@ bool PageDesign::addFrame(double x1, double y1, double x2, double y2, bool inner
         return false;
     ++KaderCount;
     Kader &k = kader(KaderCount);
-    k.LeftMm = mmX(x1);
-    k.TopMm = mmY(y1);
-    k.WidthMm = mmX(x2 - x1);
-    k.HeightMm = mmY(y2 - y1);
+    const CanvasGeometry g = canvasGeometry(sheet);
+    k.LeftMm = g.mmX(x1);
+    k.TopMm = g.mmY(y1);
+    k.WidthMm = g.mmX(x2 - x1);
+    k.HeightMm = g.mmY(y2 - y1);
     k.Binnenrand = inner ? 1 : 0;
     k.Onderschrift.clear();
     return true;

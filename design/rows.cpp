@@ -4,6 +4,7 @@
 #include "design/units.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace plenvik {
 
@@ -15,14 +16,19 @@ struct Rows {
 } // namespace
 
 namespace {
-constexpr int kCentreMm = 105;
 constexpr int kCaptionRoomMm = 10;
 
 const char *const kTooSmall = QT_TRANSLATE_NOOP("Rows", "Breedte en hoogte moeten minstens 1 mm zijn.");
 
-bool onSheet(double left, double top, double width, double height)
+bool onSheet(const Sheet &sheet, double left, double top, double width, double height)
 {
-    return left >= 0 && left + width <= kSheetWidthMm && top >= 0 && top + height <= kSheetHeightMm;
+    return left >= 0 && left + width <= sheet.widthMm && top >= 0 && top + height <= sheet.heightMm;
+}
+
+// A sheet's millimetres as the window's language writes them.
+QString shownMm(double mm)
+{
+    return QLocale().toString(mm);
 }
 } // namespace
 
@@ -32,22 +38,23 @@ Kader kaderOf(const KaderInvoer &in)
                  makeFileSafe(in.onderschrift)};
 }
 
-QString checkKader(const KaderInvoer &in, int kaderCount)
+QString checkKader(const KaderInvoer &in, int kaderCount, const Sheet &sheet)
 {
     if (kaderCount >= kMaxKaders)
         return Rows::tr("Maximum van 20 kaders bereikt!");
     if (in.breedte < 1 || in.hoogte < 1)
         return Rows::tr(kTooSmall);
-    if (!onSheet(in.links, in.boven, in.breedte, in.hoogte))
-        return Rows::tr("Het kader ligt niet helemaal op het blad (210 x 297 mm).");
+    if (!onSheet(sheet, in.links, in.boven, in.breedte, in.hoogte))
+        return Rows::tr("Het kader ligt niet helemaal op het blad (%1 x %2 mm).")
+            .arg(shownMm(sheet.widthMm), shownMm(sheet.heightMm));
     return {};
 }
 
-QList<Kader> rowFrames(const RijInvoer &in)
+QList<Kader> rowFrames(const RijInvoer &in, const Sheet &sheet)
 {
     QList<Kader> out;
     const double total = double(in.aantal) * in.breedte + double(in.aantal - 1) * in.tussenruimte;
-    const double first = roundHalfEven(kCentreMm - total / 2.0);
+    const double first = roundHalfEven(sheet.widthMm / 2.0 - total / 2.0);
     QString caption = makeFileSafe(in.eersteOnderschrift);
     for (int i = 0; i < in.aantal; ++i) {
         out.append(Kader{first + double(i) * (in.breedte + in.tussenruimte), double(in.boven), double(in.breedte),
@@ -57,7 +64,7 @@ QList<Kader> rowFrames(const RijInvoer &in)
     return out;
 }
 
-QString checkRij(const RijInvoer &in, int kaderCount)
+QString checkRij(const RijInvoer &in, int kaderCount, const Sheet &sheet)
 {
     const int free = kMaxKaders - kaderCount;
     if (free <= 0)
@@ -71,13 +78,13 @@ QString checkRij(const RijInvoer &in, int kaderCount)
         return Rows::tr(kTooSmall);
     if (in.tussenruimte < 0)
         return Rows::tr("De tussenruimte kan niet kleiner zijn dan 0 mm.");
-    const QList<Kader> frames = rowFrames(in);
+    const QList<Kader> frames = rowFrames(in, sheet);
     const Kader &first = frames.constFirst();
     const Kader &last = frames.constLast();
-    if (first.LeftMm < 0 || last.LeftMm + last.WidthMm > kSheetWidthMm)
-        return Rows::tr("De rij is breder dan het blad (210 mm).");
-    if (in.boven < 0 || in.boven + in.hoogte > kSheetHeightMm)
-        return Rows::tr("De rij past niet op het blad (297 mm hoog).");
+    if (first.LeftMm < 0 || last.LeftMm + last.WidthMm > sheet.widthMm)
+        return Rows::tr("De rij is breder dan het blad (%1 mm).").arg(shownMm(sheet.widthMm));
+    if (in.boven < 0 || in.boven + in.hoogte > sheet.heightMm)
+        return Rows::tr("De rij past niet op het blad (%1 mm hoog).").arg(shownMm(sheet.heightMm));
     return {};
 }
 
@@ -108,11 +115,11 @@ RijInvoer nextRow(const RijInvoer &row)
     return next;
 }
 
-QRect canvasRectOf(const Kader &k)
+QRect canvasRectOf(const Kader &k, const CanvasGeometry &g)
 {
-    const int left = canvasX(k.LeftMm);
-    const int top = canvasY(k.TopMm);
-    return QRect(QPoint(left, top), QPoint(canvasX(k.LeftMm + k.WidthMm), canvasY(k.TopMm + k.HeightMm)));
+    const int left = g.canvasX(k.LeftMm);
+    const int top = g.canvasY(k.TopMm);
+    return QRect(QPoint(left, top), QPoint(g.canvasX(k.LeftMm + k.WidthMm), g.canvasY(k.TopMm + k.HeightMm)));
 }
 
 } // namespace plenvik

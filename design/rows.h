@@ -3,6 +3,7 @@
 // frames centred on the sheet with consecutive captions. Pure computations;
 // the window asks for the values and draws the frames.
 
+#include "design/canvasgeometry.h"
 #include "design/pagedesign.h"
 
 #include <QList>
@@ -37,15 +38,15 @@ Kader kaderOf(const KaderInvoer &in);
 
 // Why the frame cannot be added to a page of kaderCount frames, in the
 // program's words; empty when it can.
-QString checkKader(const KaderInvoer &in, int kaderCount);
+QString checkKader(const KaderInvoer &in, int kaderCount, const Sheet &sheet = kSheetA4);
 
 // The row's frames from left to right: centred on the middle of the sheet,
 // the first left edge rounded half to even to a whole millimetre, then one
 // frame width and gap apart.
-QList<Kader> rowFrames(const RijInvoer &in);
+QList<Kader> rowFrames(const RijInvoer &in, const Sheet &sheet = kSheetA4);
 
 // Why the row cannot be added; empty when it can.
-QString checkRij(const RijInvoer &in, int kaderCount);
+QString checkRij(const RijInvoer &in, int kaderCount, const Sheet &sheet = kSheetA4);
 
 // The caption after this one: a caption ending in a whole number gets the
 // next number, keeping its leading zeros ("NVPH 0099" gives "NVPH 0100");
@@ -58,6 +59,6 @@ RijInvoer nextRow(const RijInvoer &row);
 
 // Where a frame in page millimetres stands on the canvas: the whole pixels
 // nearest to its edges.
-QRect canvasRectOf(const Kader &kader);
+QRect canvasRectOf(const Kader &kader, const CanvasGeometry &geometry);
 
 } // namespace plenvik

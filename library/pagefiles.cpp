@@ -1,5 +1,7 @@
 #include "library/pagefiles.h"
 
+#include "design/canvasgeometry.h"
+
 #include "library/designfile.h"
 #include "library/pagesave.h"
 #include "library/safewrite.h"
@@ -231,22 +233,23 @@ std::optional<LoadedPage> readPageFiles(const QString &folder, const QString &na
         return failed(PageFiles::tr("bestanden niet zeker te paren"));
     if (pictureName.isEmpty())
         return failed(PageFiles::tr("plaatje ontbreekt"));
-    QImageReader reader(dir.filePath(pictureName), "bmp");
-    reader.setDecideFormatFromContent(false);
-    reader.setAutoDetectImageFormat(false);
-    const QSize size = reader.size();
-    if (size != QSize(kCanvasWidth, kCanvasHeight))
-        return failed(PageFiles::tr("plaatje is geen BMP van %1 x %2").arg(kCanvasWidth).arg(kCanvasHeight));
+    // The design says the sheet, and so the picture's size.
     LoadedPage page;
-    page.picture = reader.read();
-    if (page.picture.isNull() || page.picture.size() != size)
-        return failed(PageFiles::tr("plaatje onleesbaar: %1").arg(reader.errorString()));
-    page.picture = page.picture.convertToFormat(QImage::Format_RGB32);
-
     page.design = base;
     QString why;
     if (!readDesignOf(dir, pair, page.design, &why))
         return failed(why);
+    const CanvasGeometry g = canvasGeometry(page.design.sheet);
+    QImageReader reader(dir.filePath(pictureName), "bmp");
+    reader.setDecideFormatFromContent(false);
+    reader.setAutoDetectImageFormat(false);
+    const QSize size = reader.size();
+    if (size != QSize(g.width, g.height))
+        return failed(PageFiles::tr("plaatje is geen BMP van %1 x %2").arg(g.width).arg(g.height));
+    page.picture = reader.read();
+    if (page.picture.isNull() || page.picture.size() != size)
+        return failed(PageFiles::tr("plaatje onleesbaar: %1").arg(reader.errorString()));
+    page.picture = page.picture.convertToFormat(QImage::Format_RGB32);
     return page;
 }
 

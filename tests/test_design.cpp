@@ -1,5 +1,6 @@
 // The page model, millimetre conversion, text safety and the coordinate listing.
 
+#include "design/canvasgeometry.h"
 #include "design/listing.h"
 #include "design/pagedesign.h"
 #include "design/rows.h"
@@ -138,6 +139,31 @@ private slots:
         d.setBorder(0);
         QVERIFY(!d.BorderOn);
         QCOMPARE(d.BorderWidth, 0);
+    }
+
+    // How each sheet stands on the canvas, worked out by hand: A4 as it
+    // always was; Letter too wide at 1.62 a mm, so scaled by 340 / 349.758;
+    // A5 at the full scale.
+    void sheetsOnTheCanvas()
+    {
+        QCOMPARE(canvasGeometry(kSheetA4), (CanvasGeometry{341, 521, 1.62, 1.75, 31, 170, 40, 60, 493}));
+        const CanvasGeometry letter = canvasGeometry(kSheetLetter);
+        QCOMPARE(QList<int>({letter.width, letter.height, letter.lijstInset, letter.textCentreX, letter.titleTop,
+                             letter.subtitleTop, letter.pageNumberTop}),
+                 QList<int>({341, 476, 30, 170, 39, 58, 449}));
+        QVERIFY(qAbs(letter.unitsPerMmX - 1.574803) < 1e-6 && qAbs(letter.unitsPerMmY - 1.701177) < 1e-6);
+        QCOMPARE(canvasGeometry(kSheetA5), (CanvasGeometry{241, 369, 1.62, 1.75, 31, 120, 40, 60, 341}));
+        // A frame 30 mm from the left and 40 from the top of a Letter page.
+        QCOMPARE(canvasRectOf(Kader{30, 40, 20, 10, 0, {}}, letter).topLeft(), QPoint(47, 68));
+        PageDesign d;
+        d.sheet = kSheetLetter;
+        QVERIFY(d.addFrame(47, 68, 78, 85, false));
+        QCOMPARE(d.kader(1), (Kader{30, 40, 20, 10, 0, {}}));
+        // Rows centre on the sheet, and its size bounds them.
+        RijInvoer row{2, 50, 30, 10, 50, false, {}};
+        QCOMPARE(rowFrames(row, kSheetLetter).constFirst().LeftMm, 53.0); // 107.95 - 55 = 52.95
+        QCOMPARE(checkKader(KaderInvoer{150, 200, 60, 50, false, {}}, 0, kSheetA5),
+                 QStringLiteral("Het kader ligt niet helemaal op het blad (148 x 210 mm)."));
     }
 
     void listingOfEmptyPageHasEightLines()

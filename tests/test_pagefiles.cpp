@@ -4,6 +4,7 @@
 #include "fakes.h"
 
 #include "canvas/grid.h"
+#include "canvas/pagerender.h"
 #include "library/bmpwriter.h"
 #include "library/designfile.h"
 #include "library/pagefiles.h"
@@ -117,6 +118,23 @@ private slots:
         QVERIFY(page.has_value());
         QVERIFY(page->design == somePage());
         QCOMPARE(page->picture, gridPicture());
+
+        // A page for Letter: its picture is the canvas of that sheet, and
+        // the page comes back on it.
+        PageDesign letter = somePage();
+        letter.sheet = kSheetLetter;
+        const QImage picture = pagePicture(letter);
+        QCOMPARE(picture.size(), QSize(341, 476));
+        QVERIFY(savePageFiles(dir.path(), "Letter", picture, letter));
+        const auto back = readPageFiles(dir.path(), "Letter", base);
+        QVERIFY(back.has_value());
+        QVERIFY(back->design == letter);
+        QCOMPARE(back->picture, picture);
+        // An A4 picture beside a Letter design is no page.
+        QVERIFY(QFile::remove(dir.filePath("Letter.bmp")) && QFile::copy(dir.filePath("Europa.bmp"), dir.filePath("Letter.bmp")));
+        QString why;
+        QVERIFY(!readPageFiles(dir.path(), "Letter", base, &why));
+        QCOMPARE(why, QStringLiteral("plaatje is geen BMP van 341 x 476"));
     }
 
     void bitmapBytesAreQtsOwn()
@@ -397,6 +415,11 @@ private slots:
             QVERIFY(page->design.KaderCount > 0);
             QCOMPARE(designFileBytes(page->design), fileBytes(QStringLiteral(PLENVIK_EXAMPLES "/") + name + ".sup"));
         }
+        // An A4 page drawn from its design is the picture made before sheets
+        // of other sizes came: the same pixels, and so the same bytes.
+        const auto europa = readPageFiles(QStringLiteral(PLENVIK_EXAMPLES), "Europa CEPT", PageDesign{});
+        QVERIFY(europa.has_value());
+        QCOMPARE(pagePicture(europa->design), europa->picture);
     }
 
     void whereFilesLive()
@@ -455,5 +478,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPageFiles)
+QTEST_MAIN(TestPageFiles)
 #include "test_pagefiles.moc"

@@ -751,10 +751,6 @@ SG 8; 21.5; 25; 3</translation>
         <translation>Maximum of 20 frames reached!</translation>
     </message>
     <message>
-        <source>Het kader ligt niet helemaal op het blad (210 x 297 mm).</source>
-        <translation>The frame is not wholly on the sheet (210 x 297 mm).</translation>
-    </message>
-    <message>
         <source>Een rij heeft minstens 1 kader.</source>
         <translation>A row has at least 1 frame.</translation>
     </message>
@@ -771,12 +767,16 @@ SG 8; 21.5; 25; 3</translation>
         <translation>The gap cannot be less than 0 mm.</translation>
     </message>
     <message>
-        <source>De rij is breder dan het blad (210 mm).</source>
-        <translation>The row is wider than the sheet (210 mm).</translation>
+        <source>Het kader ligt niet helemaal op het blad (%1 x %2 mm).</source>
+        <translation>The frame is not wholly on the sheet (%1 x %2 mm).</translation>
     </message>
     <message>
-        <source>De rij past niet op het blad (297 mm hoog).</source>
-        <translation>The row does not fit on the sheet (297 mm high).</translation>
+        <source>De rij is breder dan het blad (%1 mm).</source>
+        <translation>The row is wider than the sheet (%1 mm).</translation>
+    </message>
+    <message>
+        <source>De rij past niet op het blad (%1 mm hoog).</source>
+        <translation>The row does not fit on the sheet (%1 mm high).</translation>
     </message>
 </context>
 <context>

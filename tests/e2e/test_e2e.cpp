@@ -177,6 +177,7 @@ private slots:
             QVERIFY(QFile::copy(QStringLiteral(PLENVIK_EXAMPLES "/") + f, lib + "/" + f));
         const QString pipe = lib + "/0 wacht.bmp";
         QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(QFile::copy(lib + "/Europa CEPT.sup", lib + "/0 wacht.sup"));
         QVERIFY(p.start());
         p.menu(3, 5); // Extra > Album afdrukken...
         const QString chooser = xdo({"search", "--sync", "--onlyvisible", "--name", "Album afdrukken"}).split('\n').value(0);
