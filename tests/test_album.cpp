@@ -118,7 +118,7 @@ private slots:
         h.extra.albums.enqueue(AlbumKeuze{{"Kapot"}, false});
         m.action("ExtraAlbum")->trigger();
         QVERIFY(h.printer.jobs.isEmpty());
-        QCOMPARE(h.dialogs.messages(), QStringList{"Niet afgedrukt: Kapot (plaatje is geen BMP van 341 x 521)"});
+        QCOMPARE(h.dialogs.messages(), QStringList{"Niet afgedrukt: Kapot (ontwerpbestand ontbreekt)"});
         QVERIFY(h.dialogs.calls.last().kind != "save");
 
         // Two pictures of one name are offered by their file names, each
