@@ -71,6 +71,16 @@ void Main::onExtraAlbum()
     QString pdfPath;
     if (!choosePdfWhenNoPrinter(tr("album.pdf"), &pdfPath))
         return;
+    // A sheet the printer cannot take is said before anything is drawn.
+    PrintJob paper;
+    for (const QString &name : order) {
+        paper.setSheet(designs.value(name).sheet);
+        paper.newPage();
+    }
+    if (const QString why = m_services.printer->refusedPaper(paper, pdfPath); !why.isEmpty()) {
+        dialogs.message(why);
+        return;
+    }
     // The whole album is drawn before any of it is handed over: Cancel, or
     // a failure, leaves nothing at the printer and no file.
     PrintJob job;

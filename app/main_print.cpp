@@ -37,6 +37,13 @@ void Main::onFilePrintSupplement()
     if (!choosePdfWhenNoPrinter((shown == QCoreApplication::translate("Window", "Informatie...") || shown.isEmpty()) ? tr("supplement.pdf") : shown + QStringLiteral(".pdf"),
                                 &pdfPath))
         return;
+    // A sheet the printer cannot take is said, never shrunk onto another.
+    PrintJob paper;
+    paper.setSheet(m_design.sheet);
+    if (const QString why = m_services.printer->refusedPaper(paper, pdfPath); !why.isEmpty()) {
+        dialogs.message(why);
+        return;
+    }
 
     m_printing = true;
     m_pic->setPrintLijn(true, 0);

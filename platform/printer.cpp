@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
+#include <QLocale>
 #include <QFontMetricsF>
 #include <QPushButton>
 #include <QPainter>
@@ -14,6 +15,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <algorithm>
+
 namespace plenvik {
 
 namespace {
@@ -22,6 +25,17 @@ struct PrinterTexts {
     Q_DECLARE_TR_FUNCTIONS(Printer)
 };
 } // namespace
+
+QPageSize pageSizeOf(const Sheet &sheet)
+{
+    if (sheet == kSheetA4)
+        return QPageSize(QPageSize::A4);
+    if (sheet == kSheetLetter)
+        return QPageSize(QPageSize::Letter);
+    if (sheet == kSheetA5)
+        return QPageSize(QPageSize::A5);
+    return QPageSize(QSizeF(sheet.widthMm, sheet.heightMm), QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+}
 
 QPointF sheetMmToDevice(QPointF printerMm, double dotsPerInch)
 {
@@ -35,9 +49,29 @@ QTransform correctionTransform(const PrinterCorrection &c, double dotsPerInch)
     return QTransform(1 / c.ax, 0, 0, 1 / c.ay, -c.bx / c.ax * perMm, -c.by / c.ay * perMm);
 }
 
+QList<Sheet> PrintJob::sheets() const
+{
+    QList<Sheet> out;
+    bool sized = false;
+    for (const Op &op : m_ops) {
+        if (op.kind == Op::SheetSize) {
+            const Sheet s{op.a.x(), op.a.y()};
+            if (!out.contains(s))
+                out << s;
+            sized = true;
+        } else if (op.kind == Op::NewPage) {
+            sized = false;
+        } else if (!sized && !out.contains(kSheetA4)) {
+            out << kSheetA4; // drawn on a sheet nobody sized
+        }
+    }
+    return out;
+}
+
 bool PrintJob::replay(PrinterSurface &t) const
 {
-    for (const Op &op : m_ops) {
+    for (size_t i = 0; i < m_ops.size(); ++i) {
+        const Op &op = m_ops[i];
         switch (op.kind) {
         case Op::FontName: t.setFontName(op.text); break;
         case Op::FontSize: t.setFontSize(op.value); break;
@@ -51,9 +85,14 @@ bool PrintJob::replay(PrinterSurface &t) const
         case Op::CurrentY: t.setCurrentY(op.value); break;
         case Op::Print: t.print(op.text); break;
         case Op::NewPage:
+            // A page sized after it was begun is sized before: a sheet's
+            // paper is chosen as it is started.
+            if (i + 1 < m_ops.size() && m_ops[i + 1].kind == Op::SheetSize)
+                t.setSheet(Sheet{m_ops[i + 1].a.x(), m_ops[i + 1].a.y()});
             if (!t.newPage())
                 return false;
             break;
+        case Op::SheetSize: t.setSheet(Sheet{op.a.x(), op.a.y()}); break;
         }
     }
     return true;
@@ -79,7 +118,7 @@ bool QtPrinterSurface::ensureStarted()
     // Full-page mode puts the painter's origin on the paper's corner; the 3 mm
     // offset is then ours, exact, instead of margins rounded to whole points.
     m_printer.setFullPage(true);
-    m_printer.setPageSize(QPageSize(QPageSize::A4));
+    m_printer.setPageSize(pageSizeOf(m_sheet));
     m_printer.setPageOrientation(QPageLayout::Portrait);
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(&m_printer)) {
@@ -144,7 +183,11 @@ void QtPrinterSurface::print(const QString &text)
 
 bool QtPrinterSurface::newPage()
 {
-    if (!ensureStarted() || !m_printer.newPage())
+    if (!ensureStarted())
+        return false;
+    // The next sheet's paper, which one job may change from sheet to sheet.
+    m_printer.setPageSize(pageSizeOf(m_sheet));
+    if (!m_printer.newPage())
         return false;
     // Each sheet is corrected alike.
     applyCorrection();
@@ -273,6 +316,37 @@ bool QtPrinter::print(const PrintJob &job, const QString &pdfPath, const Printer
         p.setPrinterName(destinationPrinter());
     }
     return printOn(p, job, correction);
+}
+
+QString QtPrinter::refusedPaper(const PrintJob &job, const QString &pdfPath)
+{
+    QPrinter &p = printer();
+    if (!pdfPath.isEmpty() || (m_chosen && p.outputFormat() == QPrinter::PdfFormat))
+        return {};
+    const QString name = m_chosen ? p.printerName() : destinationPrinter();
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull())
+        return {};
+    // The largest paper the printer feeds, either way round.
+    QSizeF largest;
+    for (const QPageSize &size : info.supportedPageSizes()) {
+        const QSizeF mm = size.size(QPageSize::Millimeter);
+        largest = largest.expandedTo(QSizeF(std::min(mm.width(), mm.height()), std::max(mm.width(), mm.height())));
+    }
+    if (info.supportsCustomPageSizes())
+        largest = largest.expandedTo(info.maximumPhysicalPageSize().size(QPageSize::Millimeter));
+    if (largest.isEmpty())
+        return {};
+    constexpr double kSlackMm = 0.5; // paper sizes named in points or inches
+    const QLocale shown;
+    for (const Sheet &sheet : job.sheets()) {
+        const double shortSide = std::min(sheet.widthMm, sheet.heightMm), longSide = std::max(sheet.widthMm, sheet.heightMm);
+        if (shortSide > largest.width() + kSlackMm || longSide > largest.height() + kSlackMm)
+            return PrinterTexts::tr("Het papier van %1 x %2 mm is groter dan het grootste papier van %3 (%4 x %5 mm).")
+                .arg(shown.toString(sheet.widthMm), shown.toString(sheet.heightMm), name,
+                     shown.toString(qRound(largest.width())), shown.toString(qRound(largest.height())));
+    }
+    return {};
 }
 
 } // namespace plenvik

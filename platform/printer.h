@@ -4,14 +4,17 @@
 // page is drawn through these calls alone, so a recording fake can stand in.
 
 #include "design/calibration.h"
+#include "design/sheet.h"
 
 #include <QColor>
+#include <QList>
 #include <QPointF>
 #include <QString>
 #include <QTransform>
 #include <memory>
 #include <vector>
 
+class QPageSize;
 class QPrinter;
 class QPainter;
 class QWidget;
@@ -42,6 +45,9 @@ public:
     virtual void print(const QString &text) = 0;
     // Ends the sheet drawn so far and starts the next one of the same job.
     virtual bool newPage() = 0;
+    // The paper of the sheet drawn from now on: given before anything is
+    // drawn on it. A4 unless said.
+    virtual void setSheet(const Sheet &sheet) = 0;
 };
 
 // A print job drawn in full before any of it reaches a printer. Qt's print
@@ -66,6 +72,12 @@ public:
         m_ops.push_back({Op::NewPage, {}, {}, {}, 0, {}});
         return true;
     }
+    void setSheet(const Sheet &sheet) override
+    {
+        m_ops.push_back({Op::SheetSize, QPointF(sheet.widthMm, sheet.heightMm), {}, {}, 0, {}});
+    }
+    // Every paper the job's sheets are on.
+    QList<Sheet> sheets() const;
 
     // Draws the whole job on a real surface, in order. False when the
     // surface could not start a sheet.
@@ -73,7 +85,7 @@ public:
 
 private:
     struct Op {
-        enum Kind { FontName, FontSize, FontBold, ForeColor, FillStyle, FillColor, Box, FilledBox, CurrentX, CurrentY, Print, NewPage } kind;
+        enum Kind { FontName, FontSize, FontBold, ForeColor, FillStyle, FillColor, Box, FilledBox, CurrentX, CurrentY, Print, NewPage, SheetSize } kind;
         QPointF a, b;
         QColor colour;
         double value;
@@ -81,6 +93,10 @@ private:
     };
     std::vector<Op> m_ops;
 };
+
+// The paper size a printer is asked for: the standard size by its name,
+// another in millimetres.
+QPageSize pageSizeOf(const Sheet &sheet);
 
 // Paper millimetres (from the sheet's corner) to device pixels at a resolution.
 QPointF sheetMmToDevice(QPointF printerMm, double dotsPerInch);
@@ -108,6 +124,7 @@ public:
     void setCurrentY(double mm) override { m_current.setY(mm); }
     void print(const QString &text) override;
     bool newPage() override;
+    void setSheet(const Sheet &sheet) override { m_sheet = sheet; }
     // Ends the document, which hands it to the printer or the file; an
     // empty job is still one sheet. False when the job failed.
     bool finish();
@@ -122,6 +139,7 @@ private:
     std::unique_ptr<QPainter> m_painter;
     bool m_failed = false;
     PrinterCorrection m_correction;
+    Sheet m_sheet = kSheetA4;
     QString m_face = QStringLiteral("Arial");
     double m_points = 10;
     bool m_bold = false;
@@ -151,6 +169,9 @@ public:
     // its name and put in place whole. The correction applies to a printer
     // only. False when the job failed.
     virtual bool print(const PrintJob &job, const QString &pdfPath, const PrinterCorrection &correction = {}) = 0;
+    // Why the printer cannot take the job's paper, in the program's words;
+    // empty when it can (a PDF file takes any).
+    virtual QString refusedPaper(const PrintJob &job, const QString &pdfPath) = 0;
 };
 
 class QtPrinter : public Printer {
@@ -161,6 +182,7 @@ public:
     void setup(QWidget *parent) override;
     QString destinationPrinter() override;
     bool print(const PrintJob &job, const QString &pdfPath, const PrinterCorrection &correction = {}) override;
+    QString refusedPaper(const PrintJob &job, const QString &pdfPath) override;
 
     // The printer as Print Setup leaves it; tests set it as the dialog
     // would, then call chosen().

@@ -26,26 +26,32 @@ double measureTwips(MeasureFont font, const QString &text)
 void DrawPage(const PageDesign &d, PrinterSurface &pr, const TwipsMeasure &measure)
 {
     const QColor colour(d.ColourR, d.ColourG, d.ColourB);
+    pr.setSheet(d.sheet);
     pr.setFontName(QStringLiteral("Arial"));
     pr.setFillStyle(FillStyle::Transparent);
 
+    // On any sheet as on A4: the border 20 mm from every edge, the texts
+    // centred on the sheet's middle, the page number 20 mm from the bottom.
+    const double right = d.sheet.widthMm - kBorderFromEdgeMm - kPrintableOffsetMm; // 187 on A4
+    const double bottom = d.sheet.heightMm - kBorderFromEdgeMm - kPrintableOffsetMm; // 274 on A4
+    const double centre = d.sheet.widthMm / 2 - kPrintableOffsetMm; // 102 on A4
     if (d.BorderOn) {
-        pr.box({17, 17}, {187, 274}, colour);
-        pr.box({18, 18}, {186, 273}, colour);
+        pr.box({17, 17}, {right, bottom}, colour);
+        pr.box({18, 18}, {right - 1, bottom - 1}, colour);
         pr.setFillStyle(FillStyle::Solid);
         pr.setFillColor(colour);
         const double t = d.BorderWidth / 2.0;
-        pr.filledBox({17, 17}, {187, 17 + t}, colour);
-        pr.filledBox({17, 274}, {187, 274 - t}, colour);
-        pr.filledBox({17, 17}, {17 + t, 274}, colour);
-        pr.filledBox({187, 17}, {187 - t, 274}, colour);
+        pr.filledBox({17, 17}, {right, 17 + t}, colour);
+        pr.filledBox({17, bottom}, {right, bottom - t}, colour);
+        pr.filledBox({17, 17}, {17 + t, bottom}, colour);
+        pr.filledBox({right, 17}, {right - t, bottom}, colour);
     }
 
     auto centredText = [&](const QString &text, MeasureFont mf, double points, bool bold, double top) {
         const double w = measure(mf, text);
         pr.setFontSize(points);
         pr.setFontBold(bold);
-        pr.setCurrentX(kCentreLineMm - (w / 2) / kTwipsPerMmForCentring);
+        pr.setCurrentX(centre - (w / 2) / kTwipsPerMmForCentring);
         pr.setCurrentY(top);
         pr.setForeColor(kBlack);
         pr.print(text);
@@ -74,8 +80,8 @@ void DrawPage(const PageDesign &d, PrinterSurface &pr, const TwipsMeasure &measu
     if (!d.PageNumber.isEmpty()) {
         pr.setFontSize(12);
         pr.setFontBold(true);
-        pr.setCurrentX(100);
-        pr.setCurrentY(277);
+        pr.setCurrentX(centre - 2);                                       // 100 on A4
+        pr.setCurrentY(d.sheet.heightMm - kBorderFromEdgeMm);             // 277 on A4
         pr.setForeColor(kBlack);
         pr.print(d.PageNumber);
     }

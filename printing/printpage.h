@@ -12,7 +12,7 @@ namespace plenvik {
 
 class PrinterSurface;
 
-inline constexpr double kCentreLineMm = 102;
+inline constexpr double kBorderFromEdgeMm = 20;
 inline constexpr double kTwipsPerMmForCentring = 60; // not 56.7: centring uses 60
 
 // Width of a text in twips as it stands on screen in a measuring font.

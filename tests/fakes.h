@@ -251,6 +251,12 @@ public:
     }
     void setCurrentX(double mm) override { ops << QStringLiteral("x ") + n(mm); }
     void setCurrentY(double mm) override { ops << QStringLiteral("y ") + n(mm); }
+    // Only a sheet other than A4 is worth a line.
+    void setSheet(const Sheet &sheet) override
+    {
+        if (sheet != kSheetA4)
+            ops << QStringLiteral("sheet %1x%2").arg(n(sheet.widthMm), n(sheet.heightMm));
+    }
     void print(const QString &text) override { ops << QStringLiteral("print ") + text; }
     bool newPage() override
     {
@@ -291,6 +297,8 @@ public:
         printed << s.ops;
         return !failJob;
     }
+    QString paperRefusal; // what refusedPaper says
+    QString refusedPaper(const PrintJob &, const QString &) override { return paperRefusal; }
 };
 
 class FakeScreen : public ScreenSource {

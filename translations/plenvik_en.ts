@@ -739,6 +739,10 @@ SG 8; 21.5; 25; 3</translation>
         <source>Plenvik supplement</source>
         <translation>Plenvik page</translation>
     </message>
+    <message>
+        <source>Het papier van %1 x %2 mm is groter dan het grootste papier van %3 (%4 x %5 mm).</source>
+        <translation>The paper of %1 x %2 mm is larger than the largest paper of %3 (%4 x %5 mm).</translation>
+    </message>
 </context>
 <context>
     <name>Rows</name>

@@ -1,0 +1,123 @@
+// Pages on paper other than A4: each printed on its own sheet at true size,
+// an album of mixed sheets as one file, and paper the printer cannot take.
+
+#include "fakes.h"
+
+#include "canvas/pagerender.h"
+#include "library/pagefiles.h"
+#include "platform/printer.h"
+#include "printing/printpage.h"
+
+#include <QAction>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace plenvik;
+using namespace plenvik::test;
+
+namespace {
+QString tool(const char *name)
+{
+    return QStandardPaths::findExecutable(QLatin1String(name));
+}
+
+// "Page    1 size: 612 x 792 pts (letter)" for each page of the file.
+QStringList pageSizes(const QString &pdf, int pages)
+{
+    QProcess p;
+    p.start(tool("pdfinfo"), {"-f", "1", "-l", QString::number(pages), pdf});
+    p.waitForFinished(30000);
+    QStringList out;
+    for (const QString &line : QString::fromLatin1(p.readAllStandardOutput()).split('\n'))
+        if (line.startsWith("Page") && line.contains(" size: "))
+            out << line.section(" size: ", 1).section(" pts", 0, 0).trimmed();
+    return out;
+}
+
+PageDesign frameAt30And40(const Sheet &sheet)
+{
+    PageDesign d;
+    d.sheet = sheet;
+    d.ColourR = d.ColourG = d.ColourB = 0;
+    d.appendKader(Kader{30, 40, 50, 30, 0, QString()});
+    return d;
+}
+} // namespace
+
+class TestSheets : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        if (tool("pdftoppm").isEmpty() || tool("pdfinfo").isEmpty())
+            QSKIP("poppler-utils is not installed");
+    }
+
+    // The sizes in points are Qt's for the named papers and whole points for
+    // a size of one's own; the frame's corner is 30 mm from the left edge
+    // and 40 mm from the top, within 0.1 mm (one pixel at 254 dpi).
+    void eachSheetAtTrueSize_data()
+    {
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("height");
+        QTest::addColumn<QString>("points");
+        QTest::newRow("Letter") << 215.9 << 279.4 << "612 x 792";
+        QTest::newRow("A5") << 148.0 << 210.0 << "420 x 595";
+        QTest::newRow("230 x 300") << 230.0 << 300.0 << "652 x 850";
+    }
+    void eachSheetAtTrueSize()
+    {
+        QFETCH(double, width);
+        QFETCH(double, height);
+        QFETCH(QString, points);
+        QTemporaryDir dir;
+        PrintJob job;
+        DrawPage(frameAt30And40(Sheet{width, height}), job);
+        QPrinter printer(QPrinter::HighResolution);
+        const QString pdf = dir.filePath("blad.pdf");
+        QVERIFY(writePdf(printer, job, pdf));
+        QCOMPARE(pageSizes(pdf, 1), QStringList{points});
+        QProcess::execute(tool("pdftoppm"), {"-r", "254", "-gray", "-png", "-singlefile", pdf, dir.filePath("blad")});
+        const QImage img(dir.filePath("blad.png"));
+        auto dark = [&](int x, int y) { return qGray(img.pixel(x, y)) < 128; };
+        // The left edge at 300 and the top at 400, give or take a pixel.
+        QVERIFY(dark(299, 500) || dark(300, 500) || dark(301, 500));
+        QVERIFY(!dark(296, 500) && !dark(304, 500));
+        QVERIFY(dark(500, 399) || dark(500, 400) || dark(500, 401));
+        QVERIFY(!dark(500, 396) && !dark(500, 404));
+    }
+
+    // One job, one file, each page on its own sheet; a sheet the printer
+    // cannot take is said before anything is drawn.
+    void albumOfMixedSheets()
+    {
+        Harness h;
+        const Sheet sheets[] = {kSheetLetter, kSheetA4, kSheetA5};
+        for (int i = 0; i < 3; ++i) {
+            PageDesign d = frameAt30And40(sheets[i]);
+            d.PageNumber = QString::number(i + 1);
+            QVERIFY(savePageFiles(h.library(), QStringLiteral("Blad %1").arg(i + 1), pagePicture(d), d));
+        }
+        Main &m = h.start();
+        QtPrinter printer;
+        Main real(portablePaths(h.dir.path()), Services{&h.dialogs, &printer, &h.screen, &h.urls, &h.extra});
+        const QString pdf = h.dir.filePath("album.pdf");
+        printer.printer().setOutputFormat(QPrinter::PdfFormat);
+        printer.printer().setOutputFileName(pdf);
+        printer.chosen();
+        h.extra.albums.enqueue(AlbumKeuze{{"Blad 1", "Blad 2", "Blad 3"}, false});
+        real.action("ExtraAlbum")->trigger();
+        QCOMPARE(pageSizes(pdf, 3), (QStringList{"612 x 792", "595 x 842", "420 x 595"}));
+
+        h.printer.paperRefusal = QStringLiteral("te groot");
+        h.extra.albums.enqueue(AlbumKeuze{{"Blad 1"}, false});
+        m.action("ExtraAlbum")->trigger();
+        QCOMPARE(h.dialogs.messages(), QStringList{"te groot"});
+        QVERIFY(h.printer.jobs.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestSheets)
+#include "test_sheets.moc"
