@@ -51,7 +51,9 @@ void Main::onExtraAlbumIndelen()
         QStringList faults;
         if (text.size() > kListMaxBytes)
             faults << tr("De lijst is groter dan 1 MB; dat is te veel voor een album.");
-        const StampListResult read = faults.isEmpty() ? readStampList(text, v.margeTiende) : StampListResult{};
+        // Laid out on the paper chosen for new pages.
+        const LayoutArea area = layoutArea(m_chosenSheet);
+        const StampListResult read = faults.isEmpty() ? readStampList(text, v.margeTiende, area) : StampListResult{};
         faults << read.errors;
         if (v.naam.trimmed().isEmpty() || !isPlainPageName(v.naam + QStringLiteral(" 01")))
             faults.prepend(tr("Naam: '%1' kan geen naam van een supplement zijn.").arg(v.naam));
@@ -74,17 +76,18 @@ void Main::onExtraAlbumIndelen()
             shown = {};
             return {tr("Nog geen zegels in de lijst."), 0, false};
         }
-        const QList<LaidPage> laid = layAlbum(read.list.frames, v.layout);
+        const QList<LaidPage> laid = layAlbum(read.list.frames, v.layout, area);
         Indeling next;
         next.names = albumPageNames(v.naam, v.eerstePagina, int(laid.size()));
         for (int i = 0; i < laid.size(); ++i) {
             // Border and colour of the open page; inner frames as the Edit
             // menu stands.
             PageDesign d = m_design;
+            d.sheet = m_chosenSheet;
             d.KaderCount = 0;
             d.Kaders = {};
             // A frame the page cannot take is never dropped without a word.
-            for (const Kader &k : placeFrames(read.list.frames, laid.at(i), v.layout, m_edit.InnerFrameMode)) {
+            for (const Kader &k : placeFrames(read.list.frames, laid.at(i), v.layout, m_edit.InnerFrameMode, area)) {
                 if (!d.appendKader(k)) {
                     shown = {};
                     return {tr("Pagina %1 krijgt meer dan %2 kaders; er is niets ingedeeld.").arg(i + 1).arg(kMaxKaders), 0, false};

@@ -166,6 +166,11 @@ void Main::onFileNew()
 {
     if (!m_services.dialogs->question(tr("Wilt u een nieuw supplement ontwerpen?"), tr(" Nieuw")))
         return;
+    // A new page is on the paper chosen for new pages.
+    if (m_design.sheet != m_chosenSheet) {
+        m_design.sheet = m_chosenSheet;
+        m_pic->setSheetGeometry(canvasGeometry(m_chosenSheet));
+    }
     m_pic->clearPicture();
     m_undo.clear();
     m_pic->setPageTextCaption(Pic::PageText::Titel, QString());

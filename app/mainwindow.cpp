@@ -1,5 +1,7 @@
 #include "app/mainwindow.h"
 
+#include "library/sheetsettings.h"
+
 #include "app/clock.h"
 #include "app/layout.h"
 #include "canvas/frametool.h"
@@ -61,6 +63,7 @@ const MenuSpec kMenus[] = {
     {"Extra", "ExtraKaderInvoeren",  QT_TRANSLATE_NOOP("Menu", "Kader invoeren..."), false, &Main::onExtraKaderInvoeren},
     {"Extra", "ExtraRijKaders",      QT_TRANSLATE_NOOP("Menu", "Rij kaders..."),    false, &Main::onExtraRijKaders},
     {"Extra", "ExtraAlbumIndelen",   QT_TRANSLATE_NOOP("Menu", "Album indelen..."), false, &Main::onExtraAlbumIndelen},
+    {"Extra", "ExtraPapierformaat",  QT_TRANSLATE_NOOP("Menu", "Papierformaat..."), false, &Main::onExtraPapierformaat},
     {"Extra", "ExtraStroken",        QT_TRANSLATE_NOOP("Menu", "Stroken..."),       false, &Main::onExtraStroken},
     {"Extra", "ExtraAlbum",          QT_TRANSLATE_NOOP("Menu", "Album afdrukken..."), false, &Main::onExtraAlbum},
     {"Extra", "ExtraPrinterIjken",   QT_TRANSLATE_NOOP("Menu", "Printer ijken..."), false, &Main::onExtraPrinterIjken},
@@ -134,6 +137,10 @@ Main::Main(const Paths &paths, Services services, QWidget *parent)
     readSettingsAtStartUp();
     showDrawingColour();
     applyPanelColour();
+    // The paper chosen in an earlier run; A4 needs nothing done.
+    m_chosenSheet = readSheetSettings(m_paths.settingsFile(QLatin1String(kSheetSettingsFileName)));
+    if (m_chosenSheet != kSheetA4)
+        applySheet(m_chosenSheet);
     UpdateListing();
 
     connect(&m_klokTimer, &QTimer::timeout, this, &Main::onKlokTimer);

@@ -99,6 +99,7 @@ public slots:
     void onExtraKaderInvoeren();
     void onExtraRijKaders();
     void onExtraAlbumIndelen();
+    void onExtraPapierformaat();
     void onExtraStroken();
     void onExtraAlbum();
     void onExtraPrinterIjken();
@@ -113,6 +114,9 @@ private:
     void buildMenus();
     void applyPanelColour();
     void readSettingsAtStartUp();
+    // Moves the open page to 'sheet': canvas, picture, texts and the Undo
+    // pictures drawn anew where the millimetres say.
+    void applySheet(const Sheet &sheet);
     void showDrawingColour();
     void applyBorderToControls();
     void placeLabels();
@@ -139,6 +143,7 @@ private:
     QString m_listing;
     KaderInvoer m_lastKader;
     RijInvoer m_nextRij;
+    Sheet m_chosenSheet = kSheetA4; // the paper new pages are made on
     bool m_printing = false;
     bool m_closeConfirmed = false;
 

@@ -68,6 +68,7 @@ public:
     };
     std::unique_ptr<Progress> progress(const QString &, int, int) override { return std::make_unique<Quiet>(); }
     IjkKeuze printerIjken(const QString &, const QString &, IjkMaten &) override { return IjkKeuze::Annuleren; }
+    std::optional<Sheet> papierformaat(const Sheet &) override { return std::nullopt; }
     // " Album indelen": lays out 'lijst' and puts the pages into the library.
     QString lijst;
     QString said;

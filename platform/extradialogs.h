@@ -113,6 +113,9 @@ public:
     // bibliotheek zetten" and "Sluiten". The preview follows every change.
     // Returns the fields as they stood when the window closed.
     virtual IndelenVelden albumIndelen(const IndelenVelden &start, const IndelenHandlers &handlers) = 0;
+    // " Papierformaat": A4, Letter, A5, or "Eigen formaat" with a width and
+    // a height in millimetres with one decimal; opened on 'current'.
+    virtual std::optional<Sheet> papierformaat(const Sheet &current) = 0;
 };
 
 class QtExtraDialogs : public ExtraDialogs {
@@ -130,6 +133,7 @@ public:
     std::unique_ptr<Progress> progress(const QString &title, int total, int showAfterMs = 0) override;
     IjkKeuze printerIjken(const QString &printer, const QString &inForce, IjkMaten &maten) override;
     IndelenVelden albumIndelen(const IndelenVelden &start, const IndelenHandlers &handlers) override;
+    std::optional<Sheet> papierformaat(const Sheet &current) override;
 
 private:
     QWidget *m_parent;

@@ -191,6 +191,15 @@ public:
     };
     std::unique_ptr<Progress> progress(const QString &, int, int) override { return std::make_unique<ScriptedProgress>(*this); }
 
+    // " Papierformaat": what it opened on, and the answers.
+    QList<Sheet> papierStarts;
+    QQueue<std::optional<Sheet>> papieren;
+    std::optional<Sheet> papierformaat(const Sheet &current) override
+    {
+        papierStarts << current;
+        return papieren.isEmpty() ? std::nullopt : papieren.dequeue();
+    }
+
     IjkKeuze printerIjken(const QString &, const QString &inForce, IjkMaten &maten) override
     {
         ijkOpenings.append({maten, inForce});

@@ -89,6 +89,41 @@ private slots:
         QVERIFY(!dark(500, 396) && !dark(500, 404));
     }
 
+    // The paper chosen goes for the open page, every new page, the next run
+    // and Album indelen; it is kept in a file of its own.
+    void paperForTheOpenPageAndNewPages()
+    {
+        Harness h;
+        Main &m = h.start();
+        const QByteArray ini = fileBytes(h.dir.filePath("Plenvik.ini"));
+        h.extra.kaders.enqueue(KaderInvoer{30, 40, 50, 30, false, QStringLiteral("NVPH 1")});
+        m.action("ExtraKaderInvoeren")->trigger();
+        h.extra.papieren.enqueue(kSheetLetter);
+        m.action("ExtraPapierformaat")->trigger();
+        QCOMPARE(h.extra.papierStarts, QList<Sheet>{kSheetA4});
+        QCOMPARE(m.pic()->picture().size(), QSize(341, 476));
+        QCOMPARE(m.pic()->picture(), pagePicture(m.design()));
+        QCOMPARE(m.design().sheet, kSheetLetter);
+        QVERIFY(m.listingText().endsWith(QStringLiteral("Papier...........: Letter, 215.9 x 279.4 mm\r\n")));
+        QCOMPARE(fileBytes(h.dir.filePath("Papier.ini")), QByteArray("215.9\r\n279.4\r\n"));
+        QCOMPARE(fileBytes(h.dir.filePath("Plenvik.ini")), ini);
+        // Undo takes the frame back on the new paper.
+        m.action("EditUndo")->trigger();
+        QCOMPARE(m.pic()->picture(), pagePicture(PageDesign{.sheet = kSheetLetter}));
+
+        h.dialogs.answers.enqueue(true);
+        m.action("FileNew")->trigger();
+        QCOMPARE(m.design().sheet, kSheetLetter);
+        IndelenVelden velden;
+        h.extra.indelenStappen = {{"NVPH 1; 160; 20", velden, {0}, false}};
+        m.action("ExtraAlbumIndelen")->trigger();
+        QCOMPARE(h.extra.indelenVoorbeelden.value(0).size(), QSize(341, 476));
+
+        Main again(portablePaths(h.dir.path()), Services{&h.dialogs, &h.printer, &h.screen, &h.urls, &h.extra});
+        QCOMPARE(again.design().sheet, kSheetLetter);
+        QCOMPARE(again.pic()->picture().size(), QSize(341, 476));
+    }
+
     // One job, one file, each page on its own sheet; a sheet the printer
     // cannot take is said before anything is drawn.
     void albumOfMixedSheets()

@@ -113,8 +113,8 @@ private slots:
         QStringList extra;
         for (QAction *a : m.menuBar()->actions().at(3)->menu()->actions())
             extra << a->text();
-        QCOMPARE(extra, (QStringList{"Kader invoeren...", "Rij kaders...", "Album indelen...", "Stroken...", "Album afdrukken...",
-                                     "Printer ijken..."}));
+        QCOMPARE(extra, (QStringList{"Kader invoeren...", "Rij kaders...", "Album indelen...", "Papierformaat...", "Stroken...",
+                                     "Album afdrukken...", "Printer ijken..."}));
         QVERIFY(m.action("ToolsBorder(0)")->isChecked());
         QVERIFY(!m.action("EditBinnenkader")->isChecked());
         QVERIFY(m.action("HelpUitleg")->isCheckable());

@@ -662,6 +662,10 @@ SG 8; 21.5; 25; 3</translation>
         <source>Extra</source>
         <translation>Extra</translation>
     </message>
+    <message>
+        <source>Papierformaat...</source>
+        <translation>Paper Size...</translation>
+    </message>
 </context>
 <context>
     <name>PageFiles</name>
@@ -781,6 +785,29 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>De rij past niet op het blad (%1 mm hoog).</source>
         <translation>The row does not fit on the sheet (%1 mm high).</translation>
+    </message>
+</context>
+<context>
+    <name>SheetDialog</name>
+    <message>
+        <source>%1 (%2 × %3 mm)</source>
+        <translation>%1 (%2 × %3 mm)</translation>
+    </message>
+    <message>
+        <source> Papierformaat</source>
+        <translation> Paper size</translation>
+    </message>
+    <message>
+        <source>Eigen formaat</source>
+        <translation>Size of your own</translation>
+    </message>
+    <message>
+        <source>Breedte</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Hoogte</source>
+        <translation>Height</translation>
     </message>
 </context>
 <context>
