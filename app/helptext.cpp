@@ -38,10 +38,12 @@ QString buildHelpText()
         QCoreApplication::translate("HelpText", "   33 = kader van 33 mm hoog"),
         QCoreApplication::translate("HelpText", "   0 = geen binnenrand / 1 = wel binnenrand"),
         QCoreApplication::translate("HelpText", "   1598 = tekst onder het kader (b.v. Catalogusnummer)"),
-        QString(),
+        // The canvas holds no more lines: the blocks of the Extra menu
+        // follow without a blank line of their own.
         QCoreApplication::translate("HelpText", "   Album indelen (Extra): per regel een zegel, zo:"),
         QCoreApplication::translate("HelpText", "   onderschrift; breedte; hoogte (mm); aantal (mag weg)."),
         QCoreApplication::translate("HelpText", "   '= naam' begint een uitgifte, '#' begint commentaar."),
+        QCoreApplication::translate("HelpText", "   Papierformaat (Extra): A4, Letter, A5 of eigen maat."),
         QString(),
         QCoreApplication::translate("HelpText", "   Plenvik - gemaakt door de makers van Plenvik"),
     };

@@ -68,7 +68,9 @@ public:
     };
     std::unique_ptr<Progress> progress(const QString &, int, int) override { return std::make_unique<Quiet>(); }
     IjkKeuze printerIjken(const QString &, const QString &, IjkMaten &) override { return IjkKeuze::Annuleren; }
-    std::optional<Sheet> papierformaat(const Sheet &) override { return std::nullopt; }
+    // " Papierformaat": the paper it answers with, none for Cancel.
+    std::optional<Sheet> paper;
+    std::optional<Sheet> papierformaat(const Sheet &) override { return paper; }
     // " Album indelen": lays out 'lijst' and puts the pages into the library.
     QString lijst;
     QString said;
@@ -179,6 +181,30 @@ void BM_RowOfTwenty(benchmark::State &state)
     }
 }
 BENCHMARK(BM_RowOfTwenty)->Unit(benchmark::kMillisecond);
+
+// "Papierformaat..." on a page of 20 captioned frames with its texts, A4 to
+// Letter and back: the picture and the Undo pictures drawn anew, the texts
+// placed, the listing rebuilt and the canvas repainted on screen.
+void BM_ChangeSheet(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("Voorbeelden"));
+    QuietDialogs dialogs;
+    RowOfTwenty rows;
+    Main window(portablePaths(dir.path()), Services{&dialogs, nullptr, nullptr, nullptr, &rows});
+    window.show();
+    window.onExtraRijKaders();
+    bool letter = false;
+    for (auto _ : state) {
+        letter = !letter;
+        rows.paper = letter ? kSheetLetter : kSheetA4;
+        window.onExtraPapierformaat();
+        window.pic()->repaint();
+    }
+    if (window.design().KaderCount != 20)
+        state.SkipWithError("the row was not there");
+}
+BENCHMARK(BM_ChangeSheet)->Unit(benchmark::kMillisecond);
 
 // A page as collectors fill it: frames of the common stamp sizes.
 PageDesign stampPage(int seed)

@@ -465,6 +465,10 @@ SG 8; 21.5; 25; 3</translation>
         <source>   Plenvik - gemaakt door de makers van Plenvik</source>
         <translation>   Plenvik - made by the makers of Plenvik</translation>
     </message>
+    <message>
+        <source>   Papierformaat (Extra): A4, Letter, A5 of eigen maat.</source>
+        <translation>   Paper Size (Extra): A4, Letter, A5 or your own.</translation>
+    </message>
 </context>
 <context>
     <name>IjkDialog</name>

@@ -7,6 +7,9 @@
 #include "driver.h"
 #include "fakes.h"
 
+#include "canvas/pagerender.h"
+#include "library/pagefiles.h"
+
 #include <QAction>
 #include <QSet>
 #include <QTest>
@@ -235,6 +238,31 @@ private slots:
         QVERIFY2(!pdf.isEmpty(), "the album did not come out of the queue");
         QCOMPARE(jobs().size(), jobsBefore.size() + 1);
         QVERIFY(run(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression("Pages: +3\\b")));
+        QFile::remove(pdf);
+    }
+
+    // A Letter page through the queue: asked for on Letter paper, the frame
+    // 30 mm from the left edge within 0.1 mm.
+    void letterThroughTheQueue()
+    {
+        using namespace plenvik;
+        test::Harness h;
+        PageDesign d;
+        d.sheet = kSheetLetter;
+        d.ColourR = d.ColourG = d.ColourB = 0;
+        d.appendKader(Kader{30, 40, 50, 30, 0, QString()});
+        QVERIFY(savePageFiles(h.library(), QStringLiteral("Letter"), pagePicture(d), d));
+        QtPrinter printer;
+        Main m(portablePaths(h.dir.path()), Services{&h.dialogs, &printer, &h.screen, &h.urls, &h.extra});
+        const QSet<QString> before = outputFiles();
+        h.extra.albums.enqueue(AlbumKeuze{{"Letter"}, false});
+        m.action("ExtraAlbum")->trigger();
+        const QString pdf = waitForNewPdf(before);
+        QVERIFY2(!pdf.isEmpty(), "the page did not come out of the queue");
+        QVERIFY2(run(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression("Page size: +612 x 792 pts")),
+                 qPrintable(run(QStringLiteral("pdfinfo"), {pdf})));
+        const QImage img = render(pdf, h.dir.path());
+        QVERIFY2(qAbs(firstDarkFrom(img, 200, 550) - 300) <= 1, qPrintable(QString::number(firstDarkFrom(img, 200, 550))));
         QFile::remove(pdf);
     }
 };
