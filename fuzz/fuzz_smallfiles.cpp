@@ -1,9 +1,10 @@
-// Any bytes as Stroken.ini, Indelen.ini or Ijking.ini: what is read is
+// Any bytes as Stroken.ini, Indelen.ini, Papier.ini or Ijking.ini: what is read is
 // within its bounds and writes back to the same values; a calibration file
 // with one printer changed keeps every other printer's line.
 
 #include "library/calibrationfile.h"
 #include "library/indelensettings.h"
+#include "library/sheetsettings.h"
 #include "library/stripsettings.h"
 
 #include <QByteArray>
@@ -31,6 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         || indelen.vervolg.size() > kMaxVervolgTekens)
         std::abort();
     if (!(parseIndelenSettings(indelenSettingsBytes(indelen), QStringLiteral("x")) == indelen))
+        std::abort();
+
+    const Sheet sheet = parseSheetSettings(bytes);
+    if (!isValidSheet(sheet) || !(parseSheetSettings(sheetSettingsBytes(sheet)) == sheet))
         std::abort();
 
     for (const QString &printer : {QStringLiteral("Proef"), QStringLiteral("Kantoor \"boven\"")}) {
