@@ -2,6 +2,7 @@
 
 #include "library/bmpwriter.h"
 #include "library/designfile.h"
+#include "library/linefile.h"
 #include "library/pagefiles.h"
 #include "library/safewrite.h"
 
@@ -47,20 +48,15 @@ std::optional<Record> readRecord(const QDir &dir, const QString &recordFile, con
     QFile f(dir.filePath(recordFile));
     if (!f.open(QIODevice::ReadOnly) || f.size() > kMaxRecordBytes)
         return std::nullopt;
-    QList<QByteArray> lines = f.readAll().split('\n');
-    if (lines.isEmpty() || !lines.last().isEmpty())
-        return std::nullopt;
-    lines.removeLast();
-    for (QByteArray &line : lines) {
-        if (!line.endsWith('\r'))
-            return std::nullopt;
-        line.chop(1);
-    }
+    // Put in place whole, so never cut short: its lines are all there.
+    QList<QByteArray> lines = fileLines(f.readAll());
     if (lines.isEmpty() || lines.takeFirst() != kRecordHeader)
         return std::nullopt;
     const QStringList pageFiles = pageFilesAnyCase(dir.path(), name);
     Record r;
     for (const QByteArray &line : std::as_const(lines)) {
+        if (line.isEmpty())
+            continue; // after the last line end
         const QList<QByteArray> fields = line.split('\t');
         if (fields.size() != 2)
             return std::nullopt;
