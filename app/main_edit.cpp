@@ -55,11 +55,13 @@ void Main::onPicMouseUp(Qt::MouseButtons, Qt::KeyboardModifiers, double x, doubl
 
 void Main::onEditUndo()
 {
-    // Only frames drawn since the page was started or loaded can be taken
-    // off: each has its picture, so canvas and design stay in step.
-    if (m_design.KaderCount > 0 && !m_undo.isEmpty()) {
-        m_pic->setPicture(m_undo.takeNewest());
-        --m_design.KaderCount;
+    // Only frames drawn and pictures changed since the page was started or
+    // loaded can be taken back: each step has its picture, so canvas and
+    // design stay in step.
+    if (std::optional<UndoStep> step = m_undo.takeNewest()) {
+        m_pic->setPicture(step->picture);
+        m_design.KaderCount = std::uint8_t(step->kaderCount);
+        m_design.pictures = step->pictures;
     }
     UpdateListing();
 }

@@ -8,6 +8,7 @@
 #include "platform/dialogs.h"
 #include "design/strips.h"
 #include "library/pagefiles.h"
+#include "library/stamppicture.h"
 #include "library/stripsettings.h"
 #include "platform/extradialogs.h"
 
@@ -52,6 +53,7 @@ void Main::onExtraKaderInvoeren()
     }
     // The inner frame starts as the Edit menu's "Binnenkader" stands.
     m_lastKader.binnenkader = m_edit.InnerFrameMode;
+    QByteArray taken;
     const auto entered = askUntilAccepted(
         m_lastKader, *m_services.dialogs, *m_pic,
         [this](const KaderInvoer &start) {
@@ -59,11 +61,26 @@ void Main::onExtraKaderInvoeren()
                 m_pic->setPreview({canvasRectOf(kaderOf(v), m_pic->sheetGeometry())});
             });
         },
-        [this](const KaderInvoer &v) { return checkKader(v, m_design.KaderCount, m_design.sheet); });
+        [&](const KaderInvoer &v) {
+            const QString refusal = checkKader(v, m_design.KaderCount, m_design.sheet);
+            // A picture that cannot be taken in is said at once, and the
+            // frame waits for it to be mended or left out.
+            if (refusal.isEmpty() && !v.afbeelding.isEmpty()) {
+                QString why;
+                const std::optional<QByteArray> read = takeInPicture(v.afbeelding, kaderOf(v), &why);
+                taken = read.value_or(QByteArray());
+                return read ? QString() : why;
+            }
+            return refusal;
+        });
     if (!entered)
         return;
     const Kader kader = kaderOf(*entered);
     m_frameTool->placeFrame(canvasRectOf(kader, m_pic->sheetGeometry()), kader);
+    if (!entered->afbeelding.isEmpty())
+        m_design.pictures.Bestanden.at(m_design.KaderCount - 1) = taken;
+    // The next frame is another stamp.
+    m_lastKader.afbeelding.clear();
     UpdateListing();
 }
 

@@ -11,10 +11,14 @@
 #include "library/pagefiles.h"
 #include "library/paths.h"
 #include "library/stamplistfile.h"
+#include "library/stamppicture.h"
 #include "platform/dialogs.h"
 #include "platform/extradialogs.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
+#include <QHash>
 
 namespace plenvik {
 
@@ -30,6 +34,35 @@ QString fewNamed(const QStringList &names)
     return names.size() > kNamed ? Main::tr("%1 en nog %2").arg(named).arg(names.size() - kNamed) : named;
 }
 
+// Pictures named in a stamp list, taken in for their frames and kept while
+// the window is open: a file is read again only when it changed.
+class PictureIntake {
+public:
+    std::optional<QByteArray> take(const QString &path, const Kader &room, QString *why)
+    {
+        const QFileInfo info(path);
+        const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6")
+                                .arg(path)
+                                .arg(room.WidthMm)
+                                .arg(room.HeightMm)
+                                .arg(room.Binnenrand)
+                                .arg(info.size())
+                                .arg(info.lastModified().toMSecsSinceEpoch());
+        auto it = m_taken.find(key);
+        if (it == m_taken.end()) {
+            QString error;
+            const std::optional<QByteArray> data = takeInPicture(path, room, &error);
+            it = m_taken.insert(key, {data, error});
+        }
+        if (why)
+            *why = it->second;
+        return it->first;
+    }
+
+private:
+    QHash<QString, std::pair<std::optional<QByteArray>, QString>> m_taken;
+};
+
 // The pages worked out last, ready to be shown and put into the library.
 struct Indeling {
     QList<PageDesign> pages;
@@ -44,6 +77,10 @@ void Main::onExtraAlbumIndelen()
     const IndelenVelden saved = readIndelenSettings(settingsPath, tr(" (vervolg)"));
     Indeling shown;  // what the preview shows
     bool good = false;
+    // Pictures named in the list stand beside it; a list typed in the
+    // window has the home folder.
+    QString listFolder = QDir::homePath();
+    PictureIntake pictures;
 
     IndelenHandlers handlers;
     handlers.indelen = [&](const QString &text, const IndelenVelden &v) -> IndelenUitkomst {
@@ -55,6 +92,21 @@ void Main::onExtraAlbumIndelen()
         const LayoutArea area = layoutArea(m_chosenSheet);
         const StampListResult read = faults.isEmpty() ? readStampList(text, v.margeTiende, area) : StampListResult{};
         faults << read.errors;
+        // Each picture is taken in once for its frame, however often the
+        // list changes around it.
+        QList<QByteArray> taken(read.list.frames.size());
+        for (int i = 0; i < read.list.frames.size() && faults.size() <= kFaultsShown; ++i) {
+            const StampFrame &f = read.list.frames.at(i);
+            if (f.picture.isEmpty())
+                continue;
+            const Kader room{0, 0, double(f.width), double(f.height), m_edit.InnerFrameMode ? 1 : 0, {}};
+            QString why;
+            const std::optional<QByteArray> data = pictures.take(QDir(listFolder).absoluteFilePath(f.picture), room, &why);
+            if (data)
+                taken[i] = *data;
+            else
+                faults << tr("Regel %1: %2").arg(f.line).arg(why);
+        }
         if (v.naam.trimmed().isEmpty() || !isPlainPageName(v.naam + QStringLiteral(" 01")))
             faults.prepend(tr("Naam: '%1' kan geen naam van een supplement zijn.").arg(v.naam));
         if (const QString c = firstUnstorable(v.vervolg); !c.isEmpty())
@@ -93,6 +145,11 @@ void Main::onExtraAlbumIndelen()
                     return {tr("Pagina %1 krijgt meer dan %2 kaders; er is niets ingedeeld.").arg(i + 1).arg(kMaxKaders), 0, false};
                 }
             }
+            // The frames stand in the list's order, and so their pictures.
+            int slot = 0;
+            for (const LaidRow &row : laid.at(i).rows)
+                for (int j = row.first; j < row.first + row.count && slot < kMaxKaders; ++j)
+                    d.pictures.Bestanden.at(slot++) = taken.at(j);
             d.PageTitle = v.titel;
             d.PageSubtitle = pageSubtitle(read.list, laid, i, v.vervolg);
             d.PageNumber = QString::number(v.eerstePagina + i);
@@ -121,6 +178,8 @@ void Main::onExtraAlbumIndelen()
         std::optional<QString> text = readStampListFile(path, &why);
         if (!text)
             m_services.dialogs->message(why);
+        else
+            listFolder = QFileInfo(path).absolutePath();
         return text;
     };
 

@@ -156,7 +156,7 @@ void Main::onDelKnopClick()
     // The files go first: an entry whose picture could not be removed stays
     // listed; one whose design file stayed behind is no longer a page.
     const DeleteResult result = deletePageFiles(m_paths.library, name);
-    if (result == DeleteResult::Deleted || result == DeleteResult::DesignKept)
+    if (result == DeleteResult::Deleted || result == DeleteResult::DesignKept || result == DeleteResult::PicturesKept)
         delete m_list->takeItem(m_list->row(selected.constFirst()));
     if (result != DeleteResult::Deleted)
         dialogs.message(tr(kNotDeleted));

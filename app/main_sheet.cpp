@@ -26,14 +26,13 @@ void Main::applySheet(const Sheet &sheet)
 {
     m_design.sheet = sheet;
     m_pic->setSheetGeometry(canvasGeometry(sheet));
-    // Each Undo picture is the page as it stood before a frame: drawn anew,
-    // oldest first, at the new size.
-    const int kept = std::min(m_undo.size(), int(m_design.KaderCount));
+    // Each Undo picture is the page as it stood before a step: drawn anew
+    // at the new size.
     UndoStore redrawn;
     PageDesign earlier = m_design;
-    for (int i = kept; i >= 1; --i) {
-        earlier.KaderCount = std::uint8_t(m_design.KaderCount - i);
-        redrawn.snapshot(pagePicture(earlier));
+    for (const UndoStep &step : m_undo.steps()) {
+        earlier.KaderCount = std::uint8_t(step.kaderCount);
+        redrawn.push({pagePicture(earlier), step.kaderCount, step.pictures});
     }
     m_undo = redrawn;
     m_pic->setPicture(pagePicture(m_design));

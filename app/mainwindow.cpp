@@ -64,6 +64,7 @@ const MenuSpec kMenus[] = {
     {"Extra", "ExtraRijKaders",      QT_TRANSLATE_NOOP("Menu", "Rij kaders..."),    false, &Main::onExtraRijKaders},
     {"Extra", "ExtraAlbumIndelen",   QT_TRANSLATE_NOOP("Menu", "Album indelen..."), false, &Main::onExtraAlbumIndelen},
     {"Extra", "ExtraPapierformaat",  QT_TRANSLATE_NOOP("Menu", "Papierformaat..."), false, &Main::onExtraPapierformaat},
+    {"Extra", "ExtraAfbeeldingen",   QT_TRANSLATE_NOOP("Menu", "Afbeeldingen..."),  false, &Main::onExtraAfbeeldingen},
     {"Extra", "ExtraStroken",        QT_TRANSLATE_NOOP("Menu", "Stroken..."),       false, &Main::onExtraStroken},
     {"Extra", "ExtraAlbum",          QT_TRANSLATE_NOOP("Menu", "Album afdrukken..."), false, &Main::onExtraAlbum},
     {"Extra", "ExtraPrinterIjken",   QT_TRANSLATE_NOOP("Menu", "Printer ijken..."), false, &Main::onExtraPrinterIjken},
@@ -304,6 +305,8 @@ void Main::placeLabels()
 void Main::UpdateListing()
 {
     m_listing = buildListing(m_design);
+    // The stamps' pictures follow every change of the frames.
+    m_pic->setFramePictures(canvasPictures(m_design, m_pic->sheetGeometry()));
     QString shown = m_listing;
     shown.remove(QLatin1Char('\r'));
     m_text->setPlainText(shown);

@@ -100,6 +100,7 @@ public slots:
     void onExtraRijKaders();
     void onExtraAlbumIndelen();
     void onExtraPapierformaat();
+    void onExtraAfbeeldingen();
     void onExtraStroken();
     void onExtraAlbum();
     void onExtraPrinterIjken();

@@ -182,10 +182,18 @@ void Pic::setPrintLijn(bool visible, int y)
     update();
 }
 
+void Pic::setFramePictures(const QList<CanvasPicture> &pictures)
+{
+    m_framePictures = pictures;
+    update();
+}
+
 void Pic::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.drawImage(0, 0, m_picture);
+    for (const CanvasPicture &f : std::as_const(m_framePictures))
+        p.drawImage(f.rect.topLeft(), f.image);
 
     if (m_lijstVisible && m_lijstWidth > 0) {
         p.setPen(m_lijstColour);

@@ -4,6 +4,7 @@
 // become part of the picture (border, page texts, rubber band, read-out,
 // cross-hair, print sweep).
 
+#include "canvas/framepictures.h"
 #include "design/canvasgeometry.h"
 
 #include <QColor>
@@ -35,6 +36,10 @@ public:
     // Plain white, no grid.
     void clearPicture();
     void pictureChanged() { update(); }
+
+    // The stamps' pictures, shown over the picture in their frames.
+    void setFramePictures(const QList<CanvasPicture> &pictures);
+    const QList<CanvasPicture> &framePictures() const { return m_framePictures; }
 
     // Border outline: line width in pixels, drawn inside its bounds.
     void setLijst(bool visible, int width, const QColor &colour);
@@ -110,6 +115,7 @@ private:
 
     CanvasGeometry m_geometry;
     QImage m_picture;
+    QList<CanvasPicture> m_framePictures;
     bool m_lijstVisible = false;
     int m_lijstWidth = 1;
     QColor m_lijstColour = Qt::black;

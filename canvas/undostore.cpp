@@ -2,13 +2,13 @@
 
 namespace plenvik {
 
-QImage UndoStore::takeNewest()
+std::optional<UndoStep> UndoStore::takeNewest()
 {
-    if (m_pictures.empty())
-        return {};
-    QImage img = std::move(m_pictures.back());
-    m_pictures.pop_back();
-    return img;
+    if (m_steps.empty())
+        return std::nullopt;
+    UndoStep step = std::move(m_steps.back());
+    m_steps.pop_back();
+    return step;
 }
 
 } // namespace plenvik

@@ -41,6 +41,19 @@ QString buildListing(const PageDesign &d)
         const QString name = sheetName(d.sheet);
         s += crlf + Listing::tr("Papier...........: ") + (name.isEmpty() ? size : name + QStringLiteral(", ") + size) + crlf;
     }
+    // A page with pictures of its stamps says how many and how they show.
+    if (d.pictures.any(d.KaderCount)) {
+        int count = 0;
+        for (int k = 1; k <= d.KaderCount && k <= kMaxKaders; ++k)
+            count += d.pictures.Bestanden.at(k - 1).isEmpty() ? 0 : 1;
+        if (d.sheet == kSheetA4)
+            s += crlf;
+        s += Listing::tr("Afbeeldingen....: ")
+             + (d.pictures.Grijstinten ? Listing::tr("%1, grijstinten, sterkte %2 %") : Listing::tr("%1, in kleur, sterkte %2 %"))
+                   .arg(count)
+                   .arg(d.pictures.Sterkte)
+             + crlf;
+    }
     return s;
 }
 

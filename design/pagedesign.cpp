@@ -13,6 +13,7 @@ void PageDesign::resetForNewPage()
     Kaders.fill(Kader{});
     BorderOn = false;
     BorderWidth = 1;
+    pictures = Afbeeldingen{};
 }
 
 bool PageDesign::addFrame(double x1, double y1, double x2, double y2, bool inner)
@@ -28,6 +29,8 @@ bool PageDesign::addFrame(double x1, double y1, double x2, double y2, bool inner
     k.HeightMm = g.mmY(y2 - y1);
     k.Binnenrand = inner ? 1 : 0;
     k.Onderschrift.clear();
+    // A record taken again starts without the picture it held before.
+    pictures.Bestanden.at(KaderCount - 1).clear();
     return true;
 }
 
@@ -37,6 +40,7 @@ bool PageDesign::appendKader(const Kader &k)
         return false;
     ++KaderCount;
     kader(KaderCount) = k;
+    pictures.Bestanden.at(KaderCount - 1).clear();
     return true;
 }
 

@@ -2,6 +2,7 @@
 // The one open page and the editing state beside it. Plain values: the main
 // window owns one of each and every subsystem works on those, never on a copy.
 
+#include "design/framepicture.h"
 #include "design/sheet.h"
 #include "design/units.h"
 
@@ -46,6 +47,9 @@ struct PageDesign {
     int ColourB = kDefaultDrawingColour.b;
     // The paper the page is for; a new page keeps the open page's.
     Sheet sheet = kSheetA4;
+    // The stamps' pictures in the frames; a page without any keeps its
+    // files as they always were.
+    Afbeeldingen pictures;
 
     bool operator==(const PageDesign &) const = default;
 
@@ -54,7 +58,7 @@ struct PageDesign {
     const Kader &kader(int k) const { return Kaders.at(k - 1); }
 
     // Empties the page for "Nieuw": the drawing colour stays, the border
-    // width becomes 1 (start-up leaves it at 0).
+    // width becomes 1 (start-up leaves it at 0). Pictures go.
     void resetForNewPage();
 
     // Stores a frame drawn from canvas point (x1, y1) to (x2, y2) as the next

@@ -19,6 +19,7 @@ struct KaderInvoer {
     int hoogte = 30;
     bool binnenkader = false;
     QString onderschrift;
+    QString afbeelding; // a picture file for the frame; empty for none
     bool operator==(const KaderInvoer &) const = default;
 };
 

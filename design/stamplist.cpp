@@ -63,15 +63,20 @@ StampListResult readStampList(const QString &text, int marginTenths, const Layou
         QStringList fields = line.split(separators);
         for (QString &f : fields)
             f = f.trimmed();
-        if (fields.size() != 3 && fields.size() != 4) {
+        if (fields.size() < 3 || fields.size() > 5) {
             error(StampListTexts::tr("verwacht onderschrift; breedte; hoogte en eventueel een aantal"));
             continue;
         }
+        // A fifth field names a picture of the stamp; the count before it
+        // may then be left empty.
+        const QString picture = fields.value(4);
+        if (fields.size() == 5 && fields.at(3).isEmpty())
+            fields[3] = QStringLiteral("1");
         const QString caption = fields.at(0);
         const std::optional<qint64> width = thousandths(fields.at(1));
         const std::optional<qint64> height = thousandths(fields.at(2));
         bool countOk = true;
-        const int count = fields.size() == 4 ? fields.at(3).toInt(&countOk) : 1;
+        const int count = fields.size() >= 4 ? fields.at(3).toInt(&countOk) : 1;
         if (const QString c = firstUnstorable(caption); !c.isEmpty())
             error(StampListTexts::tr("het onderschrift bevat '%1', dat een supplement niet kan bewaren").arg(c));
         else if (!width)
@@ -103,7 +108,7 @@ StampListResult readStampList(const QString &text, int marginTenths, const Layou
                 }
                 QString next = caption;
                 for (int i = 0; i < count; ++i) {
-                    r.list.frames.append(StampFrame{next, w, h, issue});
+                    r.list.frames.append(StampFrame{next, w, h, issue, picture, number});
                     next = nextCaption(next);
                 }
             }

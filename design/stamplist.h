@@ -6,6 +6,8 @@
 //     = 1852 Koning Willem III        (an issue begins, and is named)
 //     NVPH 1; 22; 26                   (caption; width; height in mm)
 //     NVPH 4; 21,5; 25; 3              (and a count: NVPH 4, 5 and 6)
+//     NVPH 7; 22; 26; 1; nvph7.jpg     (and a picture of the stamp, its
+//                                       file relative to the list's folder)
 //
 // Each stamp becomes a frame: the stamp and the margin on every side,
 // rounded up to whole millimetres, so a mount is never smaller than its
@@ -34,6 +36,8 @@ struct StampFrame {
     int width = 0;  // whole millimetres, margin included
     int height = 0;
     int issue = 0;  // index into StampList::issues
+    QString picture; // the picture file as the list names it; empty for none
+    int line = 0;    // the list's line the frame comes from
     bool operator==(const StampFrame &) const = default;
 };
 

@@ -246,6 +246,9 @@ QByteArray designFileBytes(const PageDesign &d)
     line(out, quoted(d.PageNumber));
     if (d.sheet != kSheetA4)
         line(out, quoted(QString::fromLatin1(kDesignSheetTag)) + ',' + num(d.sheet.widthMm) + ',' + num(d.sheet.heightMm));
+    if (d.pictures.any(d.KaderCount))
+        line(out, quoted(QString::fromLatin1(kDesignPicturesTag)) + ',' + QByteArray::number(d.pictures.Grijstinten ? 1 : 0) + ','
+                      + QByteArray::number(d.pictures.Sterkte));
     return out;
 }
 
@@ -272,6 +275,7 @@ bool DesignFileReader::read(QIODevice &device, PageDesign &into)
 bool DesignFileReader::read(const QByteArray &bytes, PageDesign &into)
 {
     m_error.clear();
+    m_picturesExpected = false;
     Parser p(bytes);
     PageDesign d = into;
 
@@ -345,8 +349,10 @@ bool DesignFileReader::read(const QByteArray &bytes, PageDesign &into)
     // number is left alone, as it always was; a size that is there but
     // cannot be read is never taken for A4.
     Sheet sheet = kSheetA4;
-    if (!p.atEnd()) {
-        const auto tag = p.any();
+    std::optional<FieldReader::Field> tag;
+    if (!p.atEnd())
+        tag = p.any();
+    {
         if (tag && tag->quoted && tag->text == kDesignSheetTag) {
             const int lineNo = tag->line;
             const auto w = p.number(QT_TRANSLATE_NOOP("DesignFileText", "de papierbreedte"));
@@ -365,7 +371,22 @@ bool DesignFileReader::read(const QByteArray &bytes, PageDesign &into)
                                    shown.toString(kMaxSheetWidthMm), shown.toString(kMaxSheetHeightMm));
                 return false;
             }
+            tag = p.atEnd() ? std::nullopt : p.any();
         }
+    }
+    // The pictures' settings, when the page has pictures in a file beside it.
+    Afbeeldingen pictures;
+    bool expected = false;
+    if (tag && tag->quoted && tag->text == kDesignPicturesTag) {
+        const auto grey = p.whole(QT_TRANSLATE_NOOP("DesignFileText", "grijstinten"), 0, 1);
+        if (!grey)
+            return fail();
+        const auto strength = p.whole(QT_TRANSLATE_NOOP("DesignFileText", "de sterkte"), 0, 100);
+        if (!strength)
+            return fail();
+        pictures.Grijstinten = *grey == 1;
+        pictures.Sterkte = int(*strength);
+        expected = true;
     }
 
     d.KaderCount = static_cast<std::uint8_t>(*count);
@@ -378,6 +399,10 @@ bool DesignFileReader::read(const QByteArray &bytes, PageDesign &into)
     d.PageSubtitle = *subtitle;
     d.PageNumber = *number;
     d.sheet = sheet;
+    // The pictures themselves are read from their own file; those of the
+    // page before never carry over.
+    d.pictures = pictures;
+    m_picturesExpected = expected;
     into = d;
     return true;
 }

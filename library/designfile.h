@@ -6,6 +6,10 @@
 // A page for a sheet other than A4 has one line more at the end, its size
 // in millimetres: "Papier",215.9,279.4. An A4 page has no such line, so its
 // file is what it always was, and a file without it is an A4 page.
+//
+// A page with pictures of its stamps ends with one line more, how they are
+// shown: "Afbeeldingen",1,35 (greyscale 1 or 0, strength in per cent). The
+// pictures are in the page's picture file (picturefile.h).
 
 #include "design/pagedesign.h"
 
@@ -19,6 +23,7 @@ namespace plenvik {
 inline constexpr char kDesignHeader[] = "Varnholt Software 2009";
 inline constexpr char kDesignSeparator[] = "--------------------------";
 inline constexpr char kDesignSheetTag[] = "Papier";
+inline constexpr char kDesignPicturesTag[] = "Afbeeldingen";
 // Far above any real page; keeps a stray huge file from filling memory.
 inline constexpr qint64 kMaxDesignFileBytes = 4 * 1024 * 1024;
 
@@ -33,9 +38,12 @@ public:
     bool read(QIODevice &device, PageDesign &into);
     bool read(const QByteArray &bytes, PageDesign &into);
     QString errorString() const { return m_error; }
+    // After a read: the file says the page has pictures in their own file.
+    bool picturesExpected() const { return m_picturesExpected; }
 
 private:
     QString m_error;
+    bool m_picturesExpected = false;
 };
 
 } // namespace plenvik

@@ -4,6 +4,8 @@
 
 #include "library/designfile.h"
 #include "library/pagesave.h"
+#include "library/picturefile.h"
+#include "library/stamppicture.h"
 #include "library/safewrite.h"
 
 #include <QCoreApplication>
@@ -30,12 +32,22 @@ struct PageFiles {
 namespace {
 const QString kPictureExt = QStringLiteral(".bmp");
 const QString kDesignExt = QStringLiteral(".sup");
+const QString kPicturesExt = QStringLiteral(".afb");
 
+enum class Kind { Picture, Design, Pictures };
 struct PageFile {
     QString file;
     QString stem;
-    bool picture;
+    Kind kind;
 };
+
+// A file named as a page's picture file is the page's only when it begins
+// as the program writes one; anything else of that name is left alone.
+bool isOwnPictureFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) && isPictureFileStart(f.read(64));
+}
 
 // The picture and design files whose name, without its extension, matches
 // 'name' when letter case is ignored. The extension's case never matters.
@@ -52,17 +64,22 @@ QList<PageFile> filesIgnoringCase(const QString &folder, const QString &name, QS
         if (e.size() != name.size() + 4)
             continue;
         const QString ext = e.right(4);
-        const bool picture = ext.compare(kPictureExt, Qt::CaseInsensitive) == 0;
-        if (!picture && ext.compare(kDesignExt, Qt::CaseInsensitive) != 0)
+        const Kind kind = ext.compare(kPictureExt, Qt::CaseInsensitive) == 0  ? Kind::Picture
+                          : ext.compare(kDesignExt, Qt::CaseInsensitive) == 0 ? Kind::Design
+                                                                             : Kind::Pictures;
+        if (kind == Kind::Pictures && ext.compare(kPicturesExt, Qt::CaseInsensitive) != 0)
             continue;
         const QString stem = e.left(name.size());
-        if (stem.compare(name, Qt::CaseInsensitive) == 0)
-            out.append({e, stem, picture});
+        if (stem.compare(name, Qt::CaseInsensitive) != 0)
+            continue;
+        if (kind == Kind::Pictures && !isOwnPictureFile(QDir(folder).filePath(e)))
+            continue;
+        out.append({e, stem, kind});
     }
     return out;
 }
 
-bool readDesignOf(const QDir &dir, const PagePair &pair, PageDesign &design, QString *error)
+bool readDesignOf(const QDir &dir, const PagePair &pair, PageDesign &design, QString *error, bool *picturesExpected = nullptr)
 {
     auto failed = [&](const QString &why) {
         if (error)
@@ -81,6 +98,37 @@ bool readDesignOf(const QDir &dir, const PagePair &pair, PageDesign &design, QSt
     DesignFileReader reader;
     if (!reader.read(file, design))
         return failed(reader.errorString());
+    if (picturesExpected)
+        *picturesExpected = reader.picturesExpected();
+    return true;
+}
+
+// The page's pictures, which its design file says are there: every one
+// must be a picture the program stores, or the page is not read.
+bool readPicturesOf(const QDir &dir, const PagePair &pair, PageDesign &design, QString *error)
+{
+    auto failed = [&](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (pair.pictures.isEmpty())
+        return failed(PageFiles::tr("afbeeldingenbestand ontbreekt"));
+    QFile file(dir.filePath(pair.pictures));
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(PageFiles::tr("afbeeldingenbestand onleesbaar"));
+    if (file.size() > kMaxPictureFileBytes)
+        return failed(PageFiles::tr("afbeeldingenbestand is te groot"));
+    Afbeeldingen pictures = design.pictures;
+    QString why;
+    if (!readPictureFile(file.read(kMaxPictureFileBytes + 1), design.KaderCount, pictures, &why))
+        return failed(why);
+    for (int k = 1; k <= design.KaderCount; ++k) {
+        const QByteArray &stored = pictures.Bestanden.at(k - 1);
+        if (!stored.isEmpty() && !storedPictureSize(stored).isValid())
+            return failed(PageFiles::tr("de afbeelding van kader %1 is onleesbaar").arg(k));
+    }
+    design.pictures = pictures;
     return true;
 }
 
@@ -104,17 +152,44 @@ PagePair findPage(const QString &folder, const QString &name)
             pair.unfinished = !finishPageRecord(folder, r) || pair.unfinished;
         files = filesIgnoringCase(folder, name);
     }
+    QMap<QString, QStringList> pictureFiles; // by the spelling of their stem
     for (const PageFile &f : files) {
         pair.files << f.file;
-        pair.taken = pair.taken || f.picture;
+        pair.taken = pair.taken || f.kind == Kind::Picture;
+        if (f.kind == Kind::Pictures)
+            pictureFiles[f.stem] << f.file;
     }
+    files.removeIf([](const PageFile &f) { return f.kind == Kind::Pictures; });
     if (files.isEmpty())
         return pair;
 
     // The files by the spelling of their stem, as pictures and designs.
     QMap<QString, std::pair<QStringList, QStringList>> stems;
     for (const PageFile &f : files)
-        (f.picture ? stems[f.stem].first : stems[f.stem].second) << f.file;
+        (f.kind == Kind::Picture ? stems[f.stem].first : stems[f.stem].second) << f.file;
+    // The pictures of the stamps go with the design: those spelt as it, or
+    // else the one such file of the name that stands apart from every page
+    // file. Two that could be the page's make the page ambiguous.
+    auto withPictures = [&](PagePair p) {
+        if (p.design.isEmpty() || pictureFiles.isEmpty())
+            return p;
+        const QString designStem = p.design.chopped(4);
+        QStringList candidates = pictureFiles.value(designStem);
+        if (candidates.isEmpty()) {
+            for (auto it = pictureFiles.cbegin(); it != pictureFiles.cend(); ++it) {
+                if (!stems.contains(it.key()))
+                    candidates << it.value();
+            }
+        }
+        if (candidates.size() > 1) {
+            p.picture.clear();
+            p.design.clear();
+            p.ambiguous = true;
+        } else {
+            p.pictures = candidates.value(0);
+        }
+        return p;
+    };
     QString stem = name;
     if (!stems.contains(stem)) {
         // Only other spellings: they are this page when there is one.
@@ -132,7 +207,7 @@ PagePair findPage(const QString &folder, const QString &name)
     pair.picture = pictures.value(0);
     pair.design = designs.value(0);
     if (!pair.picture.isEmpty() && !pair.design.isEmpty())
-        return pair;
+        return withPictures(pair);
 
     // One of the two is missing under this spelling. A picture and a design
     // that each stand alone under other spellings are one page only when
@@ -147,10 +222,10 @@ PagePair findPage(const QString &folder, const QString &name)
     QStringList &lone = pair.picture.isEmpty() ? lonePictures : loneDesigns;
     QString &missing = pair.picture.isEmpty() ? pair.picture : pair.design;
     if (lone.isEmpty())
-        return pair; // the page has only the one file
+        return withPictures(pair); // the page has only the one file
     if (lonePictures.size() == 1 && loneDesigns.size() == 1) {
         missing = lone.constFirst();
-        return pair;
+        return withPictures(pair);
     }
     pair.picture.clear();
     pair.design.clear();
@@ -237,7 +312,10 @@ std::optional<LoadedPage> readPageFiles(const QString &folder, const QString &na
     LoadedPage page;
     page.design = base;
     QString why;
-    if (!readDesignOf(dir, pair, page.design, &why))
+    bool withPictures = false;
+    if (!readDesignOf(dir, pair, page.design, &why, &withPictures))
+        return failed(why);
+    if (withPictures && !readPicturesOf(dir, pair, page.design, &why))
         return failed(why);
     const CanvasGeometry g = canvasGeometry(page.design.sheet);
     QImageReader reader(dir.filePath(pictureName), "bmp");
@@ -293,6 +371,8 @@ DeleteResult deletePageFiles(const QString &folder, const QString &name)
         return DeleteResult::PictureKept;
     if (!pair.design.isEmpty() && !QFile::remove(dir.filePath(pair.design)))
         return DeleteResult::DesignKept;
+    if (!pair.pictures.isEmpty() && !QFile::remove(dir.filePath(pair.pictures)))
+        return DeleteResult::PicturesKept;
     return DeleteResult::Deleted;
 }
 

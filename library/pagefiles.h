@@ -1,8 +1,9 @@
 #pragma once
 // Saved pages: a picture file (name.bmp) and a design file (name.sup) in the
-// library folder "Voorbeelden" beside the program. A page is listed when its
-// picture is there. Names behave case-insensitively, as on the systems the
-// format comes from.
+// library folder "Voorbeelden" beside the program, and for a page with
+// pictures of its stamps a third, name.afb (picturefile.h). A page is listed
+// when its picture is there. Names behave case-insensitively, as on the
+// systems the format comes from.
 
 #include "design/pagedesign.h"
 #include "design/strips.h"
@@ -37,8 +38,11 @@ std::optional<QStringList> listPages(const QString &folder);
 struct PagePair {
     QString picture;
     QString design;
+    // The pictures of the stamps, a file of the program's own: spelt as the
+    // design, or the one such file of the name standing apart from the rest.
+    QString pictures;
     bool ambiguous = false;
-    QStringList files; // every picture and design file of the name, any case
+    QStringList files; // every file of the page's kinds with the name, any case
     bool taken = false; // a picture of the name stands in any spelling
     bool unfinished = false; // an interrupted save of the page could not be finished
 };
@@ -54,7 +58,7 @@ QStringList pageFilesAnyCase(const QString &folder, const QString &name);
 bool isSameFile(const QString &a, const QString &b);
 
 // The points a save passes, in order, for tests that stop it there.
-enum class SaveStep { PartsWritten, RecordWritten, PicturePlaced, DesignPlaced };
+enum class SaveStep { PartsWritten, RecordWritten, PicturePlaced, DesignPlaced, PicturesPlaced };
 struct SaveSteps {
     std::function<void(SaveStep)> reached;
 };
@@ -90,9 +94,10 @@ enum class DeleteResult {
     Deleted,
     PictureKept, // nothing removed: the page stays listed
     DesignKept,  // the picture is gone, so the page is no longer listed, but its design file stayed
+    PicturesKept, // as DesignKept, for the file of the stamps' pictures
     Ambiguous,   // nothing removed: which files are the page's is not certain
 };
-// Removes the page's picture, then its design file.
+// Removes the page's picture, then its design file, then its stamps' pictures.
 DeleteResult deletePageFiles(const QString &folder, const QString &name);
 
 } // namespace plenvik

@@ -4,6 +4,7 @@
 #include "library/designfile.h"
 #include "library/linefile.h"
 #include "library/pagefiles.h"
+#include "library/picturefile.h"
 #include "library/safewrite.h"
 
 #include <QDir>
@@ -68,7 +69,7 @@ std::optional<Record> readRecord(const QDir &dir, const QString &recordFile, con
             continue;
         }
         const QString file = QString::fromUtf8(fields[0]);
-        if (file != name + QLatin1String(".bmp") && file != name + QLatin1String(".sup"))
+        if (file != name + QLatin1String(".bmp") && file != name + QLatin1String(".sup") && file != name + QLatin1String(".afb"))
             return std::nullopt;
         if (!isPartFileOf(second, QFileInfo(writtenPath(dir.filePath(file))).fileName()))
             return std::nullopt;
@@ -155,19 +156,38 @@ bool savePageFiles(const QString &folder, const QString &name, const QImage &pic
         return false;
     Record record;
     const QString pictureName = name + QLatin1String(".bmp"), designName = name + QLatin1String(".sup");
+    const QString picturesName = name + QLatin1String(".afb");
+    const bool withPictures = design.pictures.any(design.KaderCount);
     for (const QString &file : {old.picture, old.design}) {
         if (!file.isEmpty() && file != pictureName && file != designName)
             record.removed << file;
     }
+    // The stamps' pictures of the old page go unless the new ones take
+    // their place under the same name.
+    if (!old.pictures.isEmpty() && !(withPictures && old.pictures == picturesName))
+        record.removed << old.pictures;
+    // A file of that name that is not the page's is never replaced.
+    const QString picturesPath = dir.filePath(picturesName);
+    if (withPictures && QFileInfo::exists(picturesPath)
+        && std::none_of(old.files.cbegin(), old.files.cend(), [&](const QString &f) { return isSameFile(dir.filePath(f), picturesPath); }))
+        return false;
 
     BesideFile pictureFile(dir.filePath(pictureName));
     BesideFile designFile(dir.filePath(designName));
     if (!pictureFile.open() || !writeBmp24(pictureFile.device(), picture) || !pictureFile.finish()
         || !designFile.open() || !writeDesignFile(designFile.device(), design) || !designFile.finish())
         return false;
+    BesideFile picturesFile(picturesPath);
+    if (withPictures) {
+        const QByteArray bytes = pictureFileBytes(design.pictures, design.KaderCount);
+        if (!picturesFile.open() || picturesFile.device().write(bytes) != bytes.size() || !picturesFile.finish())
+            return false;
+    }
     reached(SaveStep::PartsWritten);
     record.placed = {{pictureName, QFileInfo(pictureFile.partPath()).fileName()},
                      {designName, QFileInfo(designFile.partPath()).fileName()}};
+    if (withPictures)
+        record.placed.append({picturesName, QFileInfo(picturesFile.partPath()).fileName()});
     const QString recordPath = dir.filePath(pageRecordName(name));
     if (!writeFileWhole(recordPath, recordBytes(record)))
         return false;
@@ -176,10 +196,13 @@ bool savePageFiles(const QString &folder, const QString &name, const QImage &pic
     // From here the record stands for the save. Until the first file is in
     // place nothing has changed, and a failure takes the save back whole.
     const QString picturePart = pictureFile.release(), designPart = designFile.release();
+    const QString picturesPart = withPictures ? picturesFile.release() : QString();
     if (!placePart(picturePart, dir.filePath(pictureName))) {
         if (QFile::remove(recordPath)) {
             QFile::remove(picturePart);
             QFile::remove(designPart);
+            if (withPictures)
+                QFile::remove(picturesPart);
         }
         return false;
     }
@@ -189,6 +212,11 @@ bool savePageFiles(const QString &folder, const QString &name, const QImage &pic
     if (!placePart(designPart, dir.filePath(designName)))
         return false;
     reached(SaveStep::DesignPlaced);
+    if (withPictures) {
+        if (!placePart(picturesPart, picturesPath))
+            return false;
+        reached(SaveStep::PicturesPlaced);
+    }
     return finishRecord(dir, pageRecordName(name), name);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
-// Saving a page's two files as one: after a crash or a kill at any moment,
+// Saving a page's files (two, or three with pictures of its stamps) as one: after a crash or a kill at any moment,
 // the page is wholly its old version or wholly its new one.
 //
-// Both files are first written in full beside their names (see safewrite.h).
+// All files are first written in full beside their names (see safewrite.h).
 // Then a record ".<name>.plenvik-paar" is put in place, naming the part files
 // and what they replace; from that moment the save is as good as done. The
 // parts are renamed into place, files of the page under other letter cases

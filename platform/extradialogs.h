@@ -79,6 +79,21 @@ public:
 
 enum class IjkKeuze { Ok, Herstellen, Annuleren };
 
+// A frame's line in " Afbeeldingen".
+struct AfbeeldingRegel {
+    QString onderschrift;
+    QImage voorbeeld; // the picture it has, small; null for none
+};
+
+// What " Afbeeldingen" returns: for each frame nothing when it stays as it
+// is, an empty text when its picture goes ("Weg"), or the file chosen.
+struct AfbeeldingenKeuze {
+    QList<std::optional<QString>> gekozen;
+    bool grijstinten = true;
+    int sterkte = kDefaultSterkte;
+    bool operator==(const AfbeeldingenKeuze &) const = default;
+};
+
 class ExtraDialogs {
 public:
     virtual ~ExtraDialogs() = default;
@@ -116,7 +131,14 @@ public:
     // " Papierformaat": A4, Letter, A5, or "Eigen formaat" with a width and
     // a height in millimetres with one decimal; opened on 'current'.
     virtual std::optional<Sheet> papierformaat(const Sheet &current) = 0;
+    // " Afbeeldingen": each frame with its caption and picture, "Kiezen..."
+    // and "Weg" for each, "Grijstinten" and "Sterkte" for the page.
+    virtual std::optional<AfbeeldingenKeuze> afbeeldingen(const QList<AfbeeldingRegel> &kaders, bool grijstinten,
+                                                          int sterkte) = 0;
 };
+
+// The picture files a chooser offers, and then every file.
+QString pictureChooserFilter();
 
 class QtExtraDialogs : public ExtraDialogs {
 public:
@@ -134,6 +156,8 @@ public:
     IjkKeuze printerIjken(const QString &printer, const QString &inForce, IjkMaten &maten) override;
     IndelenVelden albumIndelen(const IndelenVelden &start, const IndelenHandlers &handlers) override;
     std::optional<Sheet> papierformaat(const Sheet &current) override;
+    std::optional<AfbeeldingenKeuze> afbeeldingen(const QList<AfbeeldingRegel> &kaders, bool grijstinten,
+                                                  int sterkte) override;
 
 private:
     QWidget *m_parent;

@@ -7,8 +7,11 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -110,10 +113,28 @@ std::optional<KaderInvoer> QtExtraDialogs::kaderInvoeren(const KaderInvoer &star
     QSpinBox *hoogte = f.mm(FrameDialogs::tr("Hoogte"), 1, kMaxMm, start.hoogte);
     QCheckBox *binnen = f.check(FrameDialogs::tr("Binnenkader"), start.binnenkader);
     QLineEdit *onderschrift = f.text(FrameDialogs::tr("Onderschrift"), start.onderschrift);
+    // A picture of the stamp, if the collector has one: typed or chosen.
+    auto *row = new QWidget(&f.dialog);
+    auto *afbeelding = new QLineEdit(start.afbeelding, row);
+    auto *kiezen = new QPushButton(FrameDialogs::tr("Kiezen..."), row);
+    auto *rowLayout = new QHBoxLayout(row);
+    rowLayout->setContentsMargins(0, 0, 0, 0);
+    rowLayout->addWidget(afbeelding);
+    rowLayout->addWidget(kiezen);
+    f.add(FrameDialogs::tr("Afbeelding"), row);
+    QWidget::setTabOrder(onderschrift, afbeelding);
+    QWidget::setTabOrder(afbeelding, kiezen);
+    QObject::connect(kiezen, &QPushButton::clicked, &f.dialog, [&] {
+        QFileDialog files(&f.dialog, FrameDialogs::tr(" Afbeelding kiezen"), afbeelding->text(), pictureChooserFilter());
+        files.setFileMode(QFileDialog::ExistingFile);
+        files.setOption(QFileDialog::DontUseNativeDialog, true);
+        if (files.exec() == QDialog::Accepted && !files.selectedFiles().isEmpty())
+            afbeelding->setText(files.selectedFiles().constFirst());
+    });
     return f.run<KaderInvoer>(
         [=] {
             return KaderInvoer{links->value(), boven->value(), breedte->value(), hoogte->value(), binnen->isChecked(),
-                               onderschrift->text()};
+                               onderschrift->text(), afbeelding->text().trimmed()};
         },
         preview);
 }

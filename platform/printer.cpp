@@ -1,5 +1,7 @@
 #include "platform/printer.h"
 
+#include "library/stamppicture.h"
+
 #include "library/safewrite.h"
 
 #include <QCoreApplication>
@@ -93,6 +95,7 @@ bool PrintJob::replay(PrinterSurface &t) const
                 return false;
             break;
         case Op::SheetSize: t.setSheet(Sheet{op.a.x(), op.a.y()}); break;
+        case Op::Picture: t.picture(op.a, op.b, op.data, op.grey, int(op.value)); break;
         }
     }
     return true;
@@ -179,6 +182,21 @@ void QtPrinterSurface::print(const QString &text)
     const QPointF topLeft = dev(m_current);
     m_painter->drawText(QPointF(topLeft.x(), topLeft.y() + fm.ascent()), text);
     m_current.setY(m_current.y() + fm.height() * 25.4 / m_printer.resolution());
+}
+
+void QtPrinterSurface::picture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte)
+{
+    if (!ensureStarted())
+        return;
+    // From the stored picture at its full size: the printer, not the
+    // canvas, decides how finely it is printed.
+    const QImage shown = shownPicture(stored, grijstinten, sterkte);
+    if (shown.isNull())
+        return;
+    m_painter->save();
+    m_painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    m_painter->drawImage(QRectF(dev(a), dev(b)).normalized(), shown);
+    m_painter->restore();
 }
 
 bool QtPrinterSurface::newPage()

@@ -6,6 +6,7 @@
 #include "design/calibration.h"
 #include "design/sheet.h"
 
+#include <QByteArray>
 #include <QColor>
 #include <QList>
 #include <QPointF>
@@ -43,6 +44,9 @@ public:
     virtual void setCurrentY(double mm) = 0;
     // Text whose cell has its top-left corner at the current position.
     virtual void print(const QString &text) = 0;
+    // A stamp's stored picture (stamppicture.h) filling the box between two
+    // corners, shown greyscale or not and at 'sterkte' per cent.
+    virtual void picture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte) = 0;
     // Ends the sheet drawn so far and starts the next one of the same job.
     virtual bool newPage() = 0;
     // The paper of the sheet drawn from now on: given before anything is
@@ -67,6 +71,12 @@ public:
     void setCurrentX(double mm) override { m_ops.push_back({Op::CurrentX, {}, {}, {}, mm, {}}); }
     void setCurrentY(double mm) override { m_ops.push_back({Op::CurrentY, {}, {}, {}, mm, {}}); }
     void print(const QString &text) override { m_ops.push_back({Op::Print, {}, {}, {}, 0, text}); }
+    // Kept as stored, so a long album holds its pictures small until each
+    // is drawn on the printer.
+    void picture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte) override
+    {
+        m_ops.push_back({Op::Picture, a, b, {}, double(sterkte), {}, stored, grijstinten});
+    }
     bool newPage() override
     {
         m_ops.push_back({Op::NewPage, {}, {}, {}, 0, {}});
@@ -85,11 +95,13 @@ public:
 
 private:
     struct Op {
-        enum Kind { FontName, FontSize, FontBold, ForeColor, FillStyle, FillColor, Box, FilledBox, CurrentX, CurrentY, Print, NewPage, SheetSize } kind;
+        enum Kind { FontName, FontSize, FontBold, ForeColor, FillStyle, FillColor, Box, FilledBox, CurrentX, CurrentY, Print, NewPage, SheetSize, Picture } kind;
         QPointF a, b;
         QColor colour;
         double value;
         QString text;
+        QByteArray data = {};
+        bool grey = false;
     };
     std::vector<Op> m_ops;
 };
@@ -123,6 +135,7 @@ public:
     void setCurrentX(double mm) override { m_current.setX(mm); }
     void setCurrentY(double mm) override { m_current.setY(mm); }
     void print(const QString &text) override;
+    void picture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte) override;
     bool newPage() override;
     void setSheet(const Sheet &sheet) override { m_sheet = sheet; }
     // Ends the document, which hands it to the printer or the file; an

@@ -1,5 +1,6 @@
 #include "printing/printpage.h"
 
+#include "library/stamppicture.h"
 #include "platform/fonts.h"
 #include "platform/printer.h"
 
@@ -68,6 +69,16 @@ void DrawPage(const PageDesign &d, PrinterSurface &pr, const TwipsMeasure &measu
         pr.box({f.LeftMm - 3, f.TopMm - 3}, {f.LeftMm + f.WidthMm - 3, f.TopMm + f.HeightMm - 3}, colour);
         if (f.Binnenrand == 1)
             pr.box({f.LeftMm, f.TopMm}, {f.LeftMm + f.WidthMm - 6, f.TopMm + f.HeightMm - 6}, colour);
+        // The stamp's picture inside the frame, over its grey, under nothing.
+        const QByteArray &stored = d.pictures.Bestanden.at(k - 1);
+        if (!stored.isEmpty()) {
+            const QSize size = storedPictureSize(stored);
+            const RectMm r = fitPicture(pictureRoom(f), size.width(), size.height());
+            if (!r.isEmpty())
+                pr.picture({r.left - kPrintableOffsetMm, r.top - kPrintableOffsetMm},
+                           {r.left + r.width - kPrintableOffsetMm, r.top + r.height - kPrintableOffsetMm}, stored,
+                           d.pictures.Grijstinten, d.pictures.Sterkte);
+        }
         const double w = measure(MeasureFont::Caption, f.Onderschrift);
         pr.setFontSize(10);
         pr.setFontBold(false);

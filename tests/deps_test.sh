@@ -28,7 +28,7 @@ for tool in xvfb xdotool clang libbenchmark-dev cups printer-driver-cups-pdf lin
         exit 1
     fi
 done
-for p in qt6-base-dev qt6-l10n-tools qt6-translations-l10n; do
+for p in qt6-base-dev qt6-l10n-tools qt6-translations-l10n qt6-image-formats-plugins; do
     printf '%s\n' "$installed" | grep -qw -- $p || { echo "building does not install $p: $installed"; exit 1; }
 done
 printf '%s\n' "$installed" | grep -q -- --no-remove || { echo "apt may remove packages: $installed"; exit 1; }

@@ -200,6 +200,15 @@ public:
         return papieren.isEmpty() ? std::nullopt : papieren.dequeue();
     }
 
+    // " Afbeeldingen": the frames' lines it opened with, and the answers.
+    QList<QList<AfbeeldingRegel>> afbeeldingRegels;
+    QQueue<std::optional<AfbeeldingenKeuze>> afbeeldingKeuzes;
+    std::optional<AfbeeldingenKeuze> afbeeldingen(const QList<AfbeeldingRegel> &kaders, bool, int) override
+    {
+        afbeeldingRegels << kaders;
+        return afbeeldingKeuzes.isEmpty() ? std::nullopt : afbeeldingKeuzes.dequeue();
+    }
+
     IjkKeuze printerIjken(const QString &, const QString &inForce, IjkMaten &maten) override
     {
         ijkOpenings.append({maten, inForce});
@@ -267,6 +276,14 @@ public:
             ops << QStringLiteral("sheet %1x%2").arg(n(sheet.widthMm), n(sheet.heightMm));
     }
     void print(const QString &text) override { ops << QStringLiteral("print ") + text; }
+    void picture(QPointF a, QPointF b, const QByteArray &stored, bool grey, int sterkte) override
+    {
+        ops << QStringLiteral("P %1,%2 %3,%4 %5 %6 %7")
+                   .arg(n(a.x()), n(a.y()), n(b.x()), n(b.y()))
+                   .arg(stored.size())
+                   .arg(grey ? "grijs" : "kleur")
+                   .arg(sterkte);
+    }
     bool newPage() override
     {
         ops << QStringLiteral("newpage");
@@ -276,7 +293,7 @@ public:
     {
         QStringList out;
         for (const QString &o : ops)
-            if (o.startsWith("B ") || o.startsWith("BF ") || o.startsWith("print "))
+            if (o.startsWith("B ") || o.startsWith("BF ") || o.startsWith("print ") || o.startsWith("P "))
                 out << o;
         return out;
     }

@@ -25,7 +25,7 @@ for f in ./usr/bin/plenvik \
     printf '%s\n' "$contents" | grep -qxF "$f" || { echo "missing from the package: $f"; exit 1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-liberation qt6-translations-l10n; do
+for d in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-liberation qt6-translations-l10n qt6-image-formats-plugins; do
     printf '%s\n' "$depends" | grep -q "\b$d\b" || { echo "not in Depends: $d ($depends)"; exit 1; }
 done
 # Nothing is loaded from qt6-qpa-plugins: the X11 plugin is in libqt6gui6.

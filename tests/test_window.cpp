@@ -113,7 +113,7 @@ private slots:
         QStringList extra;
         for (QAction *a : m.menuBar()->actions().at(3)->menu()->actions())
             extra << a->text();
-        QCOMPARE(extra, (QStringList{"Kader invoeren...", "Rij kaders...", "Album indelen...", "Papierformaat...", "Stroken...",
+        QCOMPARE(extra, (QStringList{"Kader invoeren...", "Rij kaders...", "Album indelen...", "Papierformaat...", "Afbeeldingen...", "Stroken...",
                                      "Album afdrukken...", "Printer ijken..."}));
         QVERIFY(m.action("ToolsBorder(0)")->isChecked());
         QVERIFY(!m.action("EditBinnenkader")->isChecked());

@@ -273,6 +273,14 @@ SG 8; 21.5; 25; 3</translation>
         <source>regel %1: papier van %2 x %3 mm kan niet; het moet van %4 x %5 tot %6 x %7 mm zijn, op een tiende millimeter</source>
         <translation>line %1: paper of %2 x %3 mm is not possible; it must be from %4 x %5 to %6 x %7 mm, to a tenth of a millimetre</translation>
     </message>
+    <message>
+        <source>grijstinten</source>
+        <translation>greyscale</translation>
+    </message>
+    <message>
+        <source>de sterkte</source>
+        <translation>the strength</translation>
+    </message>
 </context>
 <context>
     <name>DialogStyle</name>
@@ -330,6 +338,18 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>Eerste onderschrift</source>
         <translation>First caption</translation>
+    </message>
+    <message>
+        <source>Kiezen...</source>
+        <translation>Choose...</translation>
+    </message>
+    <message>
+        <source>Afbeelding</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source> Afbeelding kiezen</source>
+        <translation> Choose Picture</translation>
     </message>
 </context>
 <context>
@@ -555,6 +575,18 @@ SG 8; 21.5; 25; 3</translation>
         <source>Papier...........: </source>
         <translation>Paper...............: </translation>
     </message>
+    <message>
+        <source>Afbeeldingen....: </source>
+        <translation>Pictures.........: </translation>
+    </message>
+    <message>
+        <source>%1, grijstinten, sterkte %2 %</source>
+        <translation>%1, greyscale, strength %2 %</translation>
+    </message>
+    <message>
+        <source>%1, in kleur, sterkte %2 %</source>
+        <translation>%1, in colour, strength %2 %</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -670,6 +702,10 @@ SG 8; 21.5; 25; 3</translation>
         <source>Papierformaat...</source>
         <translation>Paper Size...</translation>
     </message>
+    <message>
+        <source>Afbeeldingen...</source>
+        <translation>Pictures...</translation>
+    </message>
 </context>
 <context>
     <name>PageFiles</name>
@@ -713,6 +749,22 @@ SG 8; 21.5; 25; 3</translation>
         <source>plaatje onleesbaar: %1</source>
         <translation>the picture cannot be read: %1</translation>
     </message>
+    <message>
+        <source>afbeeldingenbestand ontbreekt</source>
+        <translation>pictures file missing</translation>
+    </message>
+    <message>
+        <source>afbeeldingenbestand onleesbaar</source>
+        <translation>pictures file unreadable</translation>
+    </message>
+    <message>
+        <source>afbeeldingenbestand is te groot</source>
+        <translation>pictures file is too large</translation>
+    </message>
+    <message>
+        <source>de afbeelding van kader %1 is onleesbaar</source>
+        <translation>the picture of frame %1 is unreadable</translation>
+    </message>
 </context>
 <context>
     <name>Paths</name>
@@ -731,6 +783,68 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>de schijf is vol</source>
         <translation>the disk is full</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFile</name>
+    <message>
+        <source>afbeeldingenbestand is te groot</source>
+        <translation>pictures file is too large</translation>
+    </message>
+    <message>
+        <source>afbeeldingenbestand is geen afbeeldingenbestand</source>
+        <translation>pictures file is not a pictures file</translation>
+    </message>
+    <message>
+        <source>afbeeldingenbestand is beschadigd</source>
+        <translation>pictures file is damaged</translation>
+    </message>
+    <message>
+        <source>afbeeldingenbestand is afgebroken</source>
+        <translation>pictures file is cut short</translation>
+    </message>
+    <message>
+        <source>afbeeldingenbestand is leeg</source>
+        <translation>pictures file is empty</translation>
+    </message>
+</context>
+<context>
+    <name>PicturesDialog</name>
+    <message>
+        <source>Afbeeldingen (*.png *.jpg *.jpeg *.bmp *.tif *.tiff);;Alle bestanden (*)</source>
+        <translation>Pictures (*.png *.jpg *.jpeg *.bmp *.tif *.tiff);;All files (*)</translation>
+    </message>
+    <message>
+        <source> Afbeeldingen</source>
+        <translation> Pictures</translation>
+    </message>
+    <message>
+        <source>Kader %1: %2</source>
+        <translation>Frame %1: %2</translation>
+    </message>
+    <message>
+        <source>geen</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Kiezen...</source>
+        <translation>Choose...</translation>
+    </message>
+    <message>
+        <source>Weg</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source> Afbeelding kiezen</source>
+        <translation> Choose Picture</translation>
+    </message>
+    <message>
+        <source>Grijstinten</source>
+        <translation>Greyscale</translation>
+    </message>
+    <message>
+        <source>Sterkte</source>
+        <translation>Strength</translation>
     </message>
 </context>
 <context>
@@ -867,6 +981,49 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>Het bestand &apos;%1&apos; is groter dan 1 MB; dat is geen lijst van zegels.</source>
         <translation>The file &apos;%1&apos; is larger than 1 MB; that is not a list of stamps.</translation>
+    </message>
+</context>
+<context>
+    <name>StampPicture</name>
+    <message>
+        <source>Afbeelding %1: %2</source>
+        <translation>Picture %1: %2</translation>
+    </message>
+    <message>
+        <source>het bestand is er niet of kan niet worden gelezen.</source>
+        <translation>the file is not there or cannot be read.</translation>
+    </message>
+    <message>
+        <source>het bestand is groter dan 200 MB.</source>
+        <translation>the file is larger than 200 MB.</translation>
+    </message>
+    <message>
+        <source>dit is geen PNG, JPEG, BMP of TIFF.</source>
+        <translation>this is not a PNG, JPEG, BMP or TIFF.</translation>
+    </message>
+    <message>
+        <source>de afbeelding heeft geen pixels.</source>
+        <translation>the picture has no pixels.</translation>
+    </message>
+    <message>
+        <source>de afbeelding is te groot (%1 x %2 pixels).</source>
+        <translation>the picture is too large (%1 x %2 pixels).</translation>
+    </message>
+    <message>
+        <source>de afbeelding is afgebroken.</source>
+        <translation>the picture is cut short.</translation>
+    </message>
+    <message>
+        <source>het kader is te klein voor een afbeelding.</source>
+        <translation>the frame is too small for a picture.</translation>
+    </message>
+    <message>
+        <source>de afbeelding kan niet worden gelezen (%1).</source>
+        <translation>the picture cannot be read (%1).</translation>
+    </message>
+    <message>
+        <source>de afbeelding kan niet worden bewaard (%1).</source>
+        <translation>the picture cannot be stored (%1).</translation>
     </message>
 </context>
 <context>
@@ -1291,6 +1448,14 @@ Pages cannot be saved in %2: %3.</translation>
         <source>Geef een titel voor dit supplement...</source>
         <comment>subtitle</comment>
         <translation>Enter a subtitle for this page...</translation>
+    </message>
+    <message>
+        <source>Regel %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>Dit supplement heeft nog geen kaders voor afbeeldingen.</source>
+        <translation>This page has no frames for pictures yet.</translation>
     </message>
 </context>
 </TS>

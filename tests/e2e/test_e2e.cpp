@@ -97,7 +97,7 @@ private slots:
         QVERIFY(p.start());
         p.drag(QPoint(100, 100), QPoint(200, 158)); // 62 x 33 mm
         QVERIFY(p.answer(QStringLiteral("Onderschrift kader 1")));
-        p.menu(3, 5); // Extra > Stroken...
+        p.menu(3, 6); // Extra > Stroken...
         const QString dlg = xdo({"search", "--sync", "--onlyvisible", "--name", "^ Stroken$"}).split('\n').value(0);
         QVERIFY(!dlg.isEmpty());
         xdo({"windowfocus", "--sync", dlg});
@@ -135,7 +135,7 @@ private slots:
             QVERIFY(QFile::copy(QStringLiteral(PLENVIK_EXAMPLES "/") + f, lib + "/" + f));
         QVERIFY(QFile::copy(lib + "/Europa CEPT.bmp", lib + "/Kapot.bmp")); // a picture without its design
         QVERIFY(p.start());
-        p.menu(3, 6); // Extra > Album afdrukken...
+        p.menu(3, 7); // Extra > Album afdrukken...
         QVERIFY(p.fill(QStringLiteral("Album afdrukken"), {})); // all ticked, by name
         const QString pdf = p.dir.filePath("album.pdf");
         QVERIFY(p.answer(QStringLiteral("naar PDF"), pdf, true));
@@ -179,7 +179,7 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         QVERIFY(QFile::copy(lib + "/Europa CEPT.sup", lib + "/0 wacht.sup"));
         QVERIFY(p.start());
-        p.menu(3, 6); // Extra > Album afdrukken...
+        p.menu(3, 7); // Extra > Album afdrukken...
         const QString chooser = xdo({"search", "--sync", "--onlyvisible", "--name", "Album afdrukken"}).split('\n').value(0);
         xdo({"windowfocus", "--sync", chooser});
         xdo({"key", "Return"});

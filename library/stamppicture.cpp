@@ -1,0 +1,176 @@
+#include "library/stamppicture.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace plenvik {
+
+namespace {
+struct PictureTexts {
+    Q_DECLARE_TR_FUNCTIONS(StampPicture)
+};
+
+// A scan of a whole sheet at 1200 dpi stays below both.
+constexpr qint64 kMaxPictureFileBytes = 200LL * 1024 * 1024;
+constexpr qint64 kMaxPicturePixels = 120LL * 1000 * 1000;
+// Megabytes Qt's readers may allocate for one picture: the largest
+// picture allowed above, at four bytes a pixel.
+constexpr int kAllocationLimitMb = 480;
+constexpr int kStoredQuality = 90;
+
+const QList<QByteArray> kTakenFormats = {"png", "jpeg", "bmp", "tiff"};
+const QList<QByteArray> kStoredFormats = {"png", "jpeg"};
+
+void limitAllocation()
+{
+    QImageReader::setAllocationLimit(kAllocationLimitMb);
+}
+
+// A JPEG whose last scan has no end marker after it was cut short: Qt's
+// reader fills the missing part with grey and calls it a success.
+bool jpegCutShort(const QByteArray &bytes)
+{
+    const qsizetype scan = bytes.lastIndexOf(QByteArrayView("\xFF\xDA", 2));
+    return scan < 0 || bytes.indexOf(QByteArrayView("\xFF\xD9", 2), scan) < 0;
+}
+
+QSize reducedSize(QSize size, QSize most)
+{
+    if (size.width() <= most.width() && size.height() <= most.height())
+        return size;
+    return size.scaled(most, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+} // namespace
+
+std::optional<QByteArray> takeInPicture(const QString &path, const Kader &kader, QString *error)
+{
+    const QString shown = QFileInfo(path).fileName();
+    auto failed = [&](const QString &why) -> std::optional<QByteArray> {
+        if (error)
+            *error = PictureTexts::tr("Afbeelding %1: %2").arg(shown, why);
+        return std::nullopt;
+    };
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return failed(PictureTexts::tr("het bestand is er niet of kan niet worden gelezen."));
+    if (file.size() > kMaxPictureFileBytes)
+        return failed(PictureTexts::tr("het bestand is groter dan 200 MB."));
+    const QByteArray bytes = file.read(kMaxPictureFileBytes + 1);
+    if (bytes.size() > kMaxPictureFileBytes)
+        return failed(PictureTexts::tr("het bestand is groter dan 200 MB."));
+
+    limitAllocation();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QByteArray format = reader.format();
+    if (!kTakenFormats.contains(format))
+        return failed(PictureTexts::tr("dit is geen PNG, JPEG, BMP of TIFF."));
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty())
+        return failed(PictureTexts::tr("de afbeelding heeft geen pixels."));
+    if (qint64(size.width()) * size.height() > kMaxPicturePixels)
+        return failed(PictureTexts::tr("de afbeelding is te groot (%1 x %2 pixels).").arg(size.width()).arg(size.height()));
+    if (format == "jpeg" && jpegCutShort(bytes))
+        return failed(PictureTexts::tr("de afbeelding is afgebroken."));
+
+    const RectMm room = pictureRoom(kader);
+    if (room.isEmpty())
+        return failed(PictureTexts::tr("het kader is te klein voor een afbeelding."));
+    const QSize most(pixelsFor(room.width), pixelsFor(room.height));
+    const QSize target = reducedSize(size, most);
+    // A JPEG is decoded at the smaller size straight away, which is what
+    // makes a large scan quick.
+    if (format == "jpeg" && target != size)
+        reader.setScaledSize(target);
+    QImage image = reader.read();
+    if (image.isNull())
+        return failed(PictureTexts::tr("de afbeelding kan niet worden gelezen (%1).").arg(reader.errorString()));
+    if (image.size() != target)
+        image = image.scaled(target, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+
+    // Transparent parts stand on the paper's white.
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    {
+        QPainter p(&flat);
+        p.drawImage(0, 0, image);
+    }
+    QByteArray stored;
+    QBuffer out(&stored);
+    out.open(QIODevice::WriteOnly);
+    QImageWriter writer(&out, "jpeg");
+    writer.setQuality(kStoredQuality);
+    if (!writer.write(flat))
+        return failed(PictureTexts::tr("de afbeelding kan niet worden bewaard (%1).").arg(writer.errorString()));
+    return stored;
+}
+
+QSize storedPictureSize(const QByteArray &stored)
+{
+    limitAllocation();
+    QBuffer buffer;
+    buffer.setData(stored);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    if (!kStoredFormats.contains(reader.format()))
+        return {};
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty() || qint64(size.width()) * size.height() > kMaxPicturePixels)
+        return {};
+    return size;
+}
+
+QImage shownPicture(const QByteArray &stored, bool grijstinten, int sterkte, QSize atMost)
+{
+    limitAllocation();
+    QBuffer buffer;
+    buffer.setData(stored);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    if (!kStoredFormats.contains(reader.format()))
+        return {};
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty() || qint64(size.width()) * size.height() > kMaxPicturePixels)
+        return {};
+    if (atMost.isValid() && reader.format() == "jpeg") {
+        const QSize smaller = reducedSize(size, atMost);
+        if (smaller != size)
+            reader.setScaledSize(smaller);
+    }
+    QImage image = reader.read();
+    if (image.isNull())
+        return {};
+
+    uchar level[256];
+    for (int v = 0; v < 256; ++v)
+        level[v] = uchar(atStrength(v, sterkte));
+    if (grijstinten) {
+        image = image.convertToFormat(QImage::Format_RGB32);
+        QImage grey(image.size(), QImage::Format_Grayscale8);
+        for (int y = 0; y < image.height(); ++y) {
+            const QRgb *in = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            uchar *o = grey.scanLine(y);
+            for (int x = 0; x < image.width(); ++x)
+                o[x] = level[qGray(in[x])];
+        }
+        return grey;
+    }
+    image = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = qRgb(level[qRed(line[x])], level[qGreen(line[x])], level[qBlue(line[x])]);
+    }
+    return image;
+}
+
+} // namespace plenvik
