@@ -1,15 +1,33 @@
 #pragma once
 // The versions of one page that the kill test saves one after another: each
-// save changes both files, so every kill inside a save tests old against new.
+// save changes every file, so every kill inside a save tests old against new.
 
 #include "canvas/grid.h"
 #include "design/pagedesign.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 
 namespace plenvik::test {
 
+// A small picture of its own for each version that has pictures.
+inline QByteArray killStampPicture(int version, int k)
+{
+    QImage img(8, 6, QImage::Format_RGB32);
+    img.fill(QColor(version & 0xff, k * 10, 200));
+    // The same bytes in the helper and the test, whatever screen each has.
+    img.setDotsPerMeterX(3780);
+    img.setDotsPerMeterY(3780);
+    QByteArray png;
+    QBuffer out(&png);
+    out.open(QIODevice::WriteOnly);
+    img.save(&out, "png");
+    return png;
+}
+
+// Two versions in three have pictures of their stamps, so saves both add
+// and remove the pictures' file.
 inline PageDesign killPageDesign(int version)
 {
     PageDesign d;
@@ -19,6 +37,11 @@ inline PageDesign killPageDesign(int version)
         d.kader(k + 1).Onderschrift = QStringLiteral("Versie %1, kader %2").arg(version).arg(k + 1);
     }
     d.PageTitle = QStringLiteral("Versie %1").arg(version);
+    if (version % 3 != 0) {
+        d.pictures.Bestanden.at(0) = killStampPicture(version, 1);
+        d.pictures.Bestanden.at(19) = killStampPicture(version, 20);
+        d.pictures.Sterkte = 10 + version % 90;
+    }
     return d;
 }
 

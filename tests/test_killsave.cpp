@@ -1,7 +1,7 @@
 // Saves cut off by a kill: at each point of a save, in the middle of a
 // write, and at random moments. Afterwards the page must read back wholly
-// as one version, its picture and its design from the same save: the one it
-// held, or the one being saved.
+// as one version, its picture, design and stamps' pictures from the same
+// save: the one it held, or the one being saved.
 
 #include "killsave_pages.h"
 #include "library/designfile.h"
@@ -49,7 +49,8 @@ int versionOnDisk(const QString &folder, int oldVersion, int newVersion, QString
         return -1;
     const QByteArray design = designFileBytes(page->design);
     for (int v : {oldVersion, newVersion}) {
-        if (v >= 0 && design == designFileBytes(killPageDesign(v)) && page->picture == killPagePicture(v))
+        if (v >= 0 && design == designFileBytes(killPageDesign(v)) && page->picture == killPagePicture(v)
+            && page->design.pictures == killPageDesign(v).pictures)
             return v;
     }
     *why = QStringLiteral("the picture and the design are not one version of %1 or %2").arg(oldVersion).arg(newVersion);
@@ -80,8 +81,9 @@ private slots:
         };
 
         // Every point of a save: before the record (old page), and after it
-        // (the new page, finished by whoever reads it next).
-        for (int step = 0; step < 4; ++step) {
+        // (the new page, finished by whoever reads it next). The last point
+        // is the stamps' pictures, which version 5 has.
+        for (int step = 0; step < 5; ++step) {
             const Run run = runHelper(dir.path(), next, QStringLiteral("step:%1").arg(step));
             QVERIFY(run.cut);
             const int expected = step == 0 ? onDisk : next;
