@@ -9,6 +9,20 @@ struct PictureFileTexts {
     Q_DECLARE_TR_FUNCTIONS(PictureFile)
 };
 const QByteArray kLineEnd("\r\n");
+
+// A number as the program writes it: digits only, no leading zero.
+qint64 plainNumber(const QByteArray &field)
+{
+    if (field.isEmpty() || field.size() > 12 || field.startsWith('0'))
+        return -1;
+    qint64 v = 0;
+    for (const char c : field) {
+        if (c < '0' || c > '9')
+            return -1;
+        v = v * 10 + (c - '0');
+    }
+    return v;
+}
 } // namespace
 
 QByteArray pictureFileBytes(const Afbeeldingen &pictures, int kaderCount)
@@ -48,17 +62,16 @@ bool readPictureFile(const QByteArray &bytes, int kaderCount, Afbeeldingen &into
         if (end < 0 || end - at > 32)
             return failed(PictureFileTexts::tr("afbeeldingenbestand is beschadigd"));
         const QList<QByteArray> fields = bytes.mid(at, end - at).split(' ');
-        bool okK = false, okN = false;
-        const int k = fields.size() == 2 ? fields[0].toInt(&okK) : 0;
-        const qint64 n = fields.size() == 2 ? fields[1].toLongLong(&okN) : 0;
-        if (!okK || !okN || k <= last || k > kaderCount || k > kMaxKaders || n <= 0 || n > kMaxStoredPictureBytes)
+        const qint64 k = fields.size() == 2 ? plainNumber(fields[0]) : -1;
+        const qint64 n = fields.size() == 2 ? plainNumber(fields[1]) : -1;
+        if (k <= last || k > kaderCount || k > kMaxKaders || n <= 0 || n > kMaxStoredPictureBytes)
             return failed(PictureFileTexts::tr("afbeeldingenbestand is beschadigd"));
         at = end + kLineEnd.size();
         if (bytes.size() - at < n + kLineEnd.size() || bytes.mid(at + n, kLineEnd.size()) != kLineEnd)
             return failed(PictureFileTexts::tr("afbeeldingenbestand is afgebroken"));
         read.at(k - 1) = bytes.mid(at, n);
         at += n + kLineEnd.size();
-        last = k;
+        last = int(k);
     }
     if (last == 0)
         return failed(PictureFileTexts::tr("afbeeldingenbestand is leeg"));

@@ -6,7 +6,7 @@ set -e
 build=${1:-build-fuzz}
 seconds=${2:-60}
 root=$(dirname "$(realpath "$0")")/..
-for target in designfile settings smallfiles stamplist; do
+for target in designfile settings smallfiles stamplist picturefile; do
     work="$build/corpus-full-$target"
     mkdir -p "$work"
     cp -n "$root/fuzz/corpus/$target/"* "$work/" 2>/dev/null || true
