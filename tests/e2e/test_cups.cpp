@@ -9,6 +9,7 @@
 
 #include "canvas/pagerender.h"
 #include "library/pagefiles.h"
+#include "library/stamppicture.h"
 
 #include <QAction>
 #include <QSet>
@@ -242,7 +243,7 @@ private slots:
     }
 
     // A Letter page through the queue: asked for on Letter paper, the frame
-    // 30 mm from the left edge within 0.1 mm.
+    // 30 mm from the left edge within 0.1 mm, the stamp's picture in it.
     void letterThroughTheQueue()
     {
         using namespace plenvik;
@@ -251,6 +252,10 @@ private slots:
         d.sheet = kSheetLetter;
         d.ColourR = d.ColourG = d.ColourB = 0;
         d.appendKader(Kader{30, 40, 50, 30, 0, QString()});
+        QImage red(200, 100, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(h.dir.filePath("rood.png")));
+        d.pictures.Bestanden.at(0) = takeInPicture(h.dir.filePath("rood.png"), d.kader(1)).value_or(QByteArray());
         QVERIFY(savePageFiles(h.library(), QStringLiteral("Letter"), pagePicture(d), d));
         QtPrinter printer;
         Main m(portablePaths(h.dir.path()), Services{&h.dialogs, &printer, &h.screen, &h.urls, &h.extra});
@@ -263,6 +268,10 @@ private slots:
                  qPrintable(run(QStringLiteral("pdfinfo"), {pdf})));
         const QImage img = render(pdf, h.dir.path());
         QVERIFY2(qAbs(firstDarkFrom(img, 200, 550) - 300) <= 1, qPrintable(QString::number(firstDarkFrom(img, 200, 550))));
+        // The picture fills 31..79 x 43..67 mm: red at 35 % in grey is 196;
+        // above it, in the 1 mm edge and the fitting, the frame's grey.
+        QVERIFY2(qAbs(qGray(img.pixel(550, 550)) - 196) <= 6, qPrintable(QString::number(qGray(img.pixel(550, 550)))));
+        QVERIFY2(qGray(img.pixel(550, 420)) >= 232, qPrintable(QString::number(qGray(img.pixel(550, 420)))));
         QFile::remove(pdf);
     }
 };

@@ -73,16 +73,27 @@ private slots:
     {
         Program p;
         QVERIFY(p.start());
+        // With a picture of the stamp, 200 x 100 pixels of red.
+        QImage red(200, 100, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(p.dir.filePath("rood.png")));
         p.menu(3, 1); // Extra > Kader invoeren...
-        QVERIFY(p.fill(QStringLiteral("Kader invoeren"), {"112", "Tab", "93", "Tab", "67", "Tab", "33", "Tab", "Tab", "1598"}));
+        QVERIFY(p.fill(QStringLiteral("Kader invoeren"),
+                       {"112", "Tab", "93", "Tab", "67", "Tab", "33", "Tab", "Tab", "1598", "Tab", p.dir.filePath("rood.png")}));
         p.menu(3, 2); // Extra > Rij kaders...
         QVERIFY(p.fill(QStringLiteral("Rij kaders"), {"4", "Tab", "30", "Tab", "40", "Tab", "Tab", "150", "Tab", "Tab", "NVPH 12"}));
         const QImage img = p.shot();
         QCOMPARE(p.canvasPixel(img, 181, 163), QRgb(0x78b478)); // the entered frame's corner
         QCOMPARE(p.canvasPixel(img, 62, 270), QRgb(0x78b478));  // the left edge of the row: 38 x 1.62 = 61.56
+        // The picture, 62 x 31 mm from (114.5, 94), grey at 35 % (196) in
+        // the middle; the 1 mm edge at 113 mm keeps the frame's grey.
+        QVERIFY2(qAbs(qGray(p.canvasPixel(img, 236, 192)) - 196) <= 3, qPrintable(QString::number(p.canvasPixel(img, 236, 192), 16)));
+        QCOMPARE(p.canvasPixel(img, 183, 192), QRgb(0xe6e6e6));
         p.menu(0, 2); // File > Opslaan
         QVERIFY(p.answer(QStringLiteral("Supplement opslaan"), QStringLiteral("Nummers")));
         const QByteArray sup = contents(p.dir.filePath("Voorbeelden/Nummers.sup"));
+        QVERIFY(sup.endsWith("\"Afbeeldingen\",1,35\r\n"));
+        QVERIFY(contents(p.dir.filePath("Voorbeelden/Nummers.afb")).startsWith("Plenvik afbeeldingen 1\r\n1 "));
         QVERIFY(sup.contains("\r\n5\r\n"));
         QVERIFY(sup.contains("\r\n112,93,67,33,0\r\n\"1598\"\r\n38,150,30,40,0\r\n\"NVPH 12\"\r\n73,150,30,40,0\r\n\"NVPH 13\"\r\n"
                              "108,150,30,40,0\r\n\"NVPH 14\"\r\n143,150,30,40,0\r\n\"NVPH 15\"\r\n"));
