@@ -41,9 +41,9 @@ QString buildHelpText()
         // The canvas holds no more lines: the blocks of the Extra menu
         // follow without a blank line of their own.
         QCoreApplication::translate("HelpText", "   Album indelen (Extra): per regel een zegel, zo:"),
-        QCoreApplication::translate("HelpText", "   onderschrift; breedte; hoogte (mm); aantal (mag weg)."),
+        QCoreApplication::translate("HelpText", "   onderschrift; breedte; hoogte (mm); [aantal; afbeelding]."),
         QCoreApplication::translate("HelpText", "   '= naam' begint een uitgifte, '#' begint commentaar."),
-        QCoreApplication::translate("HelpText", "   Papierformaat (Extra): A4, Letter, A5 of eigen maat."),
+        QCoreApplication::translate("HelpText", "   Extra: Papierformaat (A4, Letter, A5...), Afbeeldingen."),
         QString(),
         QCoreApplication::translate("HelpText", "   Plenvik - gemaakt door de makers van Plenvik"),
     };

@@ -84,6 +84,7 @@ std::optional<AfbeeldingenKeuze> QtExtraDialogs::afbeeldingen(const QList<Afbeel
         });
     }
     grid->setColumnStretch(0, 1);
+    grid->setRowStretch(int(kaders.size()), 1);
     auto *scroll = new QScrollArea;
     scroll->setWidget(rows);
     scroll->setWidgetResizable(true);

@@ -474,10 +474,6 @@ SG 8; 21.5; 25; 3</translation>
         <translation>   Lay out album (Extra): one stamp a line, like this:</translation>
     </message>
     <message>
-        <source>   onderschrift; breedte; hoogte (mm); aantal (mag weg).</source>
-        <translation>   caption; width; height (mm); count (may be left out).</translation>
-    </message>
-    <message>
         <source>   &apos;= naam&apos; begint een uitgifte, &apos;#&apos; begint commentaar.</source>
         <translation>   &apos;= name&apos; starts an issue, &apos;#&apos; starts a comment.</translation>
     </message>
@@ -486,8 +482,12 @@ SG 8; 21.5; 25; 3</translation>
         <translation>   Plenvik - made by the makers of Plenvik</translation>
     </message>
     <message>
-        <source>   Papierformaat (Extra): A4, Letter, A5 of eigen maat.</source>
-        <translation>   Paper Size (Extra): A4, Letter, A5 or your own.</translation>
+        <source>   onderschrift; breedte; hoogte (mm); [aantal; afbeelding].</source>
+        <translation>   caption; width; height (mm); [count; picture].</translation>
+    </message>
+    <message>
+        <source>   Extra: Papierformaat (A4, Letter, A5...), Afbeeldingen.</source>
+        <translation>   Extra: Paper Size (A4, Letter, A5...), Pictures.</translation>
     </message>
 </context>
 <context>
