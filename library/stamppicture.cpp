@@ -153,22 +153,20 @@ QImage shownPicture(const QByteArray &stored, bool grijstinten, int sterkte, QSi
     uchar level[256];
     for (int v = 0; v < 256; ++v)
         level[v] = uchar(atStrength(v, sterkte));
-    if (grijstinten) {
-        image = image.convertToFormat(QImage::Format_RGB32);
-        QImage grey(image.size(), QImage::Format_Grayscale8);
-        for (int y = 0; y < image.height(); ++y) {
-            const QRgb *in = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-            uchar *o = grey.scanLine(y);
-            for (int x = 0; x < image.width(); ++x)
-                o[x] = level[qGray(in[x])];
-        }
-        return grey;
-    }
+    // Grey stays in RGB32, the format Qt's PDF and print engines take
+    // without converting; they still store a grey picture as grey.
     image = image.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y) {
         QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            line[x] = qRgb(level[qRed(line[x])], level[qGreen(line[x])], level[qBlue(line[x])]);
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = line[x];
+            if (grijstinten) {
+                const uchar v = level[qGray(p)];
+                line[x] = qRgb(v, v, v);
+            } else {
+                line[x] = qRgb(level[qRed(p)], level[qGreen(p)], level[qBlue(p)]);
+            }
+        }
     }
     return image;
 }

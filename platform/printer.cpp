@@ -17,7 +17,11 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <QThreadPool>
+
 #include <algorithm>
+#include <deque>
+#include <future>
 
 namespace plenvik {
 
@@ -72,6 +76,36 @@ QList<Sheet> PrintJob::sheets() const
 
 bool PrintJob::replay(PrinterSurface &t) const
 {
+    // The pictures, each decoded and made grey and faint on the thread
+    // pool a few ahead of where the drawing is, in the order drawn.
+    std::vector<size_t> pictureOps;
+    for (size_t i = 0; i < m_ops.size(); ++i)
+        if (m_ops[i].kind == Op::Picture)
+            pictureOps.push_back(i);
+    const size_t ahead = size_t(std::max(2, 2 * QThreadPool::globalInstance()->maxThreadCount()));
+    std::deque<std::shared_future<QImage>> ready;
+    size_t started = 0;
+    auto startUpTo = [&](size_t count) {
+        for (; started < std::min(count, pictureOps.size()); ++started) {
+            const Op &op = m_ops[pictureOps[started]];
+            auto promise = std::make_shared<std::promise<QImage>>();
+            ready.push_back(promise->get_future().share());
+            QThreadPool::globalInstance()->start([promise, data = op.data, grey = op.grey, sterkte = int(op.value)] {
+                promise->set_value(shownPicture(data, grey, sterkte));
+            });
+        }
+    };
+    size_t drawn = 0;
+    // Whatever is still being made is waited for, even when a sheet fails.
+    struct Drain {
+        std::deque<std::shared_future<QImage>> &futures;
+        ~Drain()
+        {
+            for (auto &f : futures)
+                f.wait();
+        }
+    } drain{ready};
+
     for (size_t i = 0; i < m_ops.size(); ++i) {
         const Op &op = m_ops[i];
         switch (op.kind) {
@@ -95,7 +129,14 @@ bool PrintJob::replay(PrinterSurface &t) const
                 return false;
             break;
         case Op::SheetSize: t.setSheet(Sheet{op.a.x(), op.a.y()}); break;
-        case Op::Picture: t.picture(op.a, op.b, op.data, op.grey, int(op.value)); break;
+        case Op::Picture: {
+            startUpTo(drawn + ahead);
+            const QImage shown = ready.front().get();
+            ready.pop_front();
+            ++drawn;
+            t.preparedPicture(op.a, op.b, op.data, op.grey, int(op.value), shown);
+            break;
+        }
         }
     }
     return true;
@@ -186,12 +227,14 @@ void QtPrinterSurface::print(const QString &text)
 
 void QtPrinterSurface::picture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte)
 {
-    if (!ensureStarted())
-        return;
     // From the stored picture at its full size: the printer, not the
     // canvas, decides how finely it is printed.
-    const QImage shown = shownPicture(stored, grijstinten, sterkte);
-    if (shown.isNull())
+    preparedPicture(a, b, stored, grijstinten, sterkte, shownPicture(stored, grijstinten, sterkte));
+}
+
+void QtPrinterSurface::preparedPicture(QPointF a, QPointF b, const QByteArray &, bool, int, const QImage &shown)
+{
+    if (!ensureStarted() || shown.isNull())
         return;
     m_painter->save();
     m_painter->setRenderHint(QPainter::SmoothPixmapTransform);

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QImage>
 #include <QList>
 #include <QPointF>
 #include <QString>
@@ -47,6 +48,14 @@ public:
     // A stamp's stored picture (stamppicture.h) filling the box between two
     // corners, shown greyscale or not and at 'sterkte' per cent.
     virtual void picture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte) = 0;
+    // The same picture with 'shown' already made from it, as a job made
+    // ready ahead while the pages before it were drawn.
+    virtual void preparedPicture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte,
+                                 const QImage &shown)
+    {
+        Q_UNUSED(shown);
+        picture(a, b, stored, grijstinten, sterkte);
+    }
     // Ends the sheet drawn so far and starts the next one of the same job.
     virtual bool newPage() = 0;
     // The paper of the sheet drawn from now on: given before anything is
@@ -89,8 +98,9 @@ public:
     // Every paper the job's sheets are on.
     QList<Sheet> sheets() const;
 
-    // Draws the whole job on a real surface, in order. False when the
-    // surface could not start a sheet.
+    // Draws the whole job on a real surface, in order. The stamps' pictures
+    // are made ready a few ahead on other threads while it draws. False when
+    // the surface could not start a sheet.
     bool replay(PrinterSurface &target) const;
 
 private:
@@ -136,6 +146,8 @@ public:
     void setCurrentY(double mm) override { m_current.setY(mm); }
     void print(const QString &text) override;
     void picture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte) override;
+    void preparedPicture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte,
+                         const QImage &shown) override;
     bool newPage() override;
     void setSheet(const Sheet &sheet) override { m_sheet = sheet; }
     // Ends the document, which hands it to the printer or the file; an
