@@ -114,32 +114,44 @@ std::optional<QByteArray> takeInPicture(const QString &path, const Kader &kader,
     return stored;
 }
 
+namespace {
+// A reader on a stored picture, and its size when it is a picture the
+// program stores; an invalid size when not.
+class StoredReader {
+public:
+    explicit StoredReader(const QByteArray &stored) : m_data(stored)
+    {
+        limitAllocation();
+        m_buffer.setBuffer(&m_data);
+        m_buffer.open(QIODevice::ReadOnly);
+        m_reader.setDevice(&m_buffer);
+        const QSize size = m_reader.size();
+        if (kStoredFormats.contains(m_reader.format()) && size.isValid() && !size.isEmpty()
+            && qint64(size.width()) * size.height() <= kMaxPicturePixels)
+            m_size = size;
+    }
+    QImageReader &reader() { return m_reader; }
+    QSize size() const { return m_size; }
+
+private:
+    QByteArray m_data;
+    QBuffer m_buffer;
+    QImageReader m_reader;
+    QSize m_size;
+};
+} // namespace
+
 QSize storedPictureSize(const QByteArray &stored)
 {
-    limitAllocation();
-    QBuffer buffer;
-    buffer.setData(stored);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    if (!kStoredFormats.contains(reader.format()))
-        return {};
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty() || qint64(size.width()) * size.height() > kMaxPicturePixels)
-        return {};
-    return size;
+    return StoredReader(stored).size();
 }
 
 QImage shownPicture(const QByteArray &stored, bool grijstinten, int sterkte, QSize atMost)
 {
-    limitAllocation();
-    QBuffer buffer;
-    buffer.setData(stored);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    if (!kStoredFormats.contains(reader.format()))
-        return {};
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty() || qint64(size.width()) * size.height() > kMaxPicturePixels)
+    StoredReader open(stored);
+    QImageReader &reader = open.reader();
+    const QSize size = open.size();
+    if (!size.isValid())
         return {};
     if (atMost.isValid() && reader.format() == "jpeg") {
         const QSize smaller = reducedSize(size, atMost);
