@@ -182,6 +182,10 @@ bool savePageFiles(const QString &folder, const QString &name, const QImage &pic
         const QByteArray bytes = pictureFileBytes(design.pictures, design.KaderCount);
         if (!picturesFile.open() || picturesFile.device().write(bytes) != bytes.size() || !picturesFile.finish())
             return false;
+    } else {
+        // What a cut-off save with pictures left goes with the next save,
+        // as the other files' parts do when they are written again.
+        removeLeftParts(picturesPath);
     }
     reached(SaveStep::PartsWritten);
     record.placed = {{pictureName, QFileInfo(pictureFile.partPath()).fileName()},
