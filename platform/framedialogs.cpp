@@ -96,8 +96,11 @@ private:
             QObject::connect(s, &QSpinBox::valueChanged, &dialog, changed);
         for (QCheckBox *c : dialog.findChildren<QCheckBox *>())
             QObject::connect(c, &QCheckBox::toggled, &dialog, changed);
-        for (QLineEdit *l : dialog.findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly))
-            QObject::connect(l, &QLineEdit::textChanged, &dialog, changed);
+        // The text fields, not the editors inside the spin boxes.
+        for (QLineEdit *l : dialog.findChildren<QLineEdit *>()) {
+            if (!qobject_cast<QAbstractSpinBox *>(l->parent()))
+                QObject::connect(l, &QLineEdit::textChanged, &dialog, changed);
+        }
     }
 };
 

@@ -29,7 +29,7 @@ using namespace plenvik;
 namespace plenvik {
 char *toString(const KaderInvoer &v)
 {
-    return QTest::toString(QStringLiteral("%1,%2,%3,%4,%5,%6").arg(v.links).arg(v.boven).arg(v.breedte).arg(v.hoogte).arg(v.binnenkader).arg(v.onderschrift));
+    return QTest::toString(QStringLiteral("%1,%2,%3,%4,%5,%6,%7").arg(v.links).arg(v.boven).arg(v.breedte).arg(v.hoogte).arg(v.binnenkader).arg(v.onderschrift, v.afbeelding));
 }
 char *toString(const RijInvoer &v)
 {
@@ -84,15 +84,38 @@ private slots:
         QtExtraDialogs dialogs;
         QString title;
         KaderInvoer previewed;
-        typeWhenOpen({"112", "\t", "93", "\t", "67", "\t", "33", "\t", " ", "\t", "NVPH 1", "\n"}, &title);
+        typeWhenOpen({"112", "\t", "93", "\t", "67", "\t", "33", "\t", " ", "\t", "NVPH 1", "\t", " zegel.png ", "\n"}, &title);
         const auto got = dialogs.kaderInvoeren(KaderInvoer{}, [&](const KaderInvoer &v) { previewed = v; });
         QCOMPARE(title, QStringLiteral(" Kader invoeren"));
         QVERIFY(got.has_value());
-        QCOMPARE(*got, (KaderInvoer{112, 93, 67, 33, true, QStringLiteral("NVPH 1")}));
+        QCOMPARE(*got, (KaderInvoer{112, 93, 67, 33, true, QStringLiteral("NVPH 1"), QStringLiteral("zegel.png")}));
         QCOMPARE(previewed, *got);
 
         typeWhenOpen({"55", "\e"});
         QVERIFY(!dialogs.kaderInvoeren(KaderInvoer{}, {}).has_value());
+    }
+
+    // " Afbeeldingen": Sterkte has the focus; "Weg" is there only for a
+    // frame with a picture, and takes off that one alone.
+    void afbeeldingenKeepsWhatIsNotTouched()
+    {
+        QtExtraDialogs dialogs;
+        QImage shown(10, 10, QImage::Format_RGB32);
+        shown.fill(Qt::gray);
+        QTimer::singleShot(0, [] {
+            QWidget *dlg = QApplication::activeModalWidget();
+            if (!dlg || !QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }, 2000))
+                return;
+            QTest::keyClicks(QApplication::focusWidget(), "60");
+            for (QAbstractButton *b : dlg->findChildren<QAbstractButton *>())
+                if (b->text() == "Weg" && b->isEnabled()) {
+                    b->click();
+                    break;
+                }
+            QMetaObject::invokeMethod(dlg, "accept");
+        });
+        const auto got = dialogs.afbeeldingen({{"NVPH 1", QImage()}, {"NVPH 2", shown}}, true, 35);
+        QVERIFY(got == (AfbeeldingenKeuze{{std::nullopt, QString()}, true, 60}));
     }
 
     void printerIjkenTakesACommaOrAPoint()
