@@ -106,6 +106,8 @@ private slots:
         QVERIFY(big);
         QCOMPARE(storedPictureSize(*big), QSize(662, 331));
         QCOMPARE(storedPictureSize(takeInPicture(jpeg, frame).value_or(QByteArray())), QSize(400, 300));
+        const QString tiff = saveImage(dir.filePath("scan.tif"), QSize(30, 20), Qt::green);
+        QCOMPARE(storedPictureSize(takeInPicture(tiff, frame).value_or(QByteArray())), QSize(30, 20));
     }
 
     // Three files while the page has pictures, two when it has none; the
@@ -237,16 +239,19 @@ private slots:
             QCOMPARE(withPicture.pixel(700, y), without.pixel(700, y));
     }
 
-    // A list names pictures beside it; one that is missing is named by its line.
+    // A list names pictures relative to its folder, the home folder for a
+    // list typed in the window; one that is missing is named by its line.
     void albumFromAList()
     {
         Harness h;
         Main &m = h.start();
-        const QString red = saveImage(h.dir.filePath("rood.png"), QSize(20, 24), Qt::red);
-        h.extra.indelenStappen = {{QStringLiteral("NVPH 1; 22; 26; 1; %1\nNVPH 2; 22; 26;; %2").arg(red, h.dir.filePath("geen.png")),
-                                   IndelenVelden{}, {}, false},
-                                  {QStringLiteral("NVPH 1; 22; 26; 2; %1").arg(red), IndelenVelden{}, {0}, true}};
+        saveImage(h.dir.filePath("rood.png"), QSize(20, 24), Qt::red);
+        h.extra.indelenStappen = {{"NVPH 1; 22; 26; 1; rood.png\nNVPH 2; 22; 26;; geen.png", IndelenVelden{}, {}, false},
+                                  {"NVPH 1; 22; 26; 2; rood.png", IndelenVelden{}, {0}, true}};
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(h.dir.path()));
         m.action("ExtraAlbumIndelen")->trigger();
+        qputenv("HOME", home);
         QCOMPARE(h.extra.indelenUitkomsten.at(0).regel,
                  "Regel 2: Afbeelding geen.png: het bestand is er niet of kan niet worden gelezen.");
         QString why;
