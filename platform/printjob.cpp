@@ -1,0 +1,102 @@
+// A print job held whole before it reaches a printer, and drawn on one.
+
+#include "platform/printer.h"
+
+#include "library/stamppicture.h"
+
+#include <QThreadPool>
+
+#include <algorithm>
+#include <deque>
+#include <future>
+
+namespace plenvik {
+
+QList<Sheet> PrintJob::sheets() const
+{
+    QList<Sheet> out;
+    bool sized = false;
+    for (const Op &op : m_ops) {
+        if (op.kind == Op::SheetSize) {
+            const Sheet s{op.a.x(), op.a.y()};
+            if (!out.contains(s))
+                out << s;
+            sized = true;
+        } else if (op.kind == Op::NewPage) {
+            sized = false;
+        } else if (!sized && !out.contains(kSheetA4)) {
+            out << kSheetA4; // drawn on a sheet nobody sized
+        }
+    }
+    return out;
+}
+
+bool PrintJob::replay(PrinterSurface &t) const
+{
+    // The pictures, each decoded and made grey and faint on the thread
+    // pool a few ahead of where the drawing is, in the order drawn.
+    std::vector<size_t> pictureOps;
+    for (size_t i = 0; i < m_ops.size(); ++i)
+        if (m_ops[i].kind == Op::Picture)
+            pictureOps.push_back(i);
+    const size_t ahead = size_t(std::max(2, 2 * QThreadPool::globalInstance()->maxThreadCount()));
+    std::deque<std::shared_future<QImage>> ready;
+    size_t started = 0;
+    auto startUpTo = [&](size_t count) {
+        for (; started < std::min(count, pictureOps.size()); ++started) {
+            const Op &op = m_ops[pictureOps[started]];
+            auto promise = std::make_shared<std::promise<QImage>>();
+            ready.push_back(promise->get_future().share());
+            QThreadPool::globalInstance()->start([promise, data = op.data, grey = op.grey, sterkte = int(op.value)] {
+                promise->set_value(shownPicture(data, grey, sterkte));
+            });
+        }
+    };
+    size_t drawn = 0;
+    // Whatever is still being made is waited for, even when a sheet fails.
+    struct Drain {
+        std::deque<std::shared_future<QImage>> &futures;
+        ~Drain()
+        {
+            for (auto &f : futures)
+                f.wait();
+        }
+    } drain{ready};
+
+    for (size_t i = 0; i < m_ops.size(); ++i) {
+        const Op &op = m_ops[i];
+        switch (op.kind) {
+        case Op::FontName: t.setFontName(op.text); break;
+        case Op::FontSize: t.setFontSize(op.value); break;
+        case Op::FontBold: t.setFontBold(op.value != 0); break;
+        case Op::ForeColor: t.setForeColor(op.colour); break;
+        case Op::FillStyle: t.setFillStyle(op.value != 0 ? FillStyle::Solid : FillStyle::Transparent); break;
+        case Op::FillColor: t.setFillColor(op.colour); break;
+        case Op::Box: t.box(op.a, op.b, op.colour); break;
+        case Op::FilledBox: t.filledBox(op.a, op.b, op.colour); break;
+        case Op::CurrentX: t.setCurrentX(op.value); break;
+        case Op::CurrentY: t.setCurrentY(op.value); break;
+        case Op::Print: t.print(op.text); break;
+        case Op::NewPage:
+            // A page sized after it was begun is sized before: a sheet's
+            // paper is chosen as it is started.
+            if (i + 1 < m_ops.size() && m_ops[i + 1].kind == Op::SheetSize)
+                t.setSheet(Sheet{m_ops[i + 1].a.x(), m_ops[i + 1].a.y()});
+            if (!t.newPage())
+                return false;
+            break;
+        case Op::SheetSize: t.setSheet(Sheet{op.a.x(), op.a.y()}); break;
+        case Op::Picture: {
+            startUpTo(drawn + ahead);
+            const QImage shown = ready.front().get();
+            ready.pop_front();
+            ++drawn;
+            t.preparedPicture(op.a, op.b, op.data, op.grey, int(op.value), shown);
+            break;
+        }
+        }
+    }
+    return true;
+}
+
+} // namespace plenvik
