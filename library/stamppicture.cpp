@@ -29,9 +29,11 @@ constexpr int kStoredQuality = 90;
 const QList<QByteArray> kTakenFormats = {"png", "jpeg", "bmp", "tiff"};
 const QList<QByteArray> kStoredFormats = {"png", "jpeg"};
 
+// Set once, before the first picture is read on any thread.
 void limitAllocation()
 {
-    QImageReader::setAllocationLimit(kAllocationLimitMb);
+    static const bool limited = (QImageReader::setAllocationLimit(kAllocationLimitMb), true);
+    Q_UNUSED(limited);
 }
 
 // A JPEG whose last scan has no end marker after it was cut short: Qt's
