@@ -115,6 +115,9 @@ private slots:
         QCOMPARE(designFileBytes(letter), first + "\"Papier\",215.9,279.4\r\n");
         QVERIFY(reader.read(designFileBytes(letter), back));
         QCOMPARE(back.sheet, kSheetLetter);
+        // The largest sheet the dialog offers is read back.
+        QVERIFY2(reader.read(first + "\"Papier\",330,483\r\n", back), qPrintable(reader.errorString()));
+        QCOMPARE(back.sheet, (Sheet{330, 483}));
         for (const QByteArray &a4 : {QByteArray("\"Papier\",210,297\r\n"), QByteArray("\"Opmerking\",1,2\r\n"), QByteArray("\r\n\r\n")}) {
             QVERIFY(reader.read(designFileBytes(letter), back));
             QVERIFY(reader.read(first + a4, back));
@@ -191,7 +194,13 @@ private slots:
                                          << QStringLiteral("regel 15: papier van 99.9 x 200 mm kan niet");
         QTest::newRow("paper too large") << good + "\"Papier\",330,483.1\r\n" << QStringLiteral("regel 15: papier van 330 x 483.1 mm");
         QTest::newRow("paper in hundredths") << good + "\"Papier\",215.95,279.4\r\n" << QStringLiteral("regel 15: papier van");
-        QTest::newRow("paper height missing") << good + "\"Papier\",215.9\r\n" << QStringLiteral("regel 16");
+        QTest::newRow("paper height missing") << good + "\"Papier\",215.9\r\n" << QStringLiteral("regel 15: de papierhoogte ontbreekt");
+        QTest::newRow("paper in more than tenths") << good + "\"Papier\",215.90000001,279.4\r\n"
+                                                   << QStringLiteral("regel 15: papier van 215.90000001 x 279.4 mm kan niet");
+        QTest::newRow("paper tag in lower case") << good + "\"papier\",215.9,279.4\r\n"
+                                                 << QStringLiteral("regel 15: \"papier\" moet \"Papier\" zijn");
+        QTest::newRow("paper tag without quotes") << good + "Papier,215.9,279.4\r\n" << QStringLiteral("regel 15: Papier moet");
+        QTest::newRow("paper line twice") << good + "\"Papier\",215.9,279.4\r\n\"Papier\",148,210\r\n" << QStringLiteral("regel 16");
         QTest::newRow("paper width junk") << good + "\"Papier\",breed,279.4\r\n" << QStringLiteral("regel 15: de papierbreedte");
         QTest::newRow("count 21") << replaced("\r\n2\r\n", "\r\n21\r\n") << QStringLiteral("regel 2");
         QTest::newRow("count 255") << replaced("\r\n2\r\n", "\r\n255\r\n") << QStringLiteral("regel 2");

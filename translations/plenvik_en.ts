@@ -281,6 +281,22 @@ SG 8; 21.5; 25; 3</translation>
         <source>de sterkte</source>
         <translation>the strength</translation>
     </message>
+    <message>
+        <source>regel %1: %2 ontbreekt</source>
+        <translation>line %1: %2 is missing</translation>
+    </message>
+    <message>
+        <source>regel %1: te veel velden</source>
+        <translation>line %1: too many fields</translation>
+    </message>
+    <message>
+        <source>regel %1: &quot;%2&quot; staat er twee keer</source>
+        <translation>line %1: &quot;%2&quot; appears twice</translation>
+    </message>
+    <message>
+        <source>regel %1: %2 moet &quot;%3&quot; zijn, tussen aanhalingstekens</source>
+        <translation>line %1: %2 must be &quot;%3&quot;, between quotation marks</translation>
+    </message>
 </context>
 <context>
     <name>DialogStyle</name>

@@ -1,0 +1,152 @@
+#include "library/designtail.h"
+
+#include "library/designfields.h"
+#include "library/designfile.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace plenvik {
+
+namespace {
+const QLatin1String kTags[] = {QLatin1String(kDesignSheetTag), QLatin1String(kDesignPicturesTag)};
+
+// A sheet's size as the program writes it: millimetres in whole tenths,
+// nothing more.
+bool plainTenths(const QByteArray &text)
+{
+    static const QRegularExpression shape(QStringLiteral("^[0-9]{1,3}(\\.[0-9])?$"));
+    return shape.match(QString::fromLatin1(text)).hasMatch();
+}
+
+// Reads the rest of a line that opened with 'tag': exactly 'count' fields.
+// False, with 'error' naming the tag's line, when the line has fewer or more.
+bool restOfLine(Parser &p, const FieldReader::Field &tag, const char *const what[], int count,
+                QList<FieldReader::Field> &fields, QString *error)
+{
+    bool ended = tag.lastOnLine;
+    for (int i = 0; i < count; ++i) {
+        if (ended) {
+            *error = DesignFileText::tr("regel %1: %2 ontbreekt").arg(tag.line).arg(DesignFileText::tr(what[i]));
+            return false;
+        }
+        const auto f = p.any();
+        if (!f) {
+            *error = p.error;
+            return false;
+        }
+        fields << *f;
+        ended = f->lastOnLine;
+    }
+    if (!ended) {
+        *error = DesignFileText::tr("regel %1: te veel velden").arg(tag.line);
+        return false;
+    }
+    return true;
+}
+
+bool readSheet(Parser &p, const FieldReader::Field &tag, Sheet &sheet, QString *error)
+{
+    static const char *const what[] = {QT_TRANSLATE_NOOP("DesignFileText", "de papierbreedte"),
+                                       QT_TRANSLATE_NOOP("DesignFileText", "de papierhoogte")};
+    QList<FieldReader::Field> f;
+    if (!restOfLine(p, tag, what, 2, f, error))
+        return false;
+    double mm[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        bool ok = false;
+        mm[i] = f[i].quoted ? 0 : f[i].text.toDouble(&ok);
+        if (!ok) {
+            *error = DesignFileText::tr("regel %1: %2 is geen getal").arg(tag.line).arg(DesignFileText::tr(what[i]));
+            return false;
+        }
+    }
+    sheet = Sheet{mm[0], mm[1]};
+    if (!plainTenths(f[0].text) || !plainTenths(f[1].text) || !isValidSheet(sheet)) {
+        const QLocale shown; // the window's language
+        *error = DesignFileText::tr("regel %1: papier van %2 x %3 mm kan niet; het moet van %4 x %5 tot %6 x %7 mm zijn, "
+                                    "op een tiende millimeter")
+                     .arg(tag.line)
+                     .arg(QString::fromLatin1(f[0].text), QString::fromLatin1(f[1].text), shown.toString(kMinSheetMm),
+                          shown.toString(kMinSheetMm), shown.toString(kMaxSheetWidthMm), shown.toString(kMaxSheetHeightMm));
+        return false;
+    }
+    return true;
+}
+
+bool readPictures(Parser &p, const FieldReader::Field &tag, Afbeeldingen &pictures, QString *error)
+{
+    static const char *const what[] = {QT_TRANSLATE_NOOP("DesignFileText", "grijstinten"),
+                                       QT_TRANSLATE_NOOP("DesignFileText", "de sterkte")};
+    static const int most[] = {1, 100};
+    QList<FieldReader::Field> f;
+    if (!restOfLine(p, tag, what, 2, f, error))
+        return false;
+    int v[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        bool ok = false;
+        v[i] = f[i].quoted ? -1 : f[i].text.toInt(&ok);
+        if (!ok || v[i] < 0 || v[i] > most[i]) {
+            *error = DesignFileText::tr("regel %1: %2 moet een geheel getal van %3 tot %4 zijn")
+                         .arg(tag.line)
+                         .arg(DesignFileText::tr(what[i]))
+                         .arg(0)
+                         .arg(most[i]);
+            return false;
+        }
+    }
+    pictures.Grijstinten = v[0] == 1;
+    pictures.Sterkte = v[1];
+    return true;
+}
+} // namespace
+
+void appendDesignTail(QByteArray &out, const PageDesign &d)
+{
+    if (d.sheet != kSheetA4)
+        appendLine(out, quotedField(QString::fromLatin1(kDesignSheetTag)) + ',' + numberField(d.sheet.widthMm) + ','
+                            + numberField(d.sheet.heightMm));
+    if (d.pictures.any(d.KaderCount))
+        appendLine(out, quotedField(QString::fromLatin1(kDesignPicturesTag)) + ',' + QByteArray::number(d.pictures.Grijstinten ? 1 : 0)
+                            + ',' + QByteArray::number(d.pictures.Sterkte));
+}
+
+bool readDesignTail(Parser &p, PageDesign &d, bool *picturesExpected, QString *error)
+{
+    d.sheet = kSheetA4;
+    // The pictures themselves are read from their own file; those of the
+    // page before never carry over.
+    d.pictures = Afbeeldingen{};
+    *picturesExpected = false;
+    bool seen[std::size(kTags)] = {};
+    while (!p.atEnd()) {
+        const auto tag = p.any();
+        if (!tag) {
+            *error = p.error;
+            return false;
+        }
+        const QString text = QString::fromLatin1(tag->text).trimmed();
+        int known = -1;
+        for (int i = 0; i < int(std::size(kTags)); ++i)
+            if (text.compare(kTags[i], Qt::CaseInsensitive) == 0)
+                known = i;
+        // Anything else after the page number is left alone, as it always was.
+        if (known < 0)
+            return true;
+        if (!tag->quoted || text != kTags[known] || seen[known]) {
+            *error = seen[known] ? DesignFileText::tr("regel %1: \"%2\" staat er twee keer").arg(tag->line).arg(kTags[known])
+                                 : DesignFileText::tr("regel %1: %2 moet \"%3\" zijn, tussen aanhalingstekens")
+                                       .arg(tag->line)
+                                       .arg(QString::fromLatin1(tag->quoted ? '"' + tag->text + '"' : tag->text), kTags[known]);
+            return false;
+        }
+        seen[known] = true;
+        const bool read = known == 0 ? readSheet(p, *tag, d.sheet, error) : readPictures(p, *tag, d.pictures, error);
+        if (!read)
+            return false;
+        *picturesExpected = *picturesExpected || known == 1;
+    }
+    return true;
+}
+
+} // namespace plenvik
