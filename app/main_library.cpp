@@ -58,7 +58,8 @@ bool Main::refuseUnpairedFiles(const QString &name)
         return false;
     m_services.dialogs->message(tr("Niet zeker welke bestanden bij '%1' horen: %2.\n"
                                    "Geef ze buiten Plenvik andere namen, zodat elk supplement "
-                                   "één plaatje (.bmp) en één ontwerp (.sup) heeft.")
+                                   "één plaatje (.bmp), één ontwerp (.sup) en hoogstens één bestand met "
+                                   "afbeeldingen (.afb) heeft.")
                                     .arg(name, pair.files.join(QStringLiteral(", "))));
     return true;
 }
@@ -82,10 +83,11 @@ void Main::onFileSave()
         return;
     // The list is refilled once both files stand, so it never offers a page
     // whose design is not there yet.
-    const bool saved = savePageFiles(folder, name, m_pic->picture(), m_design);
+    QString why;
+    const bool saved = savePageFiles(folder, name, m_pic->picture(), m_design, {}, &why);
     const bool listed = RefreshLibrary();
     if (!saved || !listed)
-        dialogs.message(tr(kNotSaved));
+        dialogs.message(why.isEmpty() ? tr(kNotSaved) : tr(kNotSaved) + QLatin1Char('\n') + why);
 }
 
 void Main::onList1DblClick()

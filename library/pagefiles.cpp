@@ -125,8 +125,10 @@ bool readPicturesOf(const QDir &dir, const PagePair &pair, PageDesign &design, Q
         return failed(why);
     for (int k = 1; k <= design.KaderCount; ++k) {
         const QByteArray &stored = pictures.Bestanden.at(k - 1);
-        if (!stored.isEmpty() && !storedPictureSize(stored).isValid())
-            return failed(PageFiles::tr("de afbeelding van kader %1 is onleesbaar").arg(k));
+        if (stored.isEmpty())
+            continue;
+        if (const QString fault = storedPictureFault(stored, design.kader(k)); !fault.isEmpty())
+            return failed(PageFiles::tr("kader %1: %2").arg(k).arg(fault));
     }
     design.pictures = pictures;
     return true;
@@ -265,6 +267,7 @@ std::optional<QStringList> listPictureFiles(const QString &folder)
     if (!info.isDir() || !info.isReadable())
         return std::nullopt;
     finishAllPageSaves(folder);
+    sweepLeftParts(folder);
     QStringList files;
     for (const QString &e : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         if (e.size() > 4 && e.right(4).compare(kPictureExt, Qt::CaseInsensitive) == 0)
@@ -358,22 +361,6 @@ CutListRequest libraryCutList(const QString &folder)
     r.heading = read == 1 ? PageFiles::tr("Stroken voor 1 supplement")
                           : PageFiles::tr("Stroken voor %1 supplementen").arg(read);
     return r;
-}
-
-DeleteResult deletePageFiles(const QString &folder, const QString &name)
-{
-    const QDir dir(folder);
-    const PagePair pair = findPage(folder, name);
-    if (pair.ambiguous || pair.unfinished)
-        return DeleteResult::Ambiguous;
-    // A picture that is already gone leaves nothing to keep listed.
-    if (!pair.picture.isEmpty() && !QFile::remove(dir.filePath(pair.picture)))
-        return DeleteResult::PictureKept;
-    if (!pair.design.isEmpty() && !QFile::remove(dir.filePath(pair.design)))
-        return DeleteResult::DesignKept;
-    if (!pair.pictures.isEmpty() && !QFile::remove(dir.filePath(pair.pictures)))
-        return DeleteResult::PicturesKept;
-    return DeleteResult::Deleted;
 }
 
 } // namespace plenvik

@@ -57,8 +57,18 @@ QStringList pageFilesAnyCase(const QString &folder, const QString &name);
 // spellings do on a file system that ignores letter case.
 bool isSameFile(const QString &a, const QString &b);
 
-// The points a save passes, in order, for tests that stop it there.
-enum class SaveStep { PartsWritten, RecordWritten, PicturePlaced, DesignPlaced, PicturesPlaced };
+// The points a save passes, in order, for tests that stop it there; then
+// those of a delete.
+enum class SaveStep {
+    PartsWritten,
+    RecordWritten,
+    PicturePlaced,
+    DesignPlaced,
+    PicturesPlaced,
+    DeleteRecorded,
+    PictureRemoved,
+    DesignRemoved,
+};
 struct SaveSteps {
     std::function<void(SaveStep)> reached;
 };
@@ -66,9 +76,10 @@ struct SaveSteps {
 // Writes both files as one (pagesave.h): a failure at any step leaves the
 // page as it was, and a save cut off at any moment leaves the page wholly
 // old or wholly new. A confirmed save over a page whose name differs only in
-// case replaces that page. False on any failure.
+// case replaces that page. False on any failure; 'error', when given, then
+// says why where the program can tell more than that the save failed.
 bool savePageFiles(const QString &folder, const QString &name, const QImage &picture, const PageDesign &design,
-                   const SaveSteps &steps = {});
+                   const SaveSteps &steps = {}, QString *error = nullptr);
 
 struct LoadedPage {
     QImage picture;
@@ -97,7 +108,10 @@ enum class DeleteResult {
     PicturesKept, // as DesignKept, for the file of the stamps' pictures
     Ambiguous,   // nothing removed: which files are the page's is not certain
 };
-// Removes the page's picture, then its design file, then its stamps' pictures.
-DeleteResult deletePageFiles(const QString &folder, const QString &name);
+// Removes the page's picture, then its design file, then its stamps'
+// pictures, under a record as a save is done: a delete cut off at any
+// moment is finished by the next look at the page, which is then wholly
+// there or wholly gone.
+DeleteResult deletePageFiles(const QString &folder, const QString &name, const SaveSteps &steps = {});
 
 } // namespace plenvik

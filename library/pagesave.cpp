@@ -7,6 +7,8 @@
 #include "library/picturefile.h"
 #include "library/safewrite.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,6 +44,13 @@ QString partFolder(const QDir &dir, const QString &file)
     return QFileInfo(writtenPath(dir.filePath(file))).absolutePath();
 }
 
+// True when there is an entry of that name, whatever it is; a link counts
+// as itself, not as what it points at.
+bool entryExists(const QString &path)
+{
+    return QFileInfo(path).exists() || QFileInfo(path).isSymLink();
+}
+
 // Reads the record of page 'name' and checks that it names only the page's
 // own files and their part files.
 std::optional<Record> readRecord(const QDir &dir, const QString &recordFile, const QString &name)
@@ -63,7 +72,12 @@ std::optional<Record> readRecord(const QDir &dir, const QString &recordFile, con
             return std::nullopt;
         const QString second = QString::fromUtf8(fields[1]);
         if (fields[0] == "-") {
-            if (!pageFiles.contains(second))
+            // A file the record removes is the page's, or was: one removed
+            // already before the record was cut off is gone.
+            const bool gone = !entryExists(dir.filePath(second)) && second.size() == name.size() + 4
+                              && second.startsWith(name, Qt::CaseInsensitive)
+                              && QStringList{".bmp", ".sup", ".afb"}.contains(second.right(4).toLower());
+            if (!pageFiles.contains(second) && !gone)
                 return std::nullopt;
             r.removed << second;
             continue;
@@ -84,19 +98,33 @@ bool finishRecord(const QDir &dir, const QString &recordFile, const QString &nam
 {
     const auto record = readRecord(dir, recordFile, name);
     if (record) {
+        // A part file that is not a plain file of the user's own was not
+        // written by a save: the record is not acted on at all.
+        for (const auto &[file, part] : record->placed) {
+            const QString partPath = QDir(partFolder(dir, file)).filePath(part);
+            if (entryExists(partPath) && !isOwnPlainFile(partPath))
+                return false;
+        }
         for (const auto &[file, part] : record->placed) {
             const QString partPath = QDir(partFolder(dir, file)).filePath(part);
             // A part file that is gone was put in place already.
-            if (QFileInfo(partPath).isFile() && !placePart(partPath, dir.filePath(file)))
+            if (entryExists(partPath) && !placePart(partPath, dir.filePath(file)))
                 return false;
         }
         for (const QString &file : record->removed) {
             const bool kept = std::any_of(record->placed.cbegin(), record->placed.cend(), [&](const auto &p) {
                 return p.first == file || isSameFile(dir.filePath(p.first), dir.filePath(file));
             });
-            if (!kept && QFileInfo::exists(dir.filePath(file)) && !QFile::remove(dir.filePath(file)))
+            if (!kept && entryExists(dir.filePath(file)) && !QFile::remove(dir.filePath(file)))
                 return false;
         }
+        // What the record did lasts before the record goes.
+        QStringList folders{dir.path()};
+        for (const auto &placed : record->placed)
+            folders << partFolder(dir, placed.first);
+        folders.removeDuplicates();
+        for (const QString &f : std::as_const(folders))
+            syncFolder(f);
     }
     // A record that names anything but the page's own files was not written
     // by a save (it is put in place whole); it is ours by its name, and of no
@@ -138,7 +166,7 @@ void finishAllPageSaves(const QString &folder)
 }
 
 bool savePageFiles(const QString &folder, const QString &name, const QImage &picture, const PageDesign &design,
-                   const SaveSteps &steps)
+                   const SaveSteps &steps, QString *error)
 {
     if (!isPlainPageName(name) || !QFileInfo(folder).isDir())
         return false;
@@ -168,9 +196,14 @@ bool savePageFiles(const QString &folder, const QString &name, const QImage &pic
         record.removed << old.pictures;
     // A file of that name that is not the page's is never replaced.
     const QString picturesPath = dir.filePath(picturesName);
-    if (withPictures && QFileInfo::exists(picturesPath)
-        && std::none_of(old.files.cbegin(), old.files.cend(), [&](const QString &f) { return isSameFile(dir.filePath(f), picturesPath); }))
+    if (withPictures && entryExists(picturesPath)
+        && std::none_of(old.files.cbegin(), old.files.cend(), [&](const QString &f) { return isSameFile(dir.filePath(f), picturesPath); })) {
+        if (error)
+            *error = QCoreApplication::translate("PageFiles", "%1 staat al in de bibliotheek en is geen afbeeldingenbestand van "
+                                                              "Plenvik; geef het buiten Plenvik een andere naam.")
+                         .arg(picturesName);
         return false;
+    }
 
     BesideFile pictureFile(dir.filePath(pictureName));
     BesideFile designFile(dir.filePath(designName));
@@ -222,6 +255,79 @@ bool savePageFiles(const QString &folder, const QString &name, const QImage &pic
         reached(SaveStep::PicturesPlaced);
     }
     return finishRecord(dir, pageRecordName(name), name);
+}
+
+DeleteResult deletePageFiles(const QString &folder, const QString &name, const SaveSteps &steps)
+{
+    const QDir dir(folder);
+    const PagePair pair = findPage(folder, name);
+    if (pair.ambiguous || pair.unfinished)
+        return DeleteResult::Ambiguous;
+    Record record;
+    for (const QString &file : {pair.picture, pair.design, pair.pictures})
+        if (!file.isEmpty())
+            record.removed << file;
+    if (record.removed.isEmpty())
+        return DeleteResult::Deleted;
+    const QString recordPath = dir.filePath(pageRecordName(name));
+    if (!writeFileWhole(recordPath, recordBytes(record)))
+        return DeleteResult::PictureKept;
+    auto reached = [&](SaveStep step) {
+        if (steps.reached)
+            steps.reached(step);
+    };
+    reached(SaveStep::DeleteRecorded);
+    // A picture that is already gone leaves nothing to keep listed; one that
+    // cannot be removed keeps the whole page, and the record goes.
+    if (!pair.picture.isEmpty() && !QFile::remove(dir.filePath(pair.picture))) {
+        QFile::remove(recordPath);
+        return DeleteResult::PictureKept;
+    }
+    reached(SaveStep::PictureRemoved);
+    // Past this point the record stays on a failure, and the next look at
+    // the page finishes the delete.
+    if (!pair.design.isEmpty() && !QFile::remove(dir.filePath(pair.design)))
+        return DeleteResult::DesignKept;
+    reached(SaveStep::DesignRemoved);
+    if (!pair.pictures.isEmpty() && !QFile::remove(dir.filePath(pair.pictures)))
+        return DeleteResult::PicturesKept;
+    syncFolder(folder);
+    QFile::remove(recordPath);
+    return DeleteResult::Deleted;
+}
+
+void sweepLeftParts(const QString &folder)
+{
+    // A save writes its parts within moments; one cut off an hour ago is over.
+    constexpr qint64 kOverAfterSecs = 60 * 60;
+    const QDir dir(folder);
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    // The parts that records still waiting to be finished name.
+    QStringList named;
+    for (const QString &e : entries) {
+        if (recordedPage(e).isEmpty())
+            continue;
+        QFile f(dir.filePath(e));
+        if (f.open(QIODevice::ReadOnly) && f.size() <= kMaxRecordBytes)
+            for (const QByteArray &line : fileLines(f.readAll()))
+                named << QString::fromUtf8(line.mid(line.indexOf('\t') + 1));
+    }
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (const QString &e : entries) {
+        // ".<page>.bmp.plenvik-XXXXXX", and so for the design and pictures.
+        const qsizetype mark = e.lastIndexOf(QLatin1String(".plenvik-"));
+        if (mark < 5 || named.contains(e))
+            continue;
+        const QString target = e.mid(1, mark - 1);
+        const QString ext = target.right(4).toLower();
+        if (ext != QLatin1String(".bmp") && ext != QLatin1String(".sup") && ext != QLatin1String(".afb"))
+            continue;
+        const QString path = dir.filePath(e);
+        if (!isPartFileOf(e, target) || !isOwnPlainFile(path)
+            || QFileInfo(path).lastModified().toUTC().secsTo(now) < kOverAfterSecs)
+            continue;
+        QFile::remove(path);
+    }
 }
 
 } // namespace plenvik

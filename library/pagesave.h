@@ -13,7 +13,8 @@
 //
 // The record is a text of CR LF lines in UTF-8, so that it can name every
 // page: "Plenvik paar 1", then "<file>\t<part file>" for each file put in
-// place and "-\t<file>" for each file removed. It is only acted on where each
+// place and "-\t<file>" for each file removed. A delete is a record of
+// removals alone. It is only acted on where each
 // name proves to be the program's own: the files are the page's, the part
 // files are part files of them.
 
@@ -34,5 +35,11 @@ bool finishPageRecord(const QString &folder, const QString &recordFile);
 
 // Finishes every interrupted save in the library.
 void finishAllPageSaves(const QString &folder);
+
+// Removes the part files that cut-off writes of pages left in the library:
+// files of the program's own by their names, plain and the user's, no
+// longer named by any record, and old enough that no save running now can
+// be writing them.
+void sweepLeftParts(const QString &folder);
 
 } // namespace plenvik

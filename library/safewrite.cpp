@@ -75,9 +75,8 @@ void removeLeftParts(const QString &target)
     for (const QString &e : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         if (!isPartFileOf(e, info.fileName()))
             continue;
-        const QFileInfo part(dir.filePath(e));
-        if (part.isFile() && !part.isSymLink())
-            QFile::remove(part.filePath());
+        if (isOwnPlainFile(dir.filePath(e)))
+            QFile::remove(dir.filePath(e));
     }
 }
 
@@ -99,8 +98,10 @@ QString createPartFile(const QString &target)
 
 bool putPartInPlace(const QString &partPath, const QString &target)
 {
-    if (placePart(partPath, target))
+    if (placePart(partPath, target)) {
+        syncFolder(QFileInfo(resolved(target)).absolutePath());
         return true;
+    }
     ::unlink(QFile::encodeName(partPath).constData());
     return false;
 }
@@ -110,16 +111,35 @@ bool placePart(const QString &partPath, const QString &target)
     const QByteArray part = QFile::encodeName(partPath);
     const QByteArray final = QFile::encodeName(resolved(target));
     bool ok = false;
-    const int fd = ::open(part.constData(), O_RDONLY | O_CLOEXEC);
+    // Never through a link: a part file that is one was not made here, and
+    // whatever it points at is left alone.
+    const int fd = ::open(part.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (fd >= 0) {
+        struct stat own;
+        ok = ::fstat(fd, &own) == 0 && S_ISREG(own.st_mode) && own.st_uid == ::geteuid();
         // A replaced file keeps its mode; a new one has the umask's already.
         struct stat old;
-        ok = ::fdatasync(fd) == 0;
+        ok = ok && ::fdatasync(fd) == 0;
         if (ok && ::stat(final.constData(), &old) == 0 && S_ISREG(old.st_mode))
             ok = ::fchmod(fd, old.st_mode & 07777) == 0;
         ::close(fd);
     }
     return ok && std::rename(part.constData(), final.constData()) == 0;
+}
+
+bool isOwnPlainFile(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid();
+}
+
+void syncFolder(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 BesideFile::BesideFile(const QString &target) : m_target(resolved(target)) {}

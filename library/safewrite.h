@@ -53,8 +53,9 @@ private:
 // by earlier, cut-off writes of that name are removed first.
 QString createPartFile(const QString &target);
 
-// Puts a complete part file in place of 'target'; the part file is gone
-// afterwards either way.
+// Puts a complete part file in place of 'target' and makes the rename
+// durable; the part file is gone afterwards either way. Only a plain file
+// of the user's own is put in place, never through a link.
 bool putPartInPlace(const QString &partPath, const QString &target);
 
 // As putPartInPlace, but a part file that could not be put in place stays,
@@ -74,5 +75,13 @@ void removeLeftParts(const QString &target);
 
 // Replaces the file at 'path' by 'bytes' as above. False on failure.
 bool writeFileWhole(const QString &path, const QByteArray &bytes);
+
+// True when 'path' names a plain file of the user's own, itself and not
+// through a link: the only kind of part file the program ever puts in place.
+bool isOwnPlainFile(const QString &path);
+
+// Makes the folder's entries (renames, new and removed names) durable, as
+// databases do after a rename: until then a power cut may undo them.
+void syncFolder(const QString &folder);
 
 } // namespace plenvik

@@ -88,7 +88,7 @@ std::optional<QByteArray> takeInPicture(const QString &path, const Kader &kader,
     const RectMm room = pictureRoom(kader);
     if (room.isEmpty())
         return failed(PictureTexts::tr("het kader is te klein voor een afbeelding."));
-    const QSize most(pixelsFor(room.width), pixelsFor(room.height));
+    const QSize most = storedPictureBound(kader);
     const QSize target = reducedSize(size, most);
     // A JPEG is decoded at the smaller size straight away, which is what
     // makes a large scan quick.
@@ -152,6 +152,32 @@ private:
 QSize storedPictureSize(const QByteArray &stored)
 {
     return StoredReader(stored).size();
+}
+
+QSize storedPictureBound(const Kader &kader)
+{
+    const RectMm room = pictureRoom(kader);
+    return room.isEmpty() ? QSize() : QSize(pixelsFor(room.width), pixelsFor(room.height));
+}
+
+QString storedPictureFault(const QByteArray &stored, const Kader &kader)
+{
+    StoredReader open(stored);
+    const QSize size = open.size();
+    if (!size.isValid())
+        return PictureTexts::tr("de afbeelding is onleesbaar");
+    if (open.reader().format() != "jpeg")
+        return PictureTexts::tr("de afbeelding is geen JPEG zoals Plenvik die bewaart");
+    const QSize bound = storedPictureBound(kader);
+    if (bound.isEmpty())
+        return PictureTexts::tr("het kader heeft geen plaats voor een afbeelding");
+    if (size.width() > bound.width() + 1 || size.height() > bound.height() + 1)
+        return PictureTexts::tr("de afbeelding is groter dan Plenvik haar bewaart (%1 x %2 pixels, hoogstens %3 x %4)")
+            .arg(size.width())
+            .arg(size.height())
+            .arg(bound.width())
+            .arg(bound.height());
+    return {};
 }
 
 QImage shownPicture(const QByteArray &stored, bool grijstinten, int sterkte, QSize atMost)

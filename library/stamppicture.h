@@ -27,6 +27,16 @@ std::optional<QByteArray> takeInPicture(const QString &path, const Kader &kader,
 // invalid size when it is not a picture the program stores.
 QSize storedPictureSize(const QByteArray &stored);
 
+// The most pixels a picture is stored with for 'kader': 600 dpi across the
+// room it has in the frame. Empty when the frame has no room for one.
+QSize storedPictureBound(const Kader &kader);
+
+// Why 'stored' is not what the program stores for 'kader', read from its
+// header alone: not a JPEG, or larger than its bound (a pixel of rounding
+// aside), in the program's words; empty when it is. A picture read from a
+// file is never drawn or printed otherwise.
+QString storedPictureFault(const QByteArray &stored, const Kader &kader);
+
 // A stored picture as it is drawn: greyscale when asked, and lightened
 // towards white to 'sterkte' per cent. 'atMost', when valid, lets it be
 // decoded smaller, never below that size. Null when it cannot be decoded.

@@ -3,7 +3,9 @@
 //   step:K    saves once and kills itself at the K-th point of the save;
 //   fsize:N   saves once with files limited to N bytes, so the kernel kills
 //             it in the middle of a write (SIGXFSZ), as a full disk or a
-//             crash inside write() would cut it.
+//             crash inside write() would cut it;
+//   delete:K  deletes the page and kills itself at the K-th point of the
+//             delete.
 // Writes 's' before each save and 'd' after it, unbuffered, so the test can
 // tell which versions were saved and whether the kill fell inside a save.
 
@@ -47,6 +49,16 @@ int main(int argc, char *argv[])
         if (::setrlimit(RLIMIT_FSIZE, &size) != 0)
             return 2;
         once = true;
+    }
+    if (std::strncmp(mode, "delete:", 7) == 0) {
+        const int stop = std::atoi(mode + 7);
+        steps.reached = [stop](plenvik::SaveStep step) {
+            if (int(step) == stop)
+                ::raise(SIGKILL);
+        };
+        const bool deleted = say('r') && say('s')
+                             && plenvik::deletePageFiles(folder, QStringLiteral("Blad"), steps) == plenvik::DeleteResult::Deleted;
+        return deleted && say('d') ? 0 : 1;
     }
     if (!say('r'))
         return 1;

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -119,6 +120,49 @@ private slots:
         QVERIFY(savePageFiles(dir.path(), QStringLiteral("Blad"), killPagePicture(0), killPageDesign(0)));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"Blad.bmp", "Blad.sup"}));
         qInfo("%d random kills, %d of them inside a save", rounds, inside);
+
+        // A delete cut off at any point once it began leaves the page wholly
+        // gone at the next look, its stamps' pictures too (version 5 has them).
+        for (int step : {int(SaveStep::DeleteRecorded), int(SaveStep::PictureRemoved), int(SaveStep::DesignRemoved)}) {
+            QVERIFY(savePageFiles(dir.path(), QStringLiteral("Blad"), killPagePicture(5), killPageDesign(5)));
+            QVERIFY(runHelper(dir.path(), 0, QStringLiteral("delete:%1").arg(step)).cut);
+            QCOMPARE(listPages(dir.path()), QStringList{});
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' '), QString());
+        }
+    }
+
+    // A save is on the disk when it is reported done: the folder is synced
+    // after the last rename, so a power cut cannot take the renames back.
+    void saveSyncsTheFolderAfterItsRenames()
+    {
+        const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
+        if (strace.isEmpty())
+            QSKIP("strace is not installed");
+        QTemporaryDir dir;
+        const QString trace = dir.filePath("trace");
+        QDir().mkpath(dir.filePath("lib"));
+        QProcess saver;
+        saver.start(strace, {"-f", "-qq", "-o", trace, "-e", "trace=openat,rename,renameat,renameat2,fsync",
+                             QStringLiteral(KILLSAVE_HELPER), dir.filePath("lib"), "5", "step:99"});
+        QVERIFY(saver.waitForFinished(60000));
+        QCOMPARE(saver.exitCode(), 0);
+        QFile f(trace);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(f.readAll()).split('\n');
+        qsizetype lastRename = -1;
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            if (lines[i].contains("rename") && lines[i].contains("/lib/Blad."))
+                lastRename = i;
+        QVERIFY(lastRename >= 0);
+        bool synced = false;
+        QString folderFd;
+        for (qsizetype i = lastRename + 1; i < lines.size() && !synced; ++i) {
+            const QString &l = lines[i];
+            if (l.contains("openat(") && l.contains("/lib\"") && l.contains("O_DIRECTORY"))
+                folderFd = l.section("= ", -1).trimmed();
+            synced = !folderFd.isEmpty() && l.contains(QStringLiteral("fsync(%1)").arg(folderFd));
+        }
+        QVERIFY2(synced, qPrintable(lines.mid(lastRename).join('\n')));
     }
 };
 

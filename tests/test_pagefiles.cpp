@@ -12,6 +12,7 @@
 #include "library/safewrite.h"
 
 #include <QBuffer>
+#include <QDateTime>
 #include <QDir>
 #include <QImageWriter>
 #include <QPainter>
@@ -332,12 +333,59 @@ private slots:
         QVERIFY(readPageFiles(dir.path(), "EUROPA", PageDesign{}).has_value());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"Europa.bmp", "Europa.sup"}));
 
-        // A record that names a file not of the save's own is not acted on.
+        // A record that names a file not of the save's own is not acted on,
+        // nor one that names another page's files, however well made.
         touch(dir.filePath("notes.txt"), "mine");
         touch(dir.filePath(".Europa.plenvik-paar"), "Plenvik paar 1\r\nEuropa.sup\tnotes.txt\r\n");
         QVERIFY(readPageFiles(dir.path(), "Europa", PageDesign{}).has_value());
         QCOMPARE(fileBytes(dir.filePath("notes.txt")), QByteArray("mine"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"Europa.bmp", "Europa.sup", "notes.txt"}));
+        QVERIFY(savePageFiles(dir.path(), "Azie", gridPicture(), PageDesign{}));
+        touch(dir.filePath(".Azie.sup.plenvik-Ef34Gh"), "forged");
+        for (const QByteArray &forged : {QByteArray("Azie.sup\t.Azie.sup.plenvik-Ef34Gh\r\n"), QByteArray("-\tAzie.bmp\r\n")}) {
+            touch(dir.filePath(".Europa.plenvik-paar"), "Plenvik paar 1\r\n" + forged);
+            QVERIFY(readPageFiles(dir.path(), "Europa", PageDesign{}).has_value());
+            QVERIFY(readPageFiles(dir.path(), "Azie", PageDesign{}).has_value());
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{".Azie.sup.plenvik-Ef34Gh", "Azie.bmp", "Azie.sup", "Europa.bmp", "Europa.sup", "notes.txt"}));
+
+        // A part file that is a link to a private file elsewhere: the file
+        // keeps its mode and contents, the page its own, and the record
+        // stays unfinished, so the page is not read.
+        QDir().mkpath(dir.filePath("elders"));
+        touch(dir.filePath("elders/geheim"), "private");
+        QVERIFY(QFile::setPermissions(dir.filePath("elders/geheim"), QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(QFile::link(dir.filePath("elders/geheim"), dir.filePath(".Europa.sup.plenvik-Ij56Kl")));
+        const QByteArray europa = fileBytes(dir.filePath("Europa.sup")), picture = fileBytes(dir.filePath("Europa.bmp"));
+        touch(dir.filePath(".Europa.bmp.plenvik-Ij56Kl"), "new picture");
+        touch(dir.filePath(".Europa.plenvik-paar"),
+              "Plenvik paar 1\r\nEuropa.bmp\t.Europa.bmp.plenvik-Ij56Kl\r\nEuropa.sup\t.Europa.sup.plenvik-Ij56Kl\r\n");
+        QVERIFY(!readPageFiles(dir.path(), "Europa", PageDesign{}).has_value());
+        QCOMPARE(fileBytes(dir.filePath("Europa.bmp")), picture);
+        QVERIFY(!placePart(dir.filePath(".Europa.sup.plenvik-Ij56Kl"), dir.filePath("Europa.sup")));
+        QVERIFY(!(QFile::permissions(dir.filePath("elders/geheim")) & (QFile::ReadGroup | QFile::ReadOther)));
+        QCOMPARE(fileBytes(dir.filePath("elders/geheim")), QByteArray("private"));
+        QCOMPARE(fileBytes(dir.filePath("Europa.sup")), europa);
+        QVERIFY(QFileInfo(dir.filePath(".Europa.sup.plenvik-Ij56Kl")).isSymLink());
+    }
+
+    // Part files that cut-off writes left go when the library is listed,
+    // once they are old; a young one may belong to a save running now.
+    void leftPartsAreSweptWhenListed()
+    {
+        QTemporaryDir dir;
+        QVERIFY(savePageFiles(dir.path(), "Europa", gridPicture(), PageDesign{}));
+        for (const char *part : {".Europa.bmp.plenvik-Ab12Cd", ".Europa.sup.plenvik-Ab12Cd", ".Nieuw.afb.plenvik-Ab12Cd"}) {
+            touch(dir.filePath(part));
+            QFile f(dir.filePath(part));
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-2 * 3600), QFileDevice::FileModificationTime));
+        }
+        touch(dir.filePath(".Europa.sup.plenvik-Mn78Op"));
+        touch(dir.filePath(".notes.txt.plenvik-Ab12Cd"));
+        QCOMPARE(listPages(dir.path()), QStringList{"Europa"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{".Europa.sup.plenvik-Mn78Op", ".notes.txt.plenvik-Ab12Cd", "Europa.bmp", "Europa.sup"}));
     }
 
     void filesThatAreLinksAreWrittenThrough()

@@ -6,11 +6,13 @@
 
 #include "canvas/pagerender.h"
 #include "library/pagefiles.h"
+#include "library/picturefile.h"
 #include "library/stamppicture.h"
 #include "platform/printer.h"
 #include "printing/printpage.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QDir>
 #include <QPrinter>
 #include <QProcess>
@@ -140,11 +142,28 @@ private slots:
         QVERIFY(savePageFiles(lib, "ZEGEL", pagePicture(plain), plain));
         QCOMPARE(QDir(lib).entryList(QDir::Files | QDir::Hidden), (QStringList{"ZEGEL.bmp", "ZEGEL.sup"}));
 
-        // A design that names pictures whose file is gone is not read half.
+        // A design that names pictures whose file is gone is not read half,
+        // nor one whose pictures the program would not have stored: a PNG,
+        // or a JPEG beyond 600 dpi across its room of 22 x 32 mm.
         QVERIFY(savePageFiles(lib, "ZEGEL", pagePicture(d), d));
         QVERIFY(QFile::remove(dir.filePath("ZEGEL.afb")));
         QVERIFY(!readPageFiles(lib, "ZEGEL", PageDesign{}, &why));
         QCOMPARE(why, QStringLiteral("afbeeldingenbestand ontbreekt"));
+        const std::pair<const char *, QString> heavy[] = {
+            {"png", "kader 2: de afbeelding is geen JPEG zoals Plenvik die bewaart"},
+            {"jpeg", "kader 2: de afbeelding is groter dan Plenvik haar bewaart (522 x 757 pixels, hoogstens 520 x 756)"}};
+        for (const auto &[format, said] : heavy) {
+            Afbeeldingen forged = d.pictures;
+            QImage white(522, 757, QImage::Format_RGB32);
+            white.fill(Qt::white);
+            QBuffer bytes(&forged.Bestanden.at(1));
+            QVERIFY(bytes.open(QIODevice::WriteOnly) && white.save(&bytes, format));
+            QFile afb(dir.filePath("ZEGEL.afb"));
+            QVERIFY(afb.open(QIODevice::WriteOnly) && afb.write(pictureFileBytes(forged, 2)) > 0);
+            afb.close();
+            QVERIFY(!readPageFiles(lib, "ZEGEL", PageDesign{}, &why));
+            QCOMPARE(why, said);
+        }
         QCOMPARE(deletePageFiles(lib, "ZEGEL"), DeleteResult::Deleted);
 
         // "Ander.afb" of someone else's: neither replaced nor removed.
@@ -152,10 +171,34 @@ private slots:
         QVERIFY(foreign.open(QIODevice::WriteOnly) && foreign.write("eigen notities") > 0);
         foreign.close();
         QVERIFY(savePageFiles(lib, "Ander", pagePicture(plain), plain));
-        QVERIFY(!savePageFiles(lib, "Ander", pagePicture(d), d));
+        QVERIFY(!savePageFiles(lib, "Ander", pagePicture(d), d, {}, &why));
+        QCOMPARE(why, "Ander.afb staat al in de bibliotheek en is geen afbeeldingenbestand van Plenvik; "
+                      "geef het buiten Plenvik een andere naam.");
         QCOMPARE(deletePageFiles(lib, "Ander"), DeleteResult::Deleted);
         QCOMPARE(QDir(lib).entryList(QDir::Files | QDir::Hidden), QStringList{"Ander.afb"});
         QCOMPARE(fileBytes(dir.filePath("Ander.afb")), QByteArray("eigen notities"));
+    }
+
+    // A pictures file is read only as the program writes it.
+    void pictureFileFaults_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("whole") << QByteArray("1 3\r\nabc\r\n2 2\r\nde\r\n") << QString();
+        QTest::newRow("frame twice") << QByteArray("1 3\r\nabc\r\n1 3\r\nabc\r\n") << "afbeeldingenbestand is beschadigd";
+        QTest::newRow("frame above the count") << QByteArray("3 3\r\nabc\r\n") << "afbeeldingenbestand is beschadigd";
+        QTest::newRow("no line end after a picture") << QByteArray("1 3\r\nabcXY") << "afbeeldingenbestand is afgebroken";
+    }
+    void pictureFileFaults()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, said);
+        Afbeeldingen read;
+        QString why;
+        QCOMPARE(readPictureFile(QByteArray(kPictureFileHeader) + "\r\n" + body, 2, read, &why), said.isEmpty());
+        QCOMPARE(why, said);
+        if (said.isEmpty())
+            QCOMPARE(read.Bestanden.at(1), QByteArray("de"));
     }
 
     // In the window: a picture entered with its frame, changed in
@@ -185,10 +228,15 @@ private slots:
         QCOMPARE(h.extra.afbeeldingRegels.last().at(0).onderschrift, "NVPH 1");
         QVERIFY(!h.extra.afbeeldingRegels.last().at(0).voorbeeld.isNull());
 
+        // In colour at 80 %, then taken off: each one step.
+        h.extra.afbeeldingKeuzes.enqueue(AfbeeldingenKeuze{{std::nullopt}, false, 80});
+        m.action("ExtraAfbeeldingen")->trigger();
+        QVERIFY(m.listingText().endsWith("Afbeeldingen....: 1, in kleur, sterkte 80 %\r\n"));
         h.extra.afbeeldingKeuzes.enqueue(AfbeeldingenKeuze{{QString()}, false, 100});
         m.action("ExtraAfbeeldingen")->trigger();
         QVERIFY(m.design().pictures.Bestanden.at(0).isEmpty());
         QVERIFY(m.pic()->framePictures().isEmpty());
+        m.action("EditUndo")->trigger();
         m.action("EditUndo")->trigger();
         QCOMPARE(m.design().pictures, first);
         QCOMPARE(m.design().KaderCount, 1);

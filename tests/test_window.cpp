@@ -445,7 +445,7 @@ private slots:
         QCOMPARE(listEntries(m), (QStringList{"Nr: 1.BMP", "Nr: 1.bmp"}));
         const QString unpaired = QStringLiteral("Niet zeker welke bestanden bij 'Nr: 1' horen: Nr: 1.BMP, Nr: 1.SUP, Nr: 1.bmp, "
                                                 "Nr: 1.sup.\nGeef ze buiten Plenvik andere namen, zodat elk supplement één "
-                                                "plaatje (.bmp) en één ontwerp (.sup) heeft.");
+                                                "plaatje (.bmp), één ontwerp (.sup) en hoogstens één bestand met afbeeldingen (.afb) heeft.");
         m.action("FileNew")->trigger();
         doubleClickEntry(m, QStringLiteral("Nr: 1.bmp"));
         m.onDelKnopClick();

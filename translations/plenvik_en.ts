@@ -778,8 +778,12 @@ SG 8; 21.5; 25; 3</translation>
         <translation>pictures file is too large</translation>
     </message>
     <message>
-        <source>de afbeelding van kader %1 is onleesbaar</source>
-        <translation>the picture of frame %1 is unreadable</translation>
+        <source>%1 staat al in de bibliotheek en is geen afbeeldingenbestand van Plenvik; geef het buiten Plenvik een andere naam.</source>
+        <translation>%1 is already in the library and is not a pictures file of Plenvik&apos;s; give it another name outside Plenvik.</translation>
+    </message>
+    <message>
+        <source>kader %1: %2</source>
+        <translation>frame %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1040,6 +1044,22 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>de afbeelding kan niet worden bewaard (%1).</source>
         <translation>the picture cannot be stored (%1).</translation>
+    </message>
+    <message>
+        <source>de afbeelding is onleesbaar</source>
+        <translation>the picture cannot be read</translation>
+    </message>
+    <message>
+        <source>de afbeelding is geen JPEG zoals Plenvik die bewaart</source>
+        <translation>the picture is not a JPEG as Plenvik stores one</translation>
+    </message>
+    <message>
+        <source>het kader heeft geen plaats voor een afbeelding</source>
+        <translation>the frame has no room for a picture</translation>
+    </message>
+    <message>
+        <source>de afbeelding is groter dan Plenvik haar bewaart (%1 x %2 pixels, hoogstens %3 x %4)</source>
+        <translation>the picture is larger than Plenvik stores it (%1 x %2 pixels, at most %3 x %4)</translation>
     </message>
 </context>
 <context>
@@ -1314,12 +1334,6 @@ SG 8; 21.5; 25; 3</translation>
         <translation>Cannot delete this page!</translation>
     </message>
     <message>
-        <source>Niet zeker welke bestanden bij &apos;%1&apos; horen: %2.
-Geef ze buiten Plenvik andere namen, zodat elk supplement één plaatje (.bmp) en één ontwerp (.sup) heeft.</source>
-        <translation>Not sure which files belong to &apos;%1&apos;: %2.
-Rename them outside Plenvik, so that each page has one picture (.bmp) and one design (.sup).</translation>
-    </message>
-    <message>
         <source>Geef een naam voor dit supplement ...</source>
         <translation>Enter a name for this page ...</translation>
     </message>
@@ -1472,6 +1486,12 @@ Pages cannot be saved in %2: %3.</translation>
     <message>
         <source>Dit supplement heeft nog geen kaders voor afbeeldingen.</source>
         <translation>This page has no frames for pictures yet.</translation>
+    </message>
+    <message>
+        <source>Niet zeker welke bestanden bij &apos;%1&apos; horen: %2.
+Geef ze buiten Plenvik andere namen, zodat elk supplement één plaatje (.bmp), één ontwerp (.sup) en hoogstens één bestand met afbeeldingen (.afb) heeft.</source>
+        <translation>Not sure which files belong to &apos;%1&apos;: %2.
+Rename them outside Plenvik so that each page has one picture (.bmp), one design (.sup) and at most one pictures file (.afb).</translation>
     </message>
 </context>
 </TS>
