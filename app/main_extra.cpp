@@ -57,7 +57,7 @@ void Main::onExtraKaderInvoeren()
     const auto entered = askUntilAccepted(
         m_lastKader, *m_services.dialogs, *m_pic,
         [this](const KaderInvoer &start) {
-            return m_services.extra->kaderInvoeren(start, [this](const KaderInvoer &v) {
+            return m_services.extra->kaderInvoeren(start, KaderVenster{m_design.sheet, false}, [this](const KaderInvoer &v) {
                 m_pic->setPreview({canvasRectOf(kaderOf(v), m_pic->sheetGeometry())});
             });
         },
@@ -94,7 +94,7 @@ void Main::onExtraRijKaders()
     const auto entered = askUntilAccepted(
         m_nextRij, *m_services.dialogs, *m_pic,
         [this](const RijInvoer &start) {
-            return m_services.extra->rijKaders(start, [this](const RijInvoer &v) {
+            return m_services.extra->rijKaders(start, m_design.sheet, [this](const RijInvoer &v) {
                 // Only a row that can be laid out is shown.
                 m_pic->setPreview(v.aantal >= 1 && v.aantal <= kMaxKaders
                                       ? canvasRects(rowFrames(v, m_design.sheet), m_pic->sheetGeometry())

@@ -106,7 +106,8 @@ void Main::onList1DblClick()
         return;
     }
 
-    m_pic->setSheetGeometry(canvasGeometry(page->design.sheet));
+    m_design.sheet = page->design.sheet;
+    showSheet();
     m_pic->setPicture(page->picture);
     m_undo.clear();
     m_info->setText(name);
@@ -171,7 +172,7 @@ void Main::onFileNew()
     // A new page is on the paper chosen for new pages.
     if (m_design.sheet != m_chosenSheet) {
         m_design.sheet = m_chosenSheet;
-        m_pic->setSheetGeometry(canvasGeometry(m_chosenSheet));
+        showSheet();
     }
     m_pic->clearPicture();
     m_undo.clear();

@@ -6,15 +6,41 @@
 #include "canvas/pagerender.h"
 #include "canvas/pic.h"
 #include "library/sheetsettings.h"
+#include "design/pageedit.h"
+#include "platform/dialogs.h"
 #include "platform/extradialogs.h"
 
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLocale>
+
 namespace plenvik {
+
+namespace {
+// "A5 (148 x 210 mm)", or "230 x 300 mm" for a size of one's own.
+QString shownSheet(const Sheet &s)
+{
+    const QLocale shown; // the window's language
+    const QString size = Main::tr("%1 x %2 mm").arg(shown.toString(s.widthMm), shown.toString(s.heightMm));
+    const QString name = sheetName(s);
+    return name.isEmpty() ? size : Main::tr("%1 (%2)").arg(name, size);
+}
+} // namespace
 
 void Main::onExtraPapierformaat()
 {
     const std::optional<Sheet> chosen = m_services.extra->papierformaat(m_design.sheet);
     if (!chosen)
         return;
+    // A sheet the open page's frames do not fit is refused, and nothing
+    // changes: no frame is ever lost or left off the paper by a change of it.
+    if (const QList<int> off = kadersOffSheet(m_design, *chosen); !off.isEmpty()) {
+        m_services.dialogs->message(
+            (off.size() == 1 ? tr("Op %1 ligt %2 niet helemaal op het blad.\nVerplaats of verwijder het eerst; het papier blijft %3.")
+                             : tr("Op %1 liggen %2 niet helemaal op het blad.\nVerplaats of verwijder ze eerst; het papier blijft %3."))
+                .arg(shownSheet(*chosen), namedKaders(off), shownSheet(m_design.sheet)));
+        return;
+    }
     m_chosenSheet = *chosen;
     // A program folder that cannot be written keeps the choice for this run.
     writeSheetSettings(m_paths.settingsFile(QLatin1String(kSheetSettingsFileName)), *chosen);
@@ -25,7 +51,7 @@ void Main::onExtraPapierformaat()
 void Main::applySheet(const Sheet &sheet)
 {
     m_design.sheet = sheet;
-    m_pic->setSheetGeometry(canvasGeometry(sheet));
+    showSheet();
     // Each Undo picture is the page as it stood before a step: drawn anew
     // at the new size.
     UndoStore redrawn;
@@ -44,6 +70,22 @@ void Main::applySheet(const Sheet &sheet)
             m_pic->centrePageText(label, text);
     }
     UpdateListing();
+}
+
+void Main::showSheet()
+{
+    m_pic->setSheetGeometry(canvasGeometry(m_design.sheet));
+    // Under the magnifier, the sheet whose millimetres the read-out gives.
+    auto *label = qobject_cast<QLabel *>(control("Label4"));
+    const QLocale shown;
+    const QString name = sheetName(m_design.sheet);
+    if (m_design.sheet == kSheetA4)
+        label->setText(QCoreApplication::translate("Window", "Coordinaten  A4 (210 x 297)"));
+    else if (!name.isEmpty())
+        label->setText(tr("Coordinaten  %1 (%2 x %3)").arg(name, shown.toString(m_design.sheet.widthMm), shown.toString(m_design.sheet.heightMm)));
+    else
+        label->setText(tr("Coordinaten  %1 x %2").arg(shown.toString(m_design.sheet.widthMm), shown.toString(m_design.sheet.heightMm)));
+    label->adjustSize();
 }
 
 } // namespace plenvik

@@ -118,6 +118,8 @@ private:
     // Moves the open page to 'sheet': canvas, picture, texts and the Undo
     // pictures drawn anew where the millimetres say.
     void applySheet(const Sheet &sheet);
+    // The canvas and the label under the magnifier for the open page's sheet.
+    void showSheet();
     void showDrawingColour();
     void applyBorderToControls();
     void placeLabels();

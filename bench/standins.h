@@ -19,11 +19,12 @@ public:
 // Answers every row dialog with a row of 20 frames.
 class RowOfTwenty : public ExtraDialogs {
 public:
-    std::optional<KaderInvoer> kaderInvoeren(const KaderInvoer &, const std::function<void(const KaderInvoer &)> &) override
+    std::optional<KaderInvoer> kaderInvoeren(const KaderInvoer &, const KaderVenster &,
+                                             const std::function<void(const KaderInvoer &)> &) override
     {
         return std::nullopt;
     }
-    std::optional<RijInvoer> rijKaders(const RijInvoer &, const std::function<void(const RijInvoer &)> &preview) override
+    std::optional<RijInvoer> rijKaders(const RijInvoer &, const Sheet &, const std::function<void(const RijInvoer &)> &preview) override
     {
         const RijInvoer row{20, 9, 30, 1, 100, true, QStringLiteral("NVPH 0098")};
         preview(row);

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace plenvik {
@@ -74,6 +75,7 @@ void FrameTool::move(Qt::MouseButtons buttons, double x, double y)
                                 QLine(px(x), 0, px(x), m_pic.sheetGeometry().height));
     if (buttons != Qt::LeftButton)
         return;
+    onPaper(x, y);
 
     const double sx = m_state.DragStartX;
     const double sy = m_state.DragStartY;
@@ -84,6 +86,17 @@ void FrameTool::move(Qt::MouseButtons buttons, double x, double y)
     const double cx = x < sx ? sx : x;
     const double cy = y < sy ? sy : y;
     m_pic.setLayer(true, QRect(px(sx), px(sy), px(cx - sx + 1), px(cy - sy + 1)));
+}
+
+void FrameTool::onPaper(double &x, double &y) const
+{
+    // On a sheet other than A4 the plate beside the sheet is not paper: a
+    // drag stops at the sheet's edge. A4 draws as it always did.
+    if (m_design.sheet == kSheetA4)
+        return;
+    const CanvasGeometry &g = m_pic.sheetGeometry();
+    x = std::clamp(x, 0.0, double(g.width - 1));
+    y = std::clamp(y, 0.0, double(g.height - 1));
 }
 
 void FrameTool::hideFeedback()
@@ -146,6 +159,7 @@ void FrameTool::release(double x, double y)
         hideFeedback();
         return;
     }
+    onPaper(x, y);
     if (!(x > m_state.DragStartX && y > m_state.DragStartY)) {
         hideFeedback();
         return;

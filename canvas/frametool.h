@@ -51,6 +51,7 @@ public:
     QString sizeText(double dx, double dy) const;
 
 private:
+    void onPaper(double &x, double &y) const;
     void hideFeedback();
     void paintFrame(QPoint from, QPoint to, bool inner);
     void paintCaption(const QString &caption, double x1, double x2, double y2);

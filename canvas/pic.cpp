@@ -26,10 +26,18 @@ Pic::Pic(QWidget *parent)
     setFixedSize(m_geometry.width, m_geometry.height);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_titel.font = screenFont(Face::Arial, 12, true);
-    m_subTitel.font = screenFont(Face::Arial, 8.25);
-    m_pagina.font = screenFont(Face::Arial, 9.75, true);
+    scalePageTextFonts();
     m_mmFont = screenFont(Face::MsSansSerif, 8.25);
+}
+
+void Pic::scalePageTextFonts()
+{
+    // The page texts shrink with a sheet scaled down to fit, as their places
+    // do, so the title never runs into the subtitle; A4 is at scale 1.
+    const double scale = m_geometry.unitsPerMmX / kUnitsPerMmX;
+    m_titel.font = screenFont(Face::Arial, 12 * scale, true);
+    m_subTitel.font = screenFont(Face::Arial, 8.25 * scale);
+    m_pagina.font = screenFont(Face::Arial, 9.75 * scale, true);
 }
 
 void Pic::setSheetGeometry(const CanvasGeometry &geometry)
@@ -38,6 +46,7 @@ void Pic::setSheetGeometry(const CanvasGeometry &geometry)
         return;
     m_geometry = geometry;
     setFixedSize(geometry.width, geometry.height);
+    scalePageTextFonts();
     update();
 }
 

@@ -110,6 +110,7 @@ private:
         QPoint pos;
         QFont font;
     };
+    void scalePageTextFonts();
     TextLabel &label(PageText which);
     const TextLabel &label(PageText which) const;
 

@@ -1,6 +1,7 @@
 #include "design/pagedesign.h"
 
 #include "design/canvasgeometry.h"
+#include "design/pageedit.h"
 
 namespace plenvik {
 
@@ -29,6 +30,9 @@ bool PageDesign::addFrame(double x1, double y1, double x2, double y2, bool inner
     k.HeightMm = g.mmY(y2 - y1);
     k.Binnenrand = inner ? 1 : 0;
     k.Onderschrift.clear();
+    // Beside a sheet other than A4 lies no paper.
+    if (sheet != kSheetA4)
+        k = keptOnSheet(k, sheet);
     // A record taken again starts without the picture it held before.
     pictures.Bestanden.at(KaderCount - 1).clear();
     return true;

@@ -79,6 +79,14 @@ public:
 
 enum class IjkKeuze { Ok, Herstellen, Annuleren };
 
+// How " Kader invoeren" opens: the sheet the frame goes on, which sets the
+// fields' limits, and whether it changes a frame of the page instead of
+// adding one (" Kader wijzigen").
+struct KaderVenster {
+    Sheet sheet = kSheetA4;
+    bool wijzigen = false;
+};
+
 // A frame's line in " Afbeeldingen".
 struct AfbeeldingRegel {
     QString onderschrift;
@@ -100,10 +108,10 @@ public:
 
     // " Kader invoeren". 'preview' is called with the fields as they stand
     // each time one changes, so the canvas can show where the frame goes.
-    virtual std::optional<KaderInvoer> kaderInvoeren(const KaderInvoer &start,
+    virtual std::optional<KaderInvoer> kaderInvoeren(const KaderInvoer &start, const KaderVenster &venster,
                                                      const std::function<void(const KaderInvoer &)> &preview) = 0;
-    // " Rij kaders", previewed the same way.
-    virtual std::optional<RijInvoer> rijKaders(const RijInvoer &start,
+    // " Rij kaders" for a row on 'sheet', previewed the same way.
+    virtual std::optional<RijInvoer> rijKaders(const RijInvoer &start, const Sheet &sheet,
                                                const std::function<void(const RijInvoer &)> &preview) = 0;
     // " Stroken": a read-only cut list, which 'cutList' works out anew for
     // the fields whenever one changes, above the fields (with the hint, if
@@ -145,9 +153,9 @@ public:
     explicit QtExtraDialogs(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget *parent) { m_parent = parent; }
 
-    std::optional<KaderInvoer> kaderInvoeren(const KaderInvoer &start,
+    std::optional<KaderInvoer> kaderInvoeren(const KaderInvoer &start, const KaderVenster &venster,
                                              const std::function<void(const KaderInvoer &)> &preview) override;
-    std::optional<RijInvoer> rijKaders(const RijInvoer &start,
+    std::optional<RijInvoer> rijKaders(const RijInvoer &start, const Sheet &sheet,
                                        const std::function<void(const RijInvoer &)> &preview) override;
     StrokenVelden stroken(const StrokenVelden &start, const std::function<StrokenUitkomst(const StrokenVelden &)> &cutList,
                           const std::function<void(const QString &)> &print) override;

@@ -2,6 +2,7 @@
 
 #include "platform/dialogstyle.h"
 #include "platform/extradialogs.h"
+#include "platform/numberfield.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -10,10 +11,12 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace plenvik {
 
@@ -26,17 +29,20 @@ struct FrameDialogs {
 
 namespace {
 
-constexpr int kMaxMm = 297;
 constexpr int kBesideCanvasX = 540;
 constexpr int kBesideCanvasY = 60;
 
-// A form of fields under each other, OK and Annuleren below; Tab follows the
-// order in which the fields are added.
+// A form of fields under each other, a line saying what a field cannot
+// take, OK and Annuleren below; Tab follows the order in which the fields
+// are added. OK waits while a field holds what it cannot take.
 struct Form {
     QDialog dialog;
     QFormLayout *form;
+    QLabel *hint;
+    QPushButton *ok;
     QWidget *first = nullptr;
     QWidget *previous = nullptr;
+    QList<NumberField *> numbers;
 
     Form(QWidget *parent, const QString &title) : dialog(parent)
     {
@@ -44,14 +50,24 @@ struct Form {
         auto *outer = new QVBoxLayout(&dialog);
         form = new QFormLayout;
         outer->addLayout(form);
-        outer->addWidget(okCancelButtons(dialog));
+        hint = new QLabel(&dialog);
+        hint->setWordWrap(true);
+        QPalette red = hint->palette();
+        red.setColor(QPalette::WindowText, QColor(192, 0, 0));
+        hint->setPalette(red);
+        hint->hide();
+        outer->addWidget(hint);
+        QDialogButtonBox *buttons = okCancelButtons(dialog);
+        ok = buttons->button(QDialogButtonBox::Ok);
+        outer->addWidget(buttons);
         // Over the listing, beside the canvas, so the preview stays in sight.
         if (parent)
             dialog.move(parent->mapToGlobal(QPoint(kBesideCanvasX, kBesideCanvasY)));
     }
-    template <typename W> W *add(const QString &label, W *field)
+    // The field, on a row of its own or in 'row' beside what else the row holds.
+    template <typename W> W *add(const QString &label, W *field, QWidget *row = nullptr)
     {
-        form->addRow(label, field);
+        form->addRow(label, row ? row : field);
         if (previous)
             QWidget::setTabOrder(previous, field);
         else
@@ -59,9 +75,28 @@ struct Form {
         previous = field;
         return field;
     }
-    QSpinBox *mm(const QString &label, int minimum, int maximum, int value)
+    // A whole number, with its unit beside it; " mm" for millimetres.
+    NumberField *number(const QString &label, int minimum, int maximum, int value, const QString &unit = QStringLiteral(" mm"))
     {
-        return add(label, mmField(&dialog, minimum, maximum, value));
+        auto *field = new NumberField(label, unit, minimum, maximum, value, &dialog);
+        numbers << field;
+        if (unit.isEmpty())
+            return add(label, field);
+        auto *row = new QWidget(&dialog);
+        auto *layout = new QHBoxLayout(row);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(field);
+        layout->addWidget(new QLabel(unit.trimmed(), row));
+        return add(label, field, row);
+    }
+    // The first thing a field cannot take, shown under the fields; empty
+    // when every field can take what it holds.
+    QString problem() const
+    {
+        for (const NumberField *n : numbers)
+            if (const QString p = n->problem(); !p.isEmpty())
+                return p;
+        return {};
     }
     QCheckBox *check(const QString &label, bool on)
     {
@@ -78,10 +113,17 @@ struct Form {
     template <typename Values, typename Read>
     std::optional<Values> run(const Read &values, const std::function<void(const Values &)> &preview)
     {
-        if (preview) {
-            onChange([&] { preview(values()); });
-            preview(values());
-        }
+        // The preview shows only fields that can be taken.
+        auto changed = [&] {
+            const QString p = problem();
+            hint->setText(p);
+            hint->setVisible(!p.isEmpty());
+            ok->setEnabled(p.isEmpty());
+            if (preview && p.isEmpty())
+                preview(values());
+        };
+        onChange(changed);
+        changed();
         focusFirstField(first);
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
@@ -92,28 +134,30 @@ private:
     // Calls 'changed' whenever one of the fields changes.
     void onChange(const std::function<void()> &changed)
     {
-        for (QSpinBox *s : dialog.findChildren<QSpinBox *>())
-            QObject::connect(s, &QSpinBox::valueChanged, &dialog, changed);
         for (QCheckBox *c : dialog.findChildren<QCheckBox *>())
             QObject::connect(c, &QCheckBox::toggled, &dialog, changed);
-        // The text fields, not the editors inside the spin boxes.
-        for (QLineEdit *l : dialog.findChildren<QLineEdit *>()) {
-            if (!qobject_cast<QAbstractSpinBox *>(l->parent()))
-                QObject::connect(l, &QLineEdit::textChanged, &dialog, changed);
-        }
+        for (QLineEdit *l : dialog.findChildren<QLineEdit *>())
+            QObject::connect(l, &QLineEdit::textChanged, &dialog, changed);
     }
 };
 
 } // namespace
 
-std::optional<KaderInvoer> QtExtraDialogs::kaderInvoeren(const KaderInvoer &start,
+// The most whole millimetres on a sheet's side: a frame ends on the sheet.
+static int wholeMm(double sheetMm)
+{
+    return int(std::floor(sheetMm));
+}
+
+std::optional<KaderInvoer> QtExtraDialogs::kaderInvoeren(const KaderInvoer &start, const KaderVenster &venster,
                                                          const std::function<void(const KaderInvoer &)> &preview)
 {
-    Form f(m_parent, FrameDialogs::tr(" Kader invoeren"));
-    QSpinBox *links = f.mm(FrameDialogs::tr("Links"), 0, kMaxMm, start.links);
-    QSpinBox *boven = f.mm(FrameDialogs::tr("Boven"), 0, kMaxMm, start.boven);
-    QSpinBox *breedte = f.mm(FrameDialogs::tr("Breedte"), 1, kMaxMm, start.breedte);
-    QSpinBox *hoogte = f.mm(FrameDialogs::tr("Hoogte"), 1, kMaxMm, start.hoogte);
+    Form f(m_parent, venster.wijzigen ? FrameDialogs::tr(" Kader wijzigen") : FrameDialogs::tr(" Kader invoeren"));
+    const int across = wholeMm(venster.sheet.widthMm), down = wholeMm(venster.sheet.heightMm);
+    NumberField *links = f.number(FrameDialogs::tr("Links"), 0, across - 1, start.links);
+    NumberField *boven = f.number(FrameDialogs::tr("Boven"), 0, down - 1, start.boven);
+    NumberField *breedte = f.number(FrameDialogs::tr("Breedte"), 1, across, start.breedte);
+    NumberField *hoogte = f.number(FrameDialogs::tr("Hoogte"), 1, down, start.hoogte);
     QCheckBox *binnen = f.check(FrameDialogs::tr("Binnenkader"), start.binnenkader);
     QLineEdit *onderschrift = f.text(FrameDialogs::tr("Onderschrift"), start.onderschrift);
     // A picture of the stamp, if the collector has one: typed or chosen.
@@ -136,29 +180,29 @@ std::optional<KaderInvoer> QtExtraDialogs::kaderInvoeren(const KaderInvoer &star
     });
     return f.run<KaderInvoer>(
         [=] {
-            return KaderInvoer{links->value(), boven->value(), breedte->value(), hoogte->value(), binnen->isChecked(),
-                               onderschrift->text(), afbeelding->text().trimmed()};
+            return KaderInvoer{links->value().value_or(0), boven->value().value_or(0), breedte->value().value_or(0),
+                               hoogte->value().value_or(0), binnen->isChecked(), onderschrift->text(),
+                               afbeelding->text().trimmed()};
         },
         preview);
 }
 
-std::optional<RijInvoer> QtExtraDialogs::rijKaders(const RijInvoer &start,
+std::optional<RijInvoer> QtExtraDialogs::rijKaders(const RijInvoer &start, const Sheet &sheet,
                                                    const std::function<void(const RijInvoer &)> &preview)
 {
     Form f(m_parent, FrameDialogs::tr(" Rij kaders"));
-    QSpinBox *aantal = f.add(FrameDialogs::tr("Aantal"), new QSpinBox(&f.dialog));
-    aantal->setRange(1, 20);
-    aantal->setValue(start.aantal);
-    QSpinBox *breedte = f.mm(FrameDialogs::tr("Breedte"), 1, kMaxMm, start.breedte);
-    QSpinBox *hoogte = f.mm(FrameDialogs::tr("Hoogte"), 1, kMaxMm, start.hoogte);
-    QSpinBox *tussen = f.mm(FrameDialogs::tr("Tussenruimte"), 0, kMaxMm, start.tussenruimte);
-    QSpinBox *boven = f.mm(FrameDialogs::tr("Boven"), 0, kMaxMm, start.boven);
+    const int across = wholeMm(sheet.widthMm), down = wholeMm(sheet.heightMm);
+    NumberField *aantal = f.number(FrameDialogs::tr("Aantal"), 1, kMaxKaders, start.aantal, QString());
+    NumberField *breedte = f.number(FrameDialogs::tr("Breedte"), 1, across, start.breedte);
+    NumberField *hoogte = f.number(FrameDialogs::tr("Hoogte"), 1, down, start.hoogte);
+    NumberField *tussen = f.number(FrameDialogs::tr("Tussenruimte"), 0, across, start.tussenruimte);
+    NumberField *boven = f.number(FrameDialogs::tr("Boven"), 0, down - 1, start.boven);
     QCheckBox *binnen = f.check(FrameDialogs::tr("Binnenkader"), start.binnenkader);
     QLineEdit *eerste = f.text(FrameDialogs::tr("Eerste onderschrift"), start.eersteOnderschrift);
     return f.run<RijInvoer>(
         [=] {
-            return RijInvoer{aantal->value(), breedte->value(), hoogte->value(), tussen->value(),
-                             boven->value(), binnen->isChecked(), eerste->text()};
+            return RijInvoer{aantal->value().value_or(0), breedte->value().value_or(0), hoogte->value().value_or(0),
+                             tussen->value().value_or(0), boven->value().value_or(0), binnen->isChecked(), eerste->text()};
         },
         preview);
 }

@@ -130,13 +130,15 @@ public:
     QQueue<std::pair<IjkKeuze, IjkMaten>> ijkingen;
     QList<std::pair<IjkMaten, QString>> ijkOpenings;
 
-    std::optional<KaderInvoer> kaderInvoeren(const KaderInvoer &start,
+    QList<KaderVenster> kaderVensters;
+    std::optional<KaderInvoer> kaderInvoeren(const KaderInvoer &start, const KaderVenster &venster,
                                              const std::function<void(const KaderInvoer &)> &preview) override
     {
         kaderStarts << start;
+        kaderVensters << venster;
         return answer(kaders, preview);
     }
-    std::optional<RijInvoer> rijKaders(const RijInvoer &start,
+    std::optional<RijInvoer> rijKaders(const RijInvoer &start, const Sheet &,
                                        const std::function<void(const RijInvoer &)> &preview) override
     {
         rijStarts << start;

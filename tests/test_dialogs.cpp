@@ -85,14 +85,65 @@ private slots:
         QString title;
         KaderInvoer previewed;
         typeWhenOpen({"112", "\t", "93", "\t", "67", "\t", "33", "\t", " ", "\t", "NVPH 1", "\t", " zegel.png ", "\n"}, &title);
-        const auto got = dialogs.kaderInvoeren(KaderInvoer{}, [&](const KaderInvoer &v) { previewed = v; });
+        const auto got = dialogs.kaderInvoeren(KaderInvoer{}, KaderVenster{}, [&](const KaderInvoer &v) { previewed = v; });
         QCOMPARE(title, QStringLiteral(" Kader invoeren"));
         QVERIFY(got.has_value());
         QCOMPARE(*got, (KaderInvoer{112, 93, 67, 33, true, QStringLiteral("NVPH 1"), QStringLiteral("zegel.png")}));
         QCOMPARE(previewed, *got);
 
         typeWhenOpen({"55", "\e"});
-        QVERIFY(!dialogs.kaderInvoeren(KaderInvoer{}, {}).has_value());
+        QVERIFY(!dialogs.kaderInvoeren(KaderInvoer{}, KaderVenster{}, {}).has_value());
+
+        // The fields reach the far side of the largest sheet: no digit is
+        // dropped, and the title follows the purpose.
+        typeWhenOpen({"299", "\t", "460", "\n"}, &title);
+        const auto far = dialogs.kaderInvoeren(KaderInvoer{}, KaderVenster{Sheet{330, 483}, true}, {});
+        QCOMPARE(title, QStringLiteral(" Kader wijzigen"));
+        QVERIFY(far.has_value());
+        QCOMPARE(std::pair(far->links, far->boven), std::pair(299, 460));
+    }
+
+    // A whole-millimetre field never makes another number of a decimal or
+    // of a number past its limit: it says so and OK waits, in any language.
+    void wholeMillimetresAreNeverReadAsOthers_data()
+    {
+        QTest::addColumn<QLocale>("language");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("said");
+        for (const QLocale &l : {QLocale::c(), QLocale(QLocale::Dutch), QLocale(QLocale::English, QLocale::UnitedKingdom)}) {
+            QTest::addRow("1,5 %s", qPrintable(l.name())) << l << "1,5" << "Links kan van 0 tot 209 mm zijn, in hele getallen; 1,5 kan niet.";
+            QTest::addRow("1.5 %s", qPrintable(l.name())) << l << "1.5" << "Links kan van 0 tot 209 mm zijn, in hele getallen; 1.5 kan niet.";
+        }
+        QTest::newRow("past the sheet") << QLocale::c() << "210" << "Links kan van 0 tot 209 mm zijn; 210 kan niet.";
+    }
+    void wholeMillimetresAreNeverReadAsOthers()
+    {
+        QFETCH(QLocale, language);
+        QFETCH(QString, typed);
+        QFETCH(QString, said);
+        QLocale::setDefault(language);
+        QString shown, left;
+        bool waited = false;
+        QTimer::singleShot(0, [&] {
+            QWidget *dlg = QApplication::activeModalWidget();
+            if (!dlg || !QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }, 2000))
+                return;
+            QTest::keyClicks(QApplication::focusWidget(), typed);
+            left = qobject_cast<QLineEdit *>(QApplication::focusWidget())->text();
+            for (QLabel *l : dlg->findChildren<QLabel *>())
+                if (l->isVisible() && l->text().contains("kan"))
+                    shown = l->text();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            waited = dlg->isVisible();
+            if (waited)
+                QMetaObject::invokeMethod(dlg, "reject");
+        });
+        QtExtraDialogs dialogs;
+        QVERIFY(!dialogs.kaderInvoeren(KaderInvoer{}, KaderVenster{}, {}).has_value());
+        QLocale::setDefault(QLocale::c());
+        QVERIFY(waited);
+        QCOMPARE(left, typed);
+        QCOMPARE(shown, said);
     }
 
     // " Afbeeldingen": Sterkte has the focus; "Weg" is there only for a

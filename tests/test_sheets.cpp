@@ -9,6 +9,7 @@
 #include "printing/printpage.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -107,6 +108,16 @@ private slots:
         QVERIFY(m.listingText().endsWith(QStringLiteral("Papier...........: Letter, 215.9 x 279.4 mm\r\n")));
         QCOMPARE(fileBytes(h.dir.filePath("Papier.ini")), QByteArray("215.9\r\n279.4\r\n"));
         QCOMPARE(fileBytes(h.dir.filePath("Plenvik.ini")), ini);
+        // At Letter's scale, 1.5748 and 1.7012 pixels a millimetre: a drag
+        // across the whole sheet ends at 215 mm, not at 215.9 rounded up,
+        // and a frame entered is painted where the page picture has it.
+        drag(m.pic(), QPoint(0, 100), QPoint(400, 150));
+        QCOMPARE(m.design().kader(2), (Kader{0, 59, 215, 29, 0, QString()}));
+        m.action("EditUndo")->trigger();
+        h.extra.kaders.enqueue(KaderInvoer{100, 200, 40, 30});
+        m.action("ExtraKaderInvoeren")->trigger();
+        QCOMPARE(m.pic()->picture(), pagePicture(m.design()));
+        m.action("EditUndo")->trigger();
         // Undo takes the frame back on the new paper.
         m.action("EditUndo")->trigger();
         QCOMPARE(m.pic()->picture(), pagePicture(PageDesign{.sheet = kSheetLetter}));
@@ -122,6 +133,50 @@ private slots:
         Main again(portablePaths(h.dir.path()), Services{&h.dialogs, &h.printer, &h.screen, &h.urls, &h.extra});
         QCOMPARE(again.design().sheet, kSheetLetter);
         QCOMPARE(again.pic()->picture().size(), QSize(341, 476));
+    }
+
+    // Frames never leave the paper: a sheet they would not fit is refused
+    // with their numbers, and a drag on a sheet other than A4 stops at its
+    // edge, as on A5 at the right and on 330 x 483 at the bottom.
+    void framesStayOnTheSheet()
+    {
+        Harness h;
+        Main &m = h.start();
+        for (const KaderInvoer &k : {KaderInvoer{20, 250, 30, 30}, KaderInvoer{160, 20, 30, 30}, KaderInvoer{30, 30, 20, 20}})
+            h.extra.kaders.enqueue(k);
+        for (int i = 0; i < 3; ++i)
+            m.action("ExtraKaderInvoeren")->trigger();
+        h.extra.papieren.enqueue(kSheetA5);
+        m.action("ExtraPapierformaat")->trigger();
+        QCOMPARE(h.dialogs.messages(), QStringList{"Op A5 (148 x 210 mm) liggen kader 1 en 2 niet helemaal op het blad.\n"
+                                                   "Verplaats of verwijder ze eerst; het papier blijft A4 (210 x 297 mm)."});
+        QCOMPARE(m.design().sheet, kSheetA4);
+        QCOMPARE(m.design().KaderCount, 3);
+        QVERIFY(!QFile::exists(h.dir.filePath("Papier.ini")));
+
+        h.dialogs.answers.enqueue(true);
+        m.action("FileNew")->trigger();
+        h.extra.papieren.enqueue(kSheetA5);
+        m.action("ExtraPapierformaat")->trigger();
+        QCOMPARE(qobject_cast<QLabel *>(m.control("Label4"))->text(), "Coordinaten  A5 (148 x 210)");
+        QTest::mousePress(m.pic(), Qt::LeftButton, {}, QPoint(200, 300));
+        QTest::mouseMove(m.pic(), QPoint(300, 330));
+        QCOMPARE(m.pic()->layerRect().right(), 240);
+        QTest::mouseRelease(m.pic(), Qt::LeftButton, {}, QPoint(300, 330));
+        QCOMPARE(m.design().kader(1), (Kader{123, 171, 25, 17, 0, QString()}));
+
+        // On 330 x 483, scaled to 0.9966 and 1.0766 pixels a millimetre, the
+        // title's letters shrink with its place and stay above the subtitle.
+        h.extra.papieren.enqueue(Sheet{330, 483});
+        m.action("ExtraPapierformaat")->trigger();
+        drag(m.pic(), QPoint(100, 400), QPoint(150, 600));
+        QCOMPARE(m.design().kader(2), (Kader{100, 372, 50, 111, 0, QString()}));
+        h.dialogs.inputs << "Nederland" << "Koning Willem III";
+        m.action("ToolsTitel")->trigger();
+        m.action("ToolsSubTitel")->trigger();
+        const QRect title = m.pic()->pageTextRect(Pic::PageText::Titel);
+        QVERIFY2(title.bottom() < m.pic()->pageTextRect(Pic::PageText::SubTitel).top(), qPrintable(QString::number(title.bottom())));
+        QCOMPARE(qobject_cast<QLabel *>(m.control("Label4"))->text(), "Coordinaten  330 x 483");
     }
 
     // One job, one file, each page on its own sheet; a sheet the printer

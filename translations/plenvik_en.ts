@@ -367,6 +367,10 @@ SG 8; 21.5; 25; 3</translation>
         <source> Afbeelding kiezen</source>
         <translation> Choose Picture</translation>
     </message>
+    <message>
+        <source> Kader wijzigen</source>
+        <translation> Change frame</translation>
+    </message>
 </context>
 <context>
     <name>FrameTool</name>
@@ -721,6 +725,40 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>Afbeeldingen...</source>
         <translation>Pictures...</translation>
+    </message>
+</context>
+<context>
+    <name>NumberField</name>
+    <message>
+        <source>%1 kan van %2 tot %3%4 zijn</source>
+        <translation>%1 can be from %2 to %3%4</translation>
+    </message>
+    <message>
+        <source>%1; vul een getal in.</source>
+        <translation>%1; type a number.</translation>
+    </message>
+    <message>
+        <source>%1, in hele getallen; %2 kan niet.</source>
+        <translation>%1, in whole numbers; %2 cannot be taken.</translation>
+    </message>
+    <message>
+        <source>%1; &apos;%2&apos; is geen getal.</source>
+        <translation>%1; &apos;%2&apos; is not a number.</translation>
+    </message>
+    <message>
+        <source>%1; %2 kan niet.</source>
+        <translation>%1; %2 cannot be taken.</translation>
+    </message>
+</context>
+<context>
+    <name>PageEdit</name>
+    <message>
+        <source>kader %1</source>
+        <translation>frame %1</translation>
+    </message>
+    <message>
+        <source>kader %1 en %2</source>
+        <translation>frames %1 and %2</translation>
     </message>
 </context>
 <context>
@@ -1492,6 +1530,30 @@ Pages cannot be saved in %2: %3.</translation>
 Geef ze buiten Plenvik andere namen, zodat elk supplement één plaatje (.bmp), één ontwerp (.sup) en hoogstens één bestand met afbeeldingen (.afb) heeft.</source>
         <translation>Not sure which files belong to &apos;%1&apos;: %2.
 Rename them outside Plenvik so that each page has one picture (.bmp), one design (.sup) and at most one pictures file (.afb).</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>Op %1 ligt %2 niet helemaal op het blad.
+Verplaats of verwijder het eerst; het papier blijft %3.</source>
+        <translation>On %1, %2 does not lie wholly on the sheet.
+Move or remove it first; the paper stays %3.</translation>
+    </message>
+    <message>
+        <source>Op %1 liggen %2 niet helemaal op het blad.
+Verplaats of verwijder ze eerst; het papier blijft %3.</source>
+        <translation>On %1, %2 do not lie wholly on the sheet.
+Move or remove them first; the paper stays %3.</translation>
+    </message>
+    <message>
+        <source>Coordinaten  %1 (%2 x %3)</source>
+        <translation>Coordinates  %1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>Coordinaten  %1 x %2</source>
+        <translation>Coordinates  %1 x %2</translation>
     </message>
 </context>
 </TS>
