@@ -1,5 +1,7 @@
 #include "platform/printer.h"
 
+#include "platform/paperfit.h"
+
 #include "library/stamppicture.h"
 
 #include "library/safewrite.h"
@@ -297,26 +299,14 @@ QString QtPrinter::refusedPaper(const PrintJob &job, const QString &pdfPath)
     const QPrinterInfo info = QPrinterInfo::printerInfo(name);
     if (info.isNull())
         return {};
-    // The largest paper the printer feeds, either way round.
-    QSizeF largest;
-    for (const QPageSize &size : info.supportedPageSizes()) {
-        const QSizeF mm = size.size(QPageSize::Millimeter);
-        largest = largest.expandedTo(QSizeF(std::min(mm.width(), mm.height()), std::max(mm.width(), mm.height())));
-    }
+    QList<QSizeF> papers;
+    for (const QPageSize &size : info.supportedPageSizes())
+        papers << size.size(QPageSize::Millimeter);
+    std::optional<CustomPaperRange> custom;
     if (info.supportsCustomPageSizes())
-        largest = largest.expandedTo(info.maximumPhysicalPageSize().size(QPageSize::Millimeter));
-    if (largest.isEmpty())
-        return {};
-    constexpr double kSlackMm = 0.5; // paper sizes named in points or inches
-    const QLocale shown;
-    for (const Sheet &sheet : job.sheets()) {
-        const double shortSide = std::min(sheet.widthMm, sheet.heightMm), longSide = std::max(sheet.widthMm, sheet.heightMm);
-        if (shortSide > largest.width() + kSlackMm || longSide > largest.height() + kSlackMm)
-            return PrinterTexts::tr("Het papier van %1 x %2 mm is groter dan het grootste papier van %3 (%4 x %5 mm).")
-                .arg(shown.toString(sheet.widthMm), shown.toString(sheet.heightMm), name,
-                     shown.toString(qRound(largest.width())), shown.toString(qRound(largest.height())));
-    }
-    return {};
+        custom = CustomPaperRange{info.minimumPhysicalPageSize().size(QPageSize::Millimeter),
+                                  info.maximumPhysicalPageSize().size(QPageSize::Millimeter)};
+    return paperRefusal(job.sheets(), papers, custom, name);
 }
 
 } // namespace plenvik

@@ -5,6 +5,7 @@
 
 #include "canvas/pagerender.h"
 #include "library/pagefiles.h"
+#include "platform/paperfit.h"
 #include "platform/printer.h"
 #include "printing/printpage.h"
 
@@ -17,6 +18,8 @@
 
 using namespace plenvik;
 using namespace plenvik::test;
+
+Q_DECLARE_METATYPE(plenvik::Sheet)
 
 namespace {
 QString tool(const char *name)
@@ -177,6 +180,30 @@ private slots:
         const QRect title = m.pic()->pageTextRect(Pic::PageText::Titel);
         QVERIFY2(title.bottom() < m.pic()->pageTextRect(Pic::PageText::SubTitel).top(), qPrintable(QString::number(title.bottom())));
         QCOMPARE(qobject_cast<QLabel *>(m.control("Label4"))->text(), "Coordinaten  330 x 483");
+    }
+
+    // Each sheet against each paper on its own, either way round: A3 and
+    // Tabloid together take neither 330 x 483 nor 290 x 430; a range of
+    // sizes of the printer's own takes what lies in it.
+    void paperTheQueueTakes_data()
+    {
+        QTest::addColumn<Sheet>("sheet");
+        QTest::addColumn<bool>("custom");
+        QTest::addColumn<QString>("said");
+        const QString none = QStringLiteral("Het papier van %1 mm past op geen papier van Proef; het grootste is 297 x 420 mm.");
+        QTest::newRow("330 x 483") << Sheet{330, 483} << false << none.arg("330 x 483");
+        QTest::newRow("290 x 430") << Sheet{290, 430} << false << none.arg("290 x 430");
+        QTest::newRow("A3") << Sheet{297, 420} << false << QString();
+        QTest::newRow("Tabloid, rounded") << Sheet{279.5, 431.8} << false << QString();
+        QTest::newRow("330 x 483 in the range") << Sheet{330, 483} << true << QString();
+    }
+    void paperTheQueueTakes()
+    {
+        QFETCH(Sheet, sheet);
+        QFETCH(bool, custom);
+        QFETCH(QString, said);
+        const std::optional<CustomPaperRange> range = custom ? std::optional(CustomPaperRange{{100, 100}, {330, 500}}) : std::nullopt;
+        QCOMPARE(paperRefusal({kSheetA4, sheet}, {QSizeF(297, 420), QSizeF(279.4, 431.8)}, range, "Proef"), said);
     }
 
     // One job, one file, each page on its own sheet; a sheet the printer

@@ -920,8 +920,8 @@ SG 8; 21.5; 25; 3</translation>
         <translation>Plenvik page</translation>
     </message>
     <message>
-        <source>Het papier van %1 x %2 mm is groter dan het grootste papier van %3 (%4 x %5 mm).</source>
-        <translation>The paper of %1 x %2 mm is larger than the largest paper of %3 (%4 x %5 mm).</translation>
+        <source>Het papier van %1 x %2 mm past op geen papier van %3; het grootste is %4 x %5 mm.</source>
+        <translation>The paper of %1 x %2 mm fits none of the papers of %3; the largest is %4 x %5 mm.</translation>
     </message>
 </context>
 <context>
