@@ -13,11 +13,13 @@
 
 #include <QApplication>
 #include <QHash>
+#include <QSet>
 
 namespace plenvik {
 
 void Main::onExtraAlbum()
 {
+
     Dialogs &dialogs = *m_services.dialogs;
     const auto files = listPictureFiles(m_paths.library);
     if (!files || files->isEmpty()) {
@@ -39,9 +41,14 @@ void Main::onExtraAlbum()
     }
 
     // Every page is read and checked as a load would, before the job starts;
-    // only the designs are kept, the pictures go at once.
+    // only the designs are kept, without their stamps' pictures, which are
+    // read again page by page as the job is drawn, so the album holds no
+    // more of them at a time than one page's.
     QList<AlbumPage> readable;
+    // The library is listed once for all its pages.
+    const QStringList listed = libraryListing(m_paths.library);
     QHash<QString, PageDesign> designs;
+    QSet<QString> withPictures;
     QStringList skipped;
     const int count = int(keuze->pages.size());
     {
@@ -52,19 +59,22 @@ void Main::onExtraAlbum()
             if (progress->cancelled())
                 return;
             QString why;
-            auto page = readPageFiles(m_paths.library, nameOf.value(entry, entry), PageDesign{}, &why);
+            std::optional<PageDesign> page = readPageForPrinting(m_paths.library, nameOf.value(entry, entry), &why, &listed);
             if (!page) {
                 skipped << tr("%1 (%2)").arg(entry, why);
                 continue;
             }
-            readable << AlbumPage{entry, page->design.PageNumber};
-            designs.insert(entry, page->design);
+            readable << AlbumPage{entry, page->PageNumber};
+            if (page->pictures.any(page->KaderCount))
+                withPictures.insert(entry);
+            page->pictures.Bestanden.fill(QByteArray());
+            designs.insert(entry, *page);
         }
     }
-    const QString notPrinted = tr("Niet afgedrukt: %1").arg(skipped.join(QStringLiteral(", ")));
+    auto notPrinted = [&] { return tr("Niet afgedrukt: %1").arg(skipped.join(QStringLiteral(", "))); };
     const QStringList order = albumOrder(readable, keuze->opPaginanummer);
     if (order.isEmpty()) {
-        dialogs.message(notPrinted); // no empty job, no empty file
+        dialogs.message(notPrinted()); // no empty job, no empty file
         return;
     }
 
@@ -85,6 +95,7 @@ void Main::onExtraAlbum()
     // a failure, leaves nothing at the printer and no file.
     PrintJob job;
     bool ok = true;
+    int drawn = 0;
     {
         const int pages = int(order.size());
         const std::unique_ptr<Progress> progress = m_services.extra->progress(tr(" Album afdrukken"), pages);
@@ -92,9 +103,24 @@ void Main::onExtraAlbum()
             progress->step(i, pages, tr("Pagina %1 van %2: %3").arg(i + 1).arg(pages).arg(order.at(i)));
             if (progress->cancelled())
                 return;
-            if (i > 0)
+            const QString &name = order.at(i);
+            PageDesign page = designs.value(name);
+            if (withPictures.contains(name)) {
+                QString why;
+                const std::optional<PageDesign> again = readPageForPrinting(m_paths.library, nameOf.value(name, name), &why, &listed);
+                if (!again) {
+                    skipped << tr("%1 (%2)").arg(name, why);
+                    continue;
+                }
+                page = *again;
+            }
+            if (drawn++ > 0)
                 job.newPage();
-            DrawPage(designs.value(order.at(i)), job);
+            DrawPage(page, job);
+        }
+        if (drawn == 0) {
+            dialogs.message(notPrinted());
+            return;
         }
         // Handing the job over cannot be undone halfway, so Cancel goes and
         // the window says why it waits.
@@ -107,7 +133,7 @@ void Main::onExtraAlbum()
     if (!ok)
         dialogs.message(tr("Kan het album niet afdrukken!"));
     if (!skipped.isEmpty())
-        dialogs.message(notPrinted);
+        dialogs.message(notPrinted());
 }
 
 } // namespace plenvik

@@ -1,6 +1,7 @@
 #include "library/bmpwriter.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QIODevice>
 #include <QImage>
 #include <QtEndian>
@@ -52,6 +53,27 @@ bool writeBmp24(QIODevice &device, const QImage &picture)
     for (int y = 0; y < h; ++y)
         std::memcpy(out.data() + headerBytes + (h - 1 - y) * rowBytes, img.constScanLine(y), static_cast<size_t>(w) * 3);
     return device.write(out) == out.size();
+}
+
+std::optional<bool> plainBitmapFits(const QString &path, QSize size)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray h = f.read(54);
+    if (h.size() < 54 || !h.startsWith("BM"))
+        return false;
+    const auto *b = reinterpret_cast<const uchar *>(h.constData());
+    const quint32 offset = qFromLittleEndian<quint32>(b + 10), info = qFromLittleEndian<quint32>(b + 14);
+    const qint32 width = qFromLittleEndian<qint32>(b + 18), height = qFromLittleEndian<qint32>(b + 22);
+    const quint16 bits = qFromLittleEndian<quint16>(b + 28);
+    const quint32 compression = qFromLittleEndian<quint32>(b + 30);
+    if (info < 40 || (bits != 24 && bits != 32) || !(compression == 0 || (compression == 3 && bits == 32)))
+        return std::nullopt;
+    if (width != size.width() || (height != size.height() && height != -size.height()))
+        return false;
+    const qint64 rowBytes = (qint64(width) * bits / 8 + 3) & ~qint64(3);
+    return f.size() >= qint64(offset) + rowBytes * size.height();
 }
 
 } // namespace plenvik

@@ -2,6 +2,7 @@
 
 #include "design/canvasgeometry.h"
 
+#include "library/bmpwriter.h"
 #include "library/designfile.h"
 #include "library/pagesave.h"
 #include "library/picturefile.h"
@@ -52,12 +53,13 @@ bool isOwnPictureFile(const QString &path)
 // The picture and design files whose name, without its extension, matches
 // 'name' when letter case is ignored. The extension's case never matters.
 // 'records' receives the records of interrupted saves of the name.
-QList<PageFile> filesIgnoringCase(const QString &folder, const QString &name, QStringList *records = nullptr)
+QList<PageFile> filesIgnoringCase(const QString &folder, const QString &name, QStringList *records = nullptr,
+                                  const QStringList *listed = nullptr)
 {
     QList<PageFile> out;
     if (name.isEmpty())
         return out;
-    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    const QStringList entries = listed ? *listed : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QString &e : entries) {
         if (records && recordedPage(e).compare(name, Qt::CaseInsensitive) == 0)
             *records << e;
@@ -136,6 +138,11 @@ bool readPicturesOf(const QDir &dir, const PagePair &pair, PageDesign &design, Q
 
 } // namespace
 
+QStringList libraryListing(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
 QStringList pageFilesAnyCase(const QString &folder, const QString &name)
 {
     QStringList out;
@@ -144,10 +151,10 @@ QStringList pageFilesAnyCase(const QString &folder, const QString &name)
     return out;
 }
 
-PagePair findPage(const QString &folder, const QString &name)
+PagePair findPage(const QString &folder, const QString &name, const QStringList *listed)
 {
     QStringList records;
-    QList<PageFile> files = filesIgnoringCase(folder, name, &records);
+    QList<PageFile> files = filesIgnoringCase(folder, name, &records, listed);
     PagePair pair;
     if (!records.isEmpty()) {
         for (const QString &r : std::as_const(records))
@@ -292,8 +299,11 @@ std::optional<QStringList> listPages(const QString &folder)
     return files;
 }
 
-std::optional<LoadedPage> readPageFiles(const QString &folder, const QString &name, const PageDesign &base,
-                                        QString *error)
+namespace {
+// Reads and checks a page; its picture is decoded only when 'decode' says,
+// or when nothing less can tell it is whole.
+std::optional<LoadedPage> readPage(const QString &folder, const QString &name, const PageDesign &base, bool decode,
+                                   QString *error, const QStringList *listed = nullptr)
 {
     auto failed = [&](const QString &why) -> std::optional<LoadedPage> {
         if (error)
@@ -303,7 +313,7 @@ std::optional<LoadedPage> readPageFiles(const QString &folder, const QString &na
     const QDir dir(folder);
     // The pair is found among the folder's own entries, so no name can
     // reach outside it.
-    const PagePair pair = findPage(folder, name);
+    const PagePair pair = findPage(folder, name, listed);
     const QString &pictureName = pair.picture;
     if (pair.unfinished)
         return failed(PageFiles::tr("een onderbroken opslag kon niet worden afgemaakt"));
@@ -321,6 +331,9 @@ std::optional<LoadedPage> readPageFiles(const QString &folder, const QString &na
     if (withPictures && !readPicturesOf(dir, pair, page.design, &why))
         return failed(why);
     const CanvasGeometry g = canvasGeometry(page.design.sheet);
+    const std::optional<bool> plain = plainBitmapFits(dir.filePath(pictureName), QSize(g.width, g.height));
+    if (!decode && plain)
+        return *plain ? std::optional(page) : failed(PageFiles::tr("plaatje is geen BMP van %1 x %2").arg(g.width).arg(g.height));
     QImageReader reader(dir.filePath(pictureName), "bmp");
     reader.setDecideFormatFromContent(false);
     reader.setAutoDetectImageFormat(false);
@@ -332,6 +345,20 @@ std::optional<LoadedPage> readPageFiles(const QString &folder, const QString &na
         return failed(PageFiles::tr("plaatje onleesbaar: %1").arg(reader.errorString()));
     page.picture = page.picture.convertToFormat(QImage::Format_RGB32);
     return page;
+}
+} // namespace
+
+std::optional<LoadedPage> readPageFiles(const QString &folder, const QString &name, const PageDesign &base,
+                                        QString *error)
+{
+    return readPage(folder, name, base, true, error);
+}
+
+std::optional<PageDesign> readPageForPrinting(const QString &folder, const QString &name, QString *error,
+                                             const QStringList *listed)
+{
+    const std::optional<LoadedPage> page = readPage(folder, name, PageDesign{}, false, error, listed);
+    return page ? std::optional(page->design) : std::nullopt;
 }
 
 std::optional<PageDesign> readPageDesign(const QString &folder, const QString &name, QString *error)

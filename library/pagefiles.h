@@ -46,8 +46,13 @@ struct PagePair {
     bool taken = false; // a picture of the name stands in any spelling
     bool unfinished = false; // an interrupted save of the page could not be finished
 };
-// Finishes an interrupted save of the page first (pagesave.h).
-PagePair findPage(const QString &folder, const QString &name);
+// Finishes an interrupted save of the page first (pagesave.h). 'listed',
+// when given, is the folder's listing from libraryListing(), taken once for
+// reading many pages: looking a page up would otherwise list the folder.
+PagePair findPage(const QString &folder, const QString &name, const QStringList *listed = nullptr);
+
+// Every file in the folder, for findPage.
+QStringList libraryListing(const QString &folder);
 
 // The picture and design files of the name in any letter case, as they
 // stand, without finishing anything.
@@ -91,6 +96,11 @@ struct LoadedPage {
 // folder lists can be read; the plain-name rule is for names typed at Save.
 std::optional<LoadedPage> readPageFiles(const QString &folder, const QString &name, const PageDesign &base,
                                         QString *error = nullptr);
+
+// Reads and checks a page as a load does, for printing it: the picture,
+// which printing does not draw, is checked without being decoded.
+std::optional<PageDesign> readPageForPrinting(const QString &folder, const QString &name, QString *error = nullptr,
+                                             const QStringList *listed = nullptr);
 
 // Reads the page's design file alone, for work that needs no picture (the
 // strip cut list). Checked as a load checks it.

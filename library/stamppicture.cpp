@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace plenvik {
 
@@ -180,7 +181,12 @@ QString storedPictureFault(const QByteArray &stored, const Kader &kader)
     return {};
 }
 
-QImage shownPicture(const QByteArray &stored, bool grijstinten, int sterkte, QSize atMost)
+namespace {
+// Decodes a stored picture, at a half, a quarter or an eighth of its size
+// where that is still no smaller than 'atMost': libjpeg's own fast
+// reductions, where another fraction takes several times as long. The
+// caller scales what it needs from there.
+QImage decoded(const QByteArray &stored, QSize atMost)
 {
     StoredReader open(stored);
     QImageReader &reader = open.reader();
@@ -189,32 +195,79 @@ QImage shownPicture(const QByteArray &stored, bool grijstinten, int sterkte, QSi
         return {};
     if (atMost.isValid() && reader.format() == "jpeg") {
         const QSize smaller = reducedSize(size, atMost);
-        if (smaller != size)
-            reader.setScaledSize(smaller);
+        int n = 1;
+        while (n < 8 && size.width() / (2 * n) >= smaller.width() && size.height() / (2 * n) >= smaller.height())
+            n *= 2;
+        if (n > 1)
+            reader.setScaledSize(QSize(size.width() / n, size.height() / n));
     }
-    QImage image = reader.read();
-    if (image.isNull())
-        return {};
+    return reader.read();
+}
 
+// The picture made grey when asked and lightened to 'sterkte' per cent:
+// in RGB32, or a grey one in one channel when 'oneChannel'.
+QImage shaded(const QImage &picture, bool grijstinten, int sterkte, bool oneChannel)
+{
     uchar level[256];
     for (int v = 0; v < 256; ++v)
         level[v] = uchar(atStrength(v, sterkte));
-    // Grey stays in RGB32, the format Qt's PDF and print engines take
-    // without converting; they still store a grey picture as grey.
-    image = image.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = line[x];
+    const QImage in = picture.convertToFormat(QImage::Format_RGB32);
+    const int w = in.width(), h = in.height();
+    QImage out(in.size(), grijstinten && oneChannel ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        const QRgb *from = reinterpret_cast<const QRgb *>(in.constScanLine(y));
+        if (out.format() == QImage::Format_Grayscale8) {
+            uchar *to = out.scanLine(y);
+            for (int x = 0; x < w; ++x)
+                to[x] = level[qGray(from[x])];
+            continue;
+        }
+        QRgb *to = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const QRgb p = from[x];
             if (grijstinten) {
                 const uchar v = level[qGray(p)];
-                line[x] = qRgb(v, v, v);
+                to[x] = qRgb(v, v, v);
             } else {
-                line[x] = qRgb(level[qRed(p)], level[qGreen(p)], level[qBlue(p)]);
+                to[x] = qRgb(level[qRed(p)], level[qGreen(p)], level[qBlue(p)]);
             }
         }
     }
-    return image;
+    return out;
+}
+} // namespace
+
+QImage shownPicture(const QByteArray &stored, bool grijstinten, int sterkte, QSize atMost)
+{
+    const QImage image = decoded(stored, atMost);
+    // Grey stays in RGB32, the format the canvas and the print engine draw
+    // without converting.
+    return image.isNull() ? QImage() : shaded(image, grijstinten, sterkte, false);
+}
+
+QByteArray printedPicture(const QByteArray &stored, bool grijstinten, int sterkte, QSizeF mm, int dpi, QSize *size)
+{
+    // A faint picture behind a stamp is printed well at this quality; the
+    // file stays small.
+    constexpr int kPrintedQuality = 85;
+    const QSize most(std::max(1, int(mm.width() / 25.4 * dpi)), std::max(1, int(mm.height() / 25.4 * dpi)));
+    QImage image = decoded(stored, most);
+    if (image.isNull())
+        return {};
+    // A pixel over, as a reduction by a half rounds, is kept: smoothing
+    // it away would take longer than decoding the picture.
+    if (image.width() > most.width() + 1 || image.height() > most.height() + 1)
+        image = image.scaled(most, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    image = shaded(image, grijstinten, sterkte, true);
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(kPrintedQuality);
+    if (!writer.write(image))
+        return {};
+    *size = image.size();
+    return out;
 }
 
 } // namespace plenvik

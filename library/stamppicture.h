@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 #include <optional>
 
@@ -41,5 +42,10 @@ QString storedPictureFault(const QByteArray &stored, const Kader &kader);
 // towards white to 'sterkte' per cent. 'atMost', when valid, lets it be
 // decoded smaller, never below that size. Null when it cannot be decoded.
 QImage shownPicture(const QByteArray &stored, bool grijstinten, int sterkte, QSize atMost = {});
+
+// A stored picture as a file it is printed into holds it: shown as above,
+// at no more than 'dpi' across 'mm', grey in one channel when grey, as a
+// JPEG; 'size' receives its pixels. Empty when it cannot be decoded.
+QByteArray printedPicture(const QByteArray &stored, bool grijstinten, int sterkte, QSizeF mm, int dpi, QSize *size);
 
 } // namespace plenvik

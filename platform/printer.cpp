@@ -1,6 +1,7 @@
 #include "platform/printer.h"
 
 #include "platform/paperfit.h"
+#include "platform/pdfpictures.h"
 
 #include "library/stamppicture.h"
 
@@ -138,18 +139,39 @@ void QtPrinterSurface::print(const QString &text)
 
 void QtPrinterSurface::picture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte)
 {
-    // From the stored picture at its full size: the printer, not the
-    // canvas, decides how finely it is printed.
-    preparedPicture(a, b, stored, grijstinten, sterkte, shownPicture(stored, grijstinten, sterkte));
+    preparedPicture(a, b, stored, grijstinten, sterkte,
+                    readyPicture(stored, grijstinten, sterkte, QRectF(a, b).normalized().size()));
 }
 
-void QtPrinterSurface::preparedPicture(QPointF a, QPointF b, const QByteArray &, bool, int, const QImage &shown)
+QtPrinterSurface::ReadyPicture QtPrinterSurface::readyPicture(const QByteArray &stored, bool grijstinten, int sterkte,
+                                                              QSizeF mm) const
 {
-    if (!ensureStarted() || shown.isNull())
+    // A PDF file holds a picture as paper needs it; a printer gets the
+    // stored picture at its full size, and decides itself how finely.
+    if (m_pdfSpool) {
+        ReadyPicture ready;
+        QSize size;
+        ready.jpeg = printedPicture(stored, grijstinten, sterkte, mm, kPdfPictureDpi, &size);
+        return ready;
+    }
+    return PrinterSurface::readyPicture(stored, grijstinten, sterkte, mm);
+}
+
+void QtPrinterSurface::preparedPicture(QPointF a, QPointF b, const QByteArray &, bool, int, const ReadyPicture &ready)
+{
+    if (!ensureStarted() || (ready.shown.isNull() && ready.jpeg.isEmpty()))
         return;
+    const QRectF where = QRectF(dev(a), dev(b)).normalized();
+    if (m_pdfSpool) {
+        // The placeholder takes the picture's place once the file is written.
+        if (!m_pdfSpool->add(ready.jpeg))
+            m_failed = true;
+        m_painter->drawImage(where, pdfPlaceholder());
+        return;
+    }
     m_painter->save();
     m_painter->setRenderHint(QPainter::SmoothPixmapTransform);
-    m_painter->drawImage(QRectF(dev(a), dev(b)).normalized(), shown);
+    m_painter->drawImage(where, ready.shown);
     m_painter->restore();
 }
 
@@ -170,14 +192,15 @@ bool QtPrinterSurface::finish()
 {
     if (!ensureStarted())
         return false;
-    return m_painter->end();
+    return m_painter->end() && !m_failed;
 }
 
 namespace {
 // Draws the whole job on the printer as it is set up now.
-bool printOn(QPrinter &printer, const PrintJob &job, const PrinterCorrection &correction)
+bool printOn(QPrinter &printer, const PrintJob &job, const PrinterCorrection &correction, PdfPictureSpool *spool = nullptr)
 {
     QtPrinterSurface surface(printer, correction);
+    surface.setPdfSpool(spool);
     const bool drawn = job.replay(surface);
     return surface.finish() && drawn;
 }
@@ -188,18 +211,31 @@ bool writePdf(QPrinter &printer, const PrintJob &job, const QString &path)
     const QString part = createPartFile(path);
     if (part.isEmpty())
         return false;
+    // With pictures, Qt writes the file elsewhere first and the program's
+    // own pictures are put in as it is copied to its place.
+    QTemporaryFile qtFile;
+    PdfPictureSpool spool;
+    if (job.hasPictures() && !qtFile.open()) {
+        QFile::remove(part);
+        return false;
+    }
     // The printer's own destination (a printer, or a file chosen in Print
     // Setup) is put back afterwards.
     const QPrinter::OutputFormat format = printer.outputFormat();
     const QString file = printer.outputFileName();
     const QString printerName = printer.printerName();
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(part);
-    const bool drawn = printOn(printer, job, {});
+    printer.setOutputFileName(job.hasPictures() ? qtFile.fileName() : part);
+    bool drawn = printOn(printer, job, {}, job.hasPictures() ? &spool : nullptr);
     printer.setOutputFileName(file);
     printer.setOutputFormat(format);
     if (format == QPrinter::NativeFormat)
         printer.setPrinterName(printerName);
+    if (drawn && job.hasPictures()) {
+        QFile out(part);
+        qtFile.seek(0);
+        drawn = out.open(QIODevice::WriteOnly) && putPicturesInPdf(qtFile, out, spool) && out.flush();
+    }
     if (!drawn) {
         QFile::remove(part);
         return false;

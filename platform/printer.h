@@ -11,12 +11,17 @@
 #include <QImage>
 #include <QList>
 #include <QPointF>
+#include <QSizeF>
+#include <QTemporaryFile>
 #include <QString>
 #include <QTransform>
 #include <memory>
 #include <vector>
 
 class QPageSize;
+namespace plenvik {
+class PdfPictureSpool;
+}
 class QPrinter;
 class QPainter;
 class QWidget;
@@ -48,12 +53,19 @@ public:
     // A stamp's stored picture (stamppicture.h) filling the box between two
     // corners, shown greyscale or not and at 'sterkte' per cent.
     virtual void picture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte) = 0;
-    // The same picture with 'shown' already made from it, as a job made
-    // ready ahead while the pages before it were drawn.
+    // What this surface draws a stored picture from, made ready on another
+    // thread while the pages before it are drawn: so it reads nothing of
+    // the surface that drawing changes.
+    struct ReadyPicture {
+        QImage shown;    // at the stored size, as a printer draws it
+        QByteArray jpeg; // as a PDF file holds it
+    };
+    virtual ReadyPicture readyPicture(const QByteArray &stored, bool grijstinten, int sterkte, QSizeF mm) const;
+    // The same picture made ready ahead by readyPicture().
     virtual void preparedPicture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte,
-                                 const QImage &shown)
+                                 const ReadyPicture &ready)
     {
-        Q_UNUSED(shown);
+        Q_UNUSED(ready);
         picture(a, b, stored, grijstinten, sterkte);
     }
     // Ends the sheet drawn so far and starts the next one of the same job.
@@ -80,12 +92,9 @@ public:
     void setCurrentX(double mm) override { m_ops.push_back({Op::CurrentX, {}, {}, {}, mm, {}}); }
     void setCurrentY(double mm) override { m_ops.push_back({Op::CurrentY, {}, {}, {}, mm, {}}); }
     void print(const QString &text) override { m_ops.push_back({Op::Print, {}, {}, {}, 0, text}); }
-    // Kept as stored, so a long album holds its pictures small until each
-    // is drawn on the printer.
-    void picture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte) override
-    {
-        m_ops.push_back({Op::Picture, a, b, {}, double(sterkte), {}, stored, grijstinten});
-    }
+    // Kept as stored, in a spool on disk: an album of any length holds
+    // none of its pictures in memory until each is drawn.
+    void picture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte) override;
     bool newPage() override
     {
         m_ops.push_back({Op::NewPage, {}, {}, {}, 0, {}});
@@ -99,9 +108,11 @@ public:
     QList<Sheet> sheets() const;
 
     // Draws the whole job on a real surface, in order. The stamps' pictures
-    // are made ready a few ahead on other threads while it draws. False when
+    // are made ready a few ahead on other threads while it draws. False,
+    // before anything is drawn, when a picture could not be kept, and when
     // the surface could not start a sheet.
     bool replay(PrinterSurface &target) const;
+    bool hasPictures() const { return m_spool != nullptr; }
 
 private:
     struct Op {
@@ -110,10 +121,13 @@ private:
         QColor colour;
         double value;
         QString text;
-        QByteArray data = {};
+        qint64 offset = 0; // a picture's place in the spool
+        qint64 length = 0;
         bool grey = false;
     };
     std::vector<Op> m_ops;
+    std::shared_ptr<QTemporaryFile> m_spool;
+    bool m_spoolFailed = false;
 };
 
 // The paper size a printer is asked for: the standard size by its name,
@@ -146,8 +160,12 @@ public:
     void setCurrentY(double mm) override { m_current.setY(mm); }
     void print(const QString &text) override;
     void picture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte) override;
+    ReadyPicture readyPicture(const QByteArray &stored, bool grijstinten, int sterkte, QSizeF mm) const override;
     void preparedPicture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte,
-                         const QImage &shown) override;
+                         const ReadyPicture &ready) override;
+    // A PDF file's pictures go in as placeholders, and as JPEGs into
+    // 'spool' to be put in their places (pdfpictures.h).
+    void setPdfSpool(PdfPictureSpool *spool) { m_pdfSpool = spool; }
     bool newPage() override;
     void setSheet(const Sheet &sheet) override { m_sheet = sheet; }
     // Ends the document, which hands it to the printer or the file; an
@@ -172,6 +190,7 @@ private:
     FillStyle m_fillStyle = FillStyle::Transparent;
     QColor m_fill = Qt::black;
     QPointF m_current;
+    PdfPictureSpool *m_pdfSpool = nullptr;
 };
 
 // Writes a complete job as a PDF file beside 'path' and puts it in place

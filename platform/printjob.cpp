@@ -12,6 +12,26 @@
 
 namespace plenvik {
 
+PrinterSurface::ReadyPicture PrinterSurface::readyPicture(const QByteArray &stored, bool grijstinten, int sterkte, QSizeF) const
+{
+    return {shownPicture(stored, grijstinten, sterkte), {}};
+}
+
+void PrintJob::picture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte)
+{
+    if (!m_spool) {
+        m_spool = std::make_shared<QTemporaryFile>();
+        m_spoolFailed = !m_spool->open();
+    }
+    const qint64 at = m_spool->size();
+    m_spoolFailed = m_spoolFailed || !m_spool->seek(at) || m_spool->write(stored) != stored.size();
+    Op op{Op::Picture, a, b, {}, double(sterkte), {}};
+    op.offset = at;
+    op.length = stored.size();
+    op.grey = grijstinten;
+    m_ops.push_back(op);
+}
+
 QList<Sheet> PrintJob::sheets() const
 {
     QList<Sheet> out;
@@ -33,6 +53,9 @@ QList<Sheet> PrintJob::sheets() const
 
 bool PrintJob::replay(PrinterSurface &t) const
 {
+    // A picture that could not be kept fails the job before any of it is drawn.
+    if (m_spoolFailed)
+        return false;
     // The pictures, each decoded and made grey and faint on the thread
     // pool a few ahead of where the drawing is, in the order drawn.
     std::vector<size_t> pictureOps;
@@ -40,22 +63,28 @@ bool PrintJob::replay(PrinterSurface &t) const
         if (m_ops[i].kind == Op::Picture)
             pictureOps.push_back(i);
     const size_t ahead = size_t(std::max(2, 2 * QThreadPool::globalInstance()->maxThreadCount()));
-    std::deque<std::shared_future<QImage>> ready;
+    struct Prepared {
+        QByteArray stored;
+        PrinterSurface::ReadyPicture ready;
+    };
+    std::deque<std::shared_future<Prepared>> ready;
     size_t started = 0;
     auto startUpTo = [&](size_t count) {
         for (; started < std::min(count, pictureOps.size()); ++started) {
             const Op &op = m_ops[pictureOps[started]];
-            auto promise = std::make_shared<std::promise<QImage>>();
+            auto promise = std::make_shared<std::promise<Prepared>>();
             ready.push_back(promise->get_future().share());
-            QThreadPool::globalInstance()->start([promise, data = op.data, grey = op.grey, sterkte = int(op.value)] {
-                promise->set_value(shownPicture(data, grey, sterkte));
+            const QByteArray data = m_spool->seek(op.offset) ? m_spool->read(op.length) : QByteArray();
+            const QSizeF mm = QRectF(op.a, op.b).normalized().size();
+            QThreadPool::globalInstance()->start([&t, promise, data, mm, grey = op.grey, sterkte = int(op.value)] {
+                promise->set_value({data, t.readyPicture(data, grey, sterkte, mm)});
             });
         }
     };
     size_t drawn = 0;
     // Whatever is still being made is waited for, even when a sheet fails.
     struct Drain {
-        std::deque<std::shared_future<QImage>> &futures;
+        std::deque<std::shared_future<Prepared>> &futures;
         ~Drain()
         {
             for (auto &f : futures)
@@ -88,10 +117,10 @@ bool PrintJob::replay(PrinterSurface &t) const
         case Op::SheetSize: t.setSheet(Sheet{op.a.x(), op.a.y()}); break;
         case Op::Picture: {
             startUpTo(drawn + ahead);
-            const QImage shown = ready.front().get();
+            const Prepared prepared = ready.front().get();
             ready.pop_front();
             ++drawn;
-            t.preparedPicture(op.a, op.b, op.data, op.grey, int(op.value), shown);
+            t.preparedPicture(op.a, op.b, prepared.stored, op.grey, int(op.value), prepared.ready);
             break;
         }
         }

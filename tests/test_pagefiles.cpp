@@ -449,6 +449,29 @@ private slots:
         QVERIFY(gridPicture().save(dir.filePath("p.bmp"), "PNG"));
         touch(dir.filePath("p.sup"), designFileBytes(somePage()));
         QVERIFY(!readPageFiles(dir.path(), "p", PageDesign{}).has_value());
+        QVERIFY(!readPageForPrinting(dir.path(), "p").has_value());
+    }
+
+    // Printing checks a page's picture, which it does not draw, from the
+    // bitmap's header and length: a file cut short by one byte is refused
+    // as a load refuses it; a bitmap of another kind is left to decoding.
+    void pictureCheckedWithoutDecoding()
+    {
+        QTemporaryDir dir;
+        QVERIFY(savePageFiles(dir.path(), "p", gridPicture(), somePage()));
+        const QString bmp = dir.filePath("p.bmp");
+        const QSize size(kCanvasWidth, kCanvasHeight);
+        QCOMPARE(plainBitmapFits(bmp, size), std::optional(true));
+        QCOMPARE(plainBitmapFits(bmp, QSize(341, 476)), std::optional(false));
+        QVERIFY(readPageForPrinting(dir.path(), "p").has_value());
+        QVERIFY(QFile::resize(bmp, QFileInfo(bmp).size() - 1));
+        QCOMPARE(plainBitmapFits(bmp, size), std::optional(false));
+        QString why;
+        QVERIFY(!readPageForPrinting(dir.path(), "p", &why).has_value());
+        QCOMPARE(why, QStringLiteral("plaatje is geen BMP van 341 x 521"));
+        QVERIFY(gridPicture().convertToFormat(QImage::Format_Indexed8).save(bmp, "BMP"));
+        QCOMPARE(plainBitmapFits(bmp, size), std::nullopt);
+        QVERIFY(readPageForPrinting(dir.path(), "p").has_value());
     }
 
     void shippedExamplesLoadAndSaveUnchanged()

@@ -273,6 +273,24 @@ private slots:
         const QImage withPicture = render(with, "met");
         const QImage without = render(oneFrame(), "zonder");
         QVERIFY(!withPicture.isNull() && !without.isNull());
+        // In the file a grey picture is grey, in one channel, and a large
+        // scan is held at 300 dpi across the 58 x 28.98 mm it is printed
+        // at, within the pixel a reduction by half rounds to: its stored
+        // 1370 x 685 as 685 x 342; in colour it is colour.
+        PageDesign large = oneFrame();
+        large.pictures.Bestanden.at(0) = *takeInPicture(saveImage(dir.filePath("groot.png"), QSize(2000, 1000), Qt::red), large.kader(1));
+        render(large, "met");
+        PageDesign coloured = large;
+        coloured.pictures.Grijstinten = false;
+        render(coloured, "kleur");
+        for (const auto &[name, kind] : {std::pair("met", "gray    1"), std::pair("kleur", "rgb     3")}) {
+            QProcess list;
+            list.start(QStandardPaths::findExecutable("pdfimages"), {"-list", dir.filePath(QStringLiteral("%1.pdf").arg(name))});
+            QVERIFY(list.waitForFinished(30000));
+            const QString line = QString::fromLatin1(list.readAllStandardOutput()).split('\n').value(2).simplified();
+            QVERIFY2(line.contains(QStringLiteral("image 685 342 %1 8 jpeg no").arg(QString(kind).simplified())), qPrintable(line));
+            QVERIFY2(line.contains(" 300 300 "), qPrintable(line));
+        }
         // Red at 35 % in grey: qGray gives 87, and 255 - (255 - 87) * 0.35 = 196.
         const QRgb middle = withPicture.pixel(700, 800);
         QVERIFY2(qAbs(qRed(middle) - 196) <= 3 && qRed(middle) == qGreen(middle) && qGreen(middle) == qBlue(middle),

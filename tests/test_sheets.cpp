@@ -5,6 +5,7 @@
 
 #include "canvas/pagerender.h"
 #include "library/pagefiles.h"
+#include "library/stamppicture.h"
 #include "platform/paperfit.h"
 #include "platform/printer.h"
 #include "printing/printpage.h"
@@ -212,9 +213,16 @@ private slots:
     {
         Harness h;
         const Sheet sheets[] = {kSheetLetter, kSheetA4, kSheetA5};
+        QImage blue(40, 20, QImage::Format_RGB32);
+        blue.fill(Qt::blue);
+        QVERIFY(blue.save(h.dir.filePath("blauw.png")));
         for (int i = 0; i < 3; ++i) {
             PageDesign d = frameAt30And40(sheets[i]);
             d.PageNumber = QString::number(i + 1);
+            // The first and last pages with a picture in colour.
+            d.pictures.Grijstinten = false;
+            if (i != 1)
+                d.pictures.Bestanden.at(0) = takeInPicture(h.dir.filePath("blauw.png"), d.kader(1)).value_or(QByteArray());
             QVERIFY(savePageFiles(h.library(), QStringLiteral("Blad %1").arg(i + 1), pagePicture(d), d));
         }
         Main &m = h.start();
@@ -227,6 +235,13 @@ private slots:
         h.extra.albums.enqueue(AlbumKeuze{{"Blad 1", "Blad 2", "Blad 3"}, false});
         real.action("ExtraAlbum")->trigger();
         QCOMPARE(pageSizes(pdf, 3), (QStringList{"612 x 792", "595 x 842", "420 x 595"}));
+        QProcess images;
+        images.start(tool("pdfimages"), {"-list", pdf});
+        QVERIFY(images.waitForFinished(30000));
+        const QStringList listed = QString::fromLatin1(images.readAllStandardOutput()).split('\n').mid(2).filter("image");
+        QCOMPARE(listed.size(), 2);
+        QVERIFY2(listed.at(0).simplified().startsWith("1 0 image 40 20 rgb 3 8 jpeg"), qPrintable(listed.at(0)));
+        QVERIFY2(listed.at(1).simplified().startsWith("3 1 image 40 20 rgb 3 8 jpeg"), qPrintable(listed.at(1)));
 
         h.printer.paperRefusal = QStringLiteral("te groot");
         h.extra.albums.enqueue(AlbumKeuze{{"Blad 1"}, false});
