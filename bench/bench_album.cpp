@@ -1,5 +1,5 @@
 // "Album afdrukken..." of pages with pictures of their stamps, through the
-// window's own command: 100 saved pages of twenty pictures each to one PDF,
+// window's own command: 10 and 100 saved pages of twenty pictures each to one PDF,
 // with its time, its size and the memory it takes; and checking 1,000
 // saved pages as printing does before it draws.
 
@@ -60,7 +60,7 @@ void BM_AlbumWithPicturesToPdf(benchmark::State &state)
 {
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("Voorbeelden"));
-    fillLibrary(dir.filePath(QStringLiteral("Voorbeelden")), 100);
+    fillLibrary(dir.filePath(QStringLiteral("Voorbeelden")), int(state.range(0)));
     QuietDialogs dialogs;
     dialogs.pdf = dir.filePath(QStringLiteral("album.pdf"));
     RowOfTwenty extra;
@@ -77,7 +77,7 @@ void BM_AlbumWithPicturesToPdf(benchmark::State &state)
     state.counters["peak_MB"] = peakMb();
     state.counters["pdf_MB"] = double(QFileInfo(dialogs.pdf).size()) / (1024.0 * 1024.0);
 }
-BENCHMARK(BM_AlbumWithPicturesToPdf)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_AlbumWithPicturesToPdf)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Every page read and checked as printing checks it, the picture that is
 // not drawn without being decoded: 1,000 pages of twenty frames, without
