@@ -1,5 +1,5 @@
-// Editing handlers of the main window: the canvas mouse, Undo, the border,
-// the page texts, the drawing colour and the two mode switches.
+// Decoration handlers of the main window: the border, the page texts, the
+// drawing colour and the two mode switches.
 
 #include "app/mainwindow.h"
 
@@ -37,34 +37,6 @@ const PageTextCommand kPagina{Pic::PageText::PaginaLabel,
                               {QT_TRANSLATE_NOOP("plenvik::Main", "Geef een paginanummer voor dit supplement..."), nullptr},
                               QT_TRANSLATE_NOOP("plenvik::Main", " Paginanummer")};
 } // namespace
-
-void Main::onPicMouseDown(Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y)
-{
-    m_frameTool->press(x, y);
-}
-
-void Main::onPicMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, double x, double y)
-{
-    m_frameTool->move(buttons, x, y);
-}
-
-void Main::onPicMouseUp(Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y)
-{
-    m_frameTool->release(x, y);
-}
-
-void Main::onEditUndo()
-{
-    // Only frames drawn and pictures changed since the page was started or
-    // loaded can be taken back: each step has its picture, so canvas and
-    // design stay in step.
-    if (std::optional<UndoStep> step = m_undo.takeNewest()) {
-        m_pic->setPicture(step->picture);
-        m_design.KaderCount = std::uint8_t(step->kaderCount);
-        m_design.pictures = step->pictures;
-    }
-    UpdateListing();
-}
 
 void Main::onEditBinnenkader()
 {

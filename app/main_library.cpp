@@ -4,6 +4,7 @@
 
 #include "app/mainwindow.h"
 
+#include "canvas/edittool.h"
 #include "canvas/grid.h"
 #include "canvas/pic.h"
 #include "library/pagefiles.h"
@@ -110,6 +111,9 @@ void Main::onList1DblClick()
     showSheet();
     m_pic->setPicture(page->picture);
     m_undo.clear();
+    // A loaded picture may be any the page was saved with.
+    m_undo.setPictureFromDesign(false);
+    m_editTool->choose(0);
     m_info->setText(name);
     m_info->adjustSize();
 
@@ -176,6 +180,8 @@ void Main::onFileNew()
     }
     m_pic->clearPicture();
     m_undo.clear();
+    m_undo.setPictureFromDesign(true);
+    m_editTool->choose(0);
     m_pic->setPageTextCaption(Pic::PageText::Titel, QString());
     m_pic->setPageTextCaption(Pic::PageText::SubTitel, QString());
     DrawGrid(m_pic->picture());

@@ -55,7 +55,7 @@ void Main::onExtraAfbeeldingen()
     pictures.Sterkte = keuze->sterkte;
     if (pictures == m_design.pictures)
         return;
-    m_undo.snapshot(m_pic->picture(), m_design.KaderCount, m_design.pictures);
+    m_undo.record(m_pic->picture(), m_design);
     m_design.pictures = pictures;
     UpdateListing();
 }

@@ -53,14 +53,8 @@ void Main::applySheet(const Sheet &sheet)
     m_design.sheet = sheet;
     showSheet();
     // Each Undo picture is the page as it stood before a step: drawn anew
-    // at the new size.
-    UndoStore redrawn;
-    PageDesign earlier = m_design;
-    for (const UndoStep &step : m_undo.steps()) {
-        earlier.KaderCount = std::uint8_t(step.kaderCount);
-        redrawn.push({pagePicture(earlier), step.kaderCount, step.pictures});
-    }
-    m_undo = redrawn;
+    // at the new size, from its step's frames, when it is needed.
+    m_undo.forgetPictures();
     m_pic->setPicture(pagePicture(m_design));
     const std::pair<Pic::PageText, const QString &> texts[] = {{Pic::PageText::Titel, m_design.PageTitle},
                                                                {Pic::PageText::SubTitel, m_design.PageSubtitle},

@@ -4,6 +4,7 @@
 
 #include "app/clock.h"
 #include "app/layout.h"
+#include "canvas/edittool.h"
 #include "canvas/frametool.h"
 #include "canvas/grid.h"
 #include "canvas/loep.h"
@@ -36,6 +37,7 @@ struct MenuSpec {
     const char *caption;
     bool checkable;
     void (Main::*handler)();
+    const char *keys = nullptr; // shortcuts, ';' between two; the first is shown
 };
 
 // clang-format off
@@ -48,6 +50,7 @@ const MenuSpec kMenus[] = {
     {"File",  "FileStreep2",         "-",                                           false, nullptr},
     {"File",  "FileExit",            QT_TRANSLATE_NOOP("Menu", "Exit"),             false, &Main::onFileExit},
     {"Edit",  "EditUndo",            QT_TRANSLATE_NOOP("Menu", "Undo"),             false, &Main::onEditUndo},
+    {"Edit",  "EditRedo",            QT_TRANSLATE_NOOP("Menu", "Opnieuw"),          false, &Main::onEditRedo, "Ctrl+Y;Ctrl+Shift+Z"},
     {"Edit",  "EditStreep1",         "-",                                           false, nullptr},
     {"Edit",  "EditBinnenkader",     QT_TRANSLATE_NOOP("Menu", "Binnenkader"),      true,  &Main::onEditBinnenkader},
     {"Tools", "ToolsBorder(0)",      QT_TRANSLATE_NOOP("Menu", "Border uit"),       true,  nullptr},
@@ -61,6 +64,7 @@ const MenuSpec kMenus[] = {
     {"Tools", "ToolsStreep2",        "-",                                           false, nullptr},
     {"Tools", "ToolsKruis",          QT_TRANSLATE_NOOP("Menu", "Tekenkruis"),       true,  &Main::onToolsKruis},
     {"Extra", "ExtraKaderInvoeren",  QT_TRANSLATE_NOOP("Menu", "Kader invoeren..."), false, &Main::onExtraKaderInvoeren},
+    {"Extra", "ExtraKaderWijzigen",  QT_TRANSLATE_NOOP("Menu", "Kader wijzigen..."), false, &Main::onExtraKaderWijzigen},
     {"Extra", "ExtraRijKaders",      QT_TRANSLATE_NOOP("Menu", "Rij kaders..."),    false, &Main::onExtraRijKaders},
     {"Extra", "ExtraAlbumIndelen",   QT_TRANSLATE_NOOP("Menu", "Album indelen..."), false, &Main::onExtraAlbumIndelen},
     {"Extra", "ExtraPapierformaat",  QT_TRANSLATE_NOOP("Menu", "Papierformaat..."), false, &Main::onExtraPapierformaat},
@@ -134,6 +138,7 @@ Main::Main(const Paths &paths, Services services, QWidget *parent)
                              m_xy->adjustSize();
                          },
                          [this] { UpdateListing(); }});
+    buildEditTool();
 
     readSettingsAtStartUp();
     showDrawingColour();
@@ -237,6 +242,8 @@ void Main::buildControls()
     connect(m_pic, &Pic::mouseDown, this, &Main::onPicMouseDown);
     connect(m_pic, &Pic::mouseMove, this, &Main::onPicMouseMove);
     connect(m_pic, &Pic::mouseUp, this, &Main::onPicMouseUp);
+    connect(m_pic, &Pic::mouseDoubleClick, this, &Main::onPicDoubleClick);
+    connect(m_pic, &Pic::keyPressed, this, &Main::onPicKey);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &Main::onList1DblClick);
     connect(qobject_cast<QPushButton *>(control("DelKnop")), &QPushButton::clicked, this, &Main::onDelKnopClick);
 
@@ -270,6 +277,12 @@ void Main::buildMenus()
         } else {
             a = menu->addAction(QCoreApplication::translate("Menu", row.caption));
             a->setCheckable(row.checkable);
+            if (row.keys) {
+                QList<QKeySequence> keys;
+                for (const QString &k : QString::fromLatin1(row.keys).split(QLatin1Char(';')))
+                    keys << QKeySequence::fromString(k, QKeySequence::PortableText);
+                a->setShortcuts(keys);
+            }
             if (row.handler)
                 connect(a, &QAction::triggered, this, row.handler);
         }
@@ -304,6 +317,7 @@ void Main::placeLabels()
 
 void Main::UpdateListing()
 {
+    showChoice();
     m_listing = buildListing(m_design);
     // The stamps' pictures follow every change of the frames.
     m_pic->setFramePictures(canvasPictures(m_design, m_pic->sheetGeometry()));

@@ -30,6 +30,7 @@ QStringList libraryEntries(const QStringList &pictureFiles);
 
 class Dialogs;
 class ExtraDialogs;
+class EditTool;
 class FrameTool;
 class LoepPic;
 class Pic;
@@ -62,6 +63,8 @@ public:
     QWidget *control(const char *name) const;
     QAction *action(const QString &name) const;
     Pic *pic() const { return m_pic; }
+    // The frame chosen on the canvas; 0 for none.
+    int chosenKader() const;
     bool isPrinting() const { return m_printing; }
 
     void UpdateListing();
@@ -72,8 +75,11 @@ public slots:
     void onPicMouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, double x, double y);
     void onPicMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, double x, double y);
     void onPicMouseUp(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, double x, double y);
+    void onPicDoubleClick(double x, double y);
+    void onPicKey(int key, Qt::KeyboardModifiers mods, bool *used);
     // Edit and Tools
     void onEditUndo();
+    void onEditRedo();
     void onEditBinnenkader();
     void onToolsBorder(int index);
     void onToolsTitel();
@@ -97,6 +103,7 @@ public slots:
     void onHelpSoftware();
     // Extra
     void onExtraKaderInvoeren();
+    void onExtraKaderWijzigen();
     void onExtraRijKaders();
     void onExtraAlbumIndelen();
     void onExtraPapierformaat();
@@ -112,6 +119,14 @@ protected:
 
 private:
     void buildControls();
+    void buildEditTool();
+    // The chosen frame's handles and the menu item that changes it, as the
+    // page now stands.
+    void showChoice();
+    // After an edit of frame k: its stored picture fitted to its room.
+    void refitPicture(int k);
+    // Draws the page anew from its design after an edit of its frames.
+    void redrawFromDesign();
     void buildMenus();
     void applyPanelColour();
     void readSettingsAtStartUp();
@@ -168,6 +183,7 @@ private:
     QTimer m_klokTimer;
     QTimer m_loepTimer;
     std::unique_ptr<FrameTool> m_frameTool;
+    std::unique_ptr<EditTool> m_editTool;
 };
 
 } // namespace plenvik

@@ -165,9 +165,11 @@ void FrameTool::release(double x, double y)
         return;
     }
 
-    m_undo.snapshot(m_pic.picture(), m_design.KaderCount, m_design.pictures);
+    m_undo.record(m_pic.picture(), m_design);
     const bool inner = m_state.InnerFrameMode;
     paintFrame(QPoint(px(m_state.DragStartX), px(m_state.DragStartY)), QPoint(px(x), px(y)), inner);
+    // Painted between the pointer's pixels, not from its millimetres.
+    m_undo.setPictureFromDesign(false);
     m_design.addFrame(m_state.DragStartX, m_state.DragStartY, x, y, inner);
     const int k = m_design.KaderCount;
     hideFeedback();
@@ -187,7 +189,7 @@ bool FrameTool::placeFrame(const QRect &corners, const Kader &kader)
 {
     if (m_design.KaderCount >= kMaxKaders)
         return false;
-    m_undo.snapshot(m_pic.picture(), m_design.KaderCount, m_design.pictures);
+    m_undo.record(m_pic.picture(), m_design);
     paintFrame(corners.topLeft(), corners.bottomRight(), kader.Binnenrand == 1);
     m_design.appendKader(kader);
     paintCaption(kader.Onderschrift, corners.left(), corners.right(), corners.bottom());

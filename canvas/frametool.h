@@ -40,6 +40,8 @@ public:
     void press(double x, double y);
     void move(Qt::MouseButtons buttons, double x, double y);
     void release(double x, double y);
+    // Ends a gesture that makes no frame: the rubber band and read-out go.
+    void cancel() { hideFeedback(); }
 
     // Adds a frame given in millimetres, as a drawn frame is added: one Undo
     // picture, the frame, its inner frame and caption painted between the

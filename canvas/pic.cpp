@@ -1,10 +1,13 @@
 #include "canvas/pic.h"
 
+#include "canvas/edittool.h"
+
 #include "design/textsafe.h"
 #include "design/units.h"
 #include "platform/fonts.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -17,6 +20,9 @@ const QColor kMmLabelBackground(255, 255, 192);
 const QColor kCrossHairColour(255, 128, 0);
 const QColor kPrintLijnColour(255, 0, 0);
 const QColor kPreviewColour(0, 0, 192);
+// The chosen frame's handles: a colour no frame, border or text is given.
+const QColor kHandleColour(0, 150, 255);
+constexpr int kHandleHalf = 2;
 } // namespace
 
 Pic::Pic(QWidget *parent)
@@ -184,6 +190,14 @@ void Pic::setPreview(const QList<QRect> &corners)
     update();
 }
 
+void Pic::setChosen(const QRect &outline)
+{
+    if (outline == m_chosen)
+        return;
+    m_chosen = outline;
+    update();
+}
+
 void Pic::setPrintLijn(bool visible, int y)
 {
     m_printVisible = visible;
@@ -243,6 +257,13 @@ void Pic::paintEvent(QPaintEvent *)
             p.drawRect(r.adjusted(0, 0, -1, -1));
     }
 
+    if (!m_chosen.isNull()) {
+        p.setPen(kHandleColour);
+        p.setBrush(Qt::white);
+        for (const auto &handle : handlesOf(m_chosen))
+            p.drawRect(QRect(handle.second - QPoint(kHandleHalf, kHandleHalf), QSize(2 * kHandleHalf, 2 * kHandleHalf)));
+    }
+
     if (m_mmVisible) {
         p.setFont(m_mmFont);
         const QFontMetrics fm(m_mmFont);
@@ -291,6 +312,36 @@ void Pic::mouseReleaseEvent(QMouseEvent *e)
     if (e->buttons() != Qt::NoButton)
         return;
     emit mouseUp(e->buttons(), e->modifiers(), wholePixel(e->position().x()), wholePixel(e->position().y()));
+}
+
+// The second press of a double-click starts no gesture of its own.
+void Pic::mouseDoubleClickEvent(QMouseEvent *e)
+{
+    if (e->button() == Qt::LeftButton)
+        emit mouseDoubleClick(wholePixel(e->position().x()), wholePixel(e->position().y()));
+}
+
+void Pic::keyPressEvent(QKeyEvent *e)
+{
+    bool used = false;
+    emit keyPressed(e->key(), e->modifiers(), &used);
+    if (!used)
+        QWidget::keyPressEvent(e);
+}
+
+bool Pic::event(QEvent *e)
+{
+    // Tab and shift+Tab would move the focus on before a key press is seen.
+    if (e->type() == QEvent::KeyPress) {
+        auto *k = static_cast<QKeyEvent *>(e);
+        if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
+            bool used = false;
+            emit keyPressed(k->key(), k->modifiers(), &used);
+            if (used)
+                return true;
+        }
+    }
+    return QWidget::event(e);
 }
 
 } // namespace plenvik

@@ -89,6 +89,11 @@ public:
     void setPreview(const QList<QRect> &corners);
     QList<QRect> preview() const { return m_preview; }
 
+    // The chosen frame's outline, marked with handles that are never part
+    // of the picture; an empty rectangle for none.
+    void setChosen(const QRect &outline);
+    QRect chosen() const { return m_chosen; }
+
     void setPrintLijn(bool visible, int y = 0);
     bool printLijnVisible() const { return m_printVisible; }
     int printLijnY() const { return m_printY; }
@@ -97,12 +102,19 @@ signals:
     void mouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, double x, double y);
     void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, double x, double y);
     void mouseUp(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, double x, double y);
+    void mouseDoubleClick(double x, double y);
+    // A key pressed while the canvas has the focus; 'used' set to true
+    // keeps it from going further (Tab from moving the focus on).
+    void keyPressed(int key, Qt::KeyboardModifiers mods, bool *used);
 
 protected:
     void paintEvent(QPaintEvent *) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    bool event(QEvent *e) override;
 
 private:
     struct TextLabel {
@@ -130,6 +142,7 @@ private:
     bool m_crossVisible = false;
     QLine m_lineHor, m_lineVer;
     QList<QRect> m_preview;
+    QRect m_chosen;
     bool m_printVisible = false;
     int m_printY = 0;
 };

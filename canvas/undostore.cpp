@@ -2,13 +2,58 @@
 
 namespace plenvik {
 
-std::optional<UndoStep> UndoStore::takeNewest()
+UndoStep UndoStore::stepOf(const QImage &canvas, const PageDesign &d) const
 {
-    if (m_steps.empty())
+    return {m_fromDesign ? QImage() : canvas.copy(), d.KaderCount, d.Kaders, d.pictures};
+}
+
+void UndoStore::record(const QImage &canvas, const PageDesign &design)
+{
+    m_undo.push_back(stepOf(canvas, design));
+    m_redo.clear();
+}
+
+std::optional<UndoStep> UndoStore::undo(const QImage &canvas, const PageDesign &design)
+{
+    if (m_undo.empty())
         return std::nullopt;
-    UndoStep step = std::move(m_steps.back());
-    m_steps.pop_back();
+    m_redo.push_back(stepOf(canvas, design));
+    UndoStep step = std::move(m_undo.back());
+    m_undo.pop_back();
+    m_fromDesign = step.picture.isNull();
     return step;
+}
+
+std::optional<UndoStep> UndoStore::redo(const QImage &canvas, const PageDesign &design)
+{
+    if (m_redo.empty())
+        return std::nullopt;
+    m_undo.push_back(stepOf(canvas, design));
+    UndoStep step = std::move(m_redo.back());
+    m_redo.pop_back();
+    m_fromDesign = step.picture.isNull();
+    return step;
+}
+
+void UndoStore::forgetPictures()
+{
+    for (auto *steps : {&m_undo, &m_redo})
+        for (UndoStep &s : *steps)
+            s.picture = QImage();
+    m_fromDesign = true;
+}
+
+void UndoStore::clear()
+{
+    m_undo.clear();
+    m_redo.clear();
+}
+
+void applyStep(const UndoStep &step, PageDesign &design)
+{
+    design.KaderCount = std::uint8_t(step.kaderCount);
+    design.Kaders = step.kaders;
+    design.pictures = step.pictures;
 }
 
 } // namespace plenvik

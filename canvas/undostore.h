@@ -1,10 +1,13 @@
 #pragma once
-// What Undo takes back: each frame drawn and each change of the stamps'
-// pictures since the page was started or loaded, newest last. A step keeps
-// the canvas picture, the frame count and the pictures as they stood before
-// it, so the canvas always shows what the design holds.
+// What Undo takes back and Redo does again: every step on the page's frames
+// and their pictures since the page was started or loaded, newest last. A
+// step keeps the frames, their pictures and the canvas picture as they
+// stood on one side of it, so the canvas always shows what the design
+// holds. A canvas picture that is the page as the program draws it from
+// its design is not kept but drawn again: a long session of moves costs
+// no memory to speak of.
 
-#include "design/framepicture.h"
+#include "design/pagedesign.h"
 
 #include <QImage>
 #include <optional>
@@ -13,27 +16,45 @@
 namespace plenvik {
 
 struct UndoStep {
-    QImage picture;
+    QImage picture; // null: the page drawn from its design
     int kaderCount = 0;
+    std::array<Kader, kMaxKaders> kaders{};
     Afbeeldingen pictures;
 };
 
 class UndoStore {
 public:
-    void snapshot(const QImage &picture, int kaderCount, const Afbeeldingen &pictures)
-    {
-        m_steps.push_back({picture.copy(), kaderCount, pictures});
-    }
-    void push(UndoStep step) { m_steps.push_back(std::move(step)); }
-    // Takes the newest step off; nothing when none is left.
-    std::optional<UndoStep> takeNewest();
-    const std::vector<UndoStep> &steps() const { return m_steps; }
-    void clear() { m_steps.clear(); }
-    int size() const { return static_cast<int>(m_steps.size()); }
-    bool isEmpty() const { return m_steps.empty(); }
+    // Records the page as it stands, before a step on it; what could be
+    // redone is forgotten.
+    void record(const QImage &canvas, const PageDesign &design);
+    // Whether the canvas picture is now the page drawn from its design.
+    void setPictureFromDesign(bool fromDesign) { m_fromDesign = fromDesign; }
+    bool pictureFromDesign() const { return m_fromDesign; }
+
+    // The newest step to go back to, or forward to; the page as it stands
+    // is kept for the other way. Nothing when there is none.
+    std::optional<UndoStep> undo(const QImage &canvas, const PageDesign &design);
+    std::optional<UndoStep> redo(const QImage &canvas, const PageDesign &design);
+    bool canUndo() const { return !m_undo.empty(); }
+    bool canRedo() const { return !m_redo.empty(); }
+
+    // Every kept canvas picture is dropped, to be drawn from its step's
+    // design: after the sheet changed, they are of the old size.
+    void forgetPictures();
+    void clear();
+    int size() const { return static_cast<int>(m_undo.size()); }
+    bool isEmpty() const { return m_undo.empty(); }
 
 private:
-    std::vector<UndoStep> m_steps;
+    UndoStep stepOf(const QImage &canvas, const PageDesign &design) const;
+
+    std::vector<UndoStep> m_undo;
+    std::vector<UndoStep> m_redo;
+    bool m_fromDesign = true;
 };
+
+// Puts a step's frames and pictures into the design; the rest of the page
+// (texts, border, colour, paper) stays.
+void applyStep(const UndoStep &step, PageDesign &design);
 
 } // namespace plenvik

@@ -1,5 +1,7 @@
 #include "design/rows.h"
 
+#include "design/pageedit.h"
+
 #include "design/textsafe.h"
 #include "design/units.h"
 
@@ -20,10 +22,6 @@ constexpr int kCaptionRoomMm = 10;
 
 const char *const kTooSmall = QT_TRANSLATE_NOOP("Rows", "Breedte en hoogte moeten minstens 1 mm zijn.");
 
-bool onSheet(const Sheet &sheet, double left, double top, double width, double height)
-{
-    return left >= 0 && left + width <= sheet.widthMm && top >= 0 && top + height <= sheet.heightMm;
-}
 
 // A sheet's millimetres as the window's language writes them.
 QString shownMm(double mm)
@@ -44,9 +42,8 @@ QString checkKader(const KaderInvoer &in, int kaderCount, const Sheet &sheet)
         return Rows::tr("Maximum van 20 kaders bereikt!");
     if (in.breedte < 1 || in.hoogte < 1)
         return Rows::tr(kTooSmall);
-    if (!onSheet(sheet, in.links, in.boven, in.breedte, in.hoogte))
-        return Rows::tr("Het kader ligt niet helemaal op het blad (%1 x %2 mm).")
-            .arg(shownMm(sheet.widthMm), shownMm(sheet.heightMm));
+    if (!onSheet(kaderOf(in), sheet))
+        return offSheetMessage(sheet);
     return {};
 }
 

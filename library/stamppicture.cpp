@@ -181,6 +181,29 @@ QString storedPictureFault(const QByteArray &stored, const Kader &kader)
     return {};
 }
 
+std::optional<QByteArray> refittedPicture(const QByteArray &stored, const Kader &kader)
+{
+    const QSize bound = storedPictureBound(kader);
+    const QSize size = storedPictureSize(stored);
+    if (bound.isEmpty() || !size.isValid())
+        return std::nullopt;
+    if (size.width() <= bound.width() + 1 && size.height() <= bound.height() + 1)
+        return stored;
+    StoredReader open(stored);
+    QImage image = open.reader().read();
+    if (image.isNull())
+        return std::nullopt;
+    image = image.scaled(reducedSize(size, bound), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(kStoredQuality);
+    if (!writer.write(image.convertToFormat(QImage::Format_RGB32)))
+        return std::nullopt;
+    return out;
+}
+
 namespace {
 // Decodes a stored picture, at a half, a quarter or an eighth of its size
 // where that is still no smaller than 'atMost': libjpeg's own fast

@@ -38,6 +38,12 @@ QSize storedPictureBound(const Kader &kader);
 // file is never drawn or printed otherwise.
 QString storedPictureFault(const QByteArray &stored, const Kader &kader);
 
+// A stored picture fitted to 'kader' after the frame changed: the same
+// bytes while it is within the frame's bound, reduced to it when the room
+// shrank, never taken from the original again. Nothing when the frame has
+// no room for a picture, or the picture cannot be read.
+std::optional<QByteArray> refittedPicture(const QByteArray &stored, const Kader &kader);
+
 // A stored picture as it is drawn: greyscale when asked, and lightened
 // towards white to 'sterkte' per cent. 'atMost', when valid, lets it be
 // decoded smaller, never below that size. Null when it cannot be decoded.

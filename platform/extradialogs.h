@@ -85,6 +85,7 @@ enum class IjkKeuze { Ok, Herstellen, Annuleren };
 struct KaderVenster {
     Sheet sheet = kSheetA4;
     bool wijzigen = false;
+    bool heeftAfbeelding = false; // the frame changed has a picture, which stays unless another is given
 };
 
 // A frame's line in " Afbeeldingen".

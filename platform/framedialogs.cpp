@@ -163,6 +163,8 @@ std::optional<KaderInvoer> QtExtraDialogs::kaderInvoeren(const KaderInvoer &star
     // A picture of the stamp, if the collector has one: typed or chosen.
     auto *row = new QWidget(&f.dialog);
     auto *afbeelding = new QLineEdit(start.afbeelding, row);
+    if (venster.heeftAfbeelding)
+        afbeelding->setPlaceholderText(FrameDialogs::tr("de afbeelding die het kader heeft"));
     auto *kiezen = new QPushButton(FrameDialogs::tr("Kiezen..."), row);
     auto *rowLayout = new QHBoxLayout(row);
     rowLayout->setContentsMargins(0, 0, 0, 0);

@@ -245,6 +245,28 @@ private slots:
         QVERIFY(m.pic()->framePictures().isEmpty());
     }
 
+    // A frame made smaller by its handle refits its stored picture to its
+    // new room, 28 x 18 mm: 1370 x 685 (2000 x 1000 kept within 1371 x 898)
+    // becomes 662 x 331; Undo brings the picture back as it was.
+    void resizedFrameRefitsItsPicture()
+    {
+        Harness h;
+        Main &m = h.start();
+        h.extra.kaders.enqueue(KaderInvoer{40, 60, 60, 40, false, QStringLiteral("NVPH 1"),
+                                           saveImage(h.dir.filePath("groot.png"), QSize(2000, 1000), Qt::red)});
+        m.action("ExtraKaderInvoeren")->trigger();
+        const QByteArray stored = m.design().pictures.Bestanden.at(0);
+        QCOMPARE(storedPictureSize(stored), QSize(1370, 685));
+        drag(m.pic(), QPoint(100, 140), QPoint(100, 140));
+        drag(m.pic(), QPoint(162, 175), QPoint(113, 140));
+        QCOMPARE(m.design().kader(1), (Kader{40, 60, 30, 20, 0, QStringLiteral("NVPH 1")}));
+        QCOMPARE(storedPictureSize(m.design().pictures.Bestanden.at(0)), QSize(662, 331));
+        // 28 x 14 mm from (41, 63): canvas 66 to 111 across, 110 to 134 down.
+        QCOMPARE(m.pic()->framePictures().at(0).rect, QRect(QPoint(66, 110), QPoint(111, 134)));
+        m.action("EditUndo")->trigger();
+        QCOMPARE(m.design().pictures.Bestanden.at(0), stored);
+    }
+
     // On paper from the stored picture: inside the frame with the 1 mm edge,
     // grey at 35 %, and the frame where it is without the picture, to one
     // pixel at 254 dpi (0.1 mm).

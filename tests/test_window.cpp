@@ -69,8 +69,14 @@ private slots:
         QStringList extra;
         for (QAction *a : m.menuBar()->actions().at(3)->menu()->actions())
             extra << a->text();
-        QCOMPARE(extra, (QStringList{"Kader invoeren...", "Rij kaders...", "Album indelen...", "Papierformaat...", "Afbeeldingen...", "Stroken...",
-                                     "Album afdrukken...", "Printer ijken..."}));
+        QCOMPARE(extra, (QStringList{"Kader invoeren...", "Kader wijzigen...", "Rij kaders...", "Album indelen...", "Papierformaat...",
+                                     "Afbeeldingen...", "Stroken...", "Album afdrukken...", "Printer ijken..."}));
+        QStringList edit;
+        for (QAction *a : m.menuBar()->actions().at(1)->menu()->actions())
+            edit << (a->isSeparator() ? QStringLiteral("-") : a->text() + ' ' + a->shortcut().toString());
+        QCOMPARE(edit, (QStringList{"Undo ", "Opnieuw Ctrl+Y", "-", "Binnenkader "}));
+        QVERIFY(!m.action("ExtraKaderWijzigen")->isEnabled());
+        QCOMPARE(m.action("EditRedo")->shortcuts(), (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
         QVERIFY(m.action("ToolsBorder(0)")->isChecked());
         QVERIFY(!m.action("EditBinnenkader")->isChecked());
         QVERIFY(m.action("HelpUitleg")->isCheckable());

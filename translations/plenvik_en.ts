@@ -371,6 +371,10 @@ SG 8; 21.5; 25; 3</translation>
         <source> Kader wijzigen</source>
         <translation> Change frame</translation>
     </message>
+    <message>
+        <source>de afbeelding die het kader heeft</source>
+        <translation>the picture the frame has</translation>
+    </message>
 </context>
 <context>
     <name>FrameTool</name>
@@ -726,6 +730,14 @@ SG 8; 21.5; 25; 3</translation>
         <source>Afbeeldingen...</source>
         <translation>Pictures...</translation>
     </message>
+    <message>
+        <source>Opnieuw</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Kader wijzigen...</source>
+        <translation>Change Frame...</translation>
+    </message>
 </context>
 <context>
     <name>NumberField</name>
@@ -759,6 +771,14 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>kader %1 en %2</source>
         <translation>frames %1 and %2</translation>
+    </message>
+    <message>
+        <source>Het kader ligt niet helemaal op het blad (%1 x %2 mm).</source>
+        <translation>The frame is not wholly on the sheet (%1 x %2 mm).</translation>
+    </message>
+    <message>
+        <source>Breedte en hoogte moeten minstens 1 mm zijn.</source>
+        <translation>Width and height must be at least 1 mm.</translation>
     </message>
 </context>
 <context>
@@ -949,10 +969,6 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>De tussenruimte kan niet kleiner zijn dan 0 mm.</source>
         <translation>The gap cannot be less than 0 mm.</translation>
-    </message>
-    <message>
-        <source>Het kader ligt niet helemaal op het blad (%1 x %2 mm).</source>
-        <translation>The frame is not wholly on the sheet (%1 x %2 mm).</translation>
     </message>
     <message>
         <source>De rij is breder dan het blad (%1 mm).</source>

@@ -1,0 +1,194 @@
+#include "canvas/edittool.h"
+
+#include "canvas/frametool.h"
+#include "canvas/pic.h"
+#include "canvas/undostore.h"
+#include "design/rows.h"
+
+#include <cmath>
+
+namespace plenvik {
+
+namespace {
+// How far from a handle's centre a press still takes it.
+constexpr int kHandleReach = 3;
+
+QPoint pixel(double x, double y)
+{
+    return QPoint(int(std::floor(x + 0.5)), int(std::floor(y + 0.5)));
+}
+} // namespace
+
+QList<std::pair<Greep, QPoint>> handlesOf(const QRect &r)
+{
+    const int cx = (r.left() + r.right()) / 2, cy = (r.top() + r.bottom()) / 2;
+    return {{Greep::LinksBoven, r.topLeft()},     {Greep::Boven, {cx, r.top()}},    {Greep::RechtsBoven, r.topRight()},
+            {Greep::Rechts, {r.right(), cy}},     {Greep::RechtsOnder, r.bottomRight()}, {Greep::Onder, {cx, r.bottom()}},
+            {Greep::LinksOnder, r.bottomLeft()},  {Greep::Links, {r.left(), cy}}};
+}
+
+Greep handleAt(const QRect &outline, QPoint at)
+{
+    for (const auto &[greep, centre] : handlesOf(outline))
+        if (std::abs(at.x() - centre.x()) <= kHandleReach && std::abs(at.y() - centre.y()) <= kHandleReach)
+            return greep;
+    return Greep::Geen;
+}
+
+EditTool::EditTool(PageDesign &design, Pic &pic, UndoStore &undo, FrameTool &frames, Hooks hooks)
+    : m_design(design), m_pic(pic), m_undo(undo), m_frames(frames), m_hooks(std::move(hooks))
+{
+}
+
+QRect EditTool::chosenOutline() const
+{
+    return m_chosen ? canvasRectOf(m_design.kader(m_chosen), m_pic.sheetGeometry()) : QRect();
+}
+
+void EditTool::choose(int k)
+{
+    const int next = k >= 1 && k <= m_design.KaderCount ? k : 0;
+    if (next == m_chosen)
+        return;
+    m_chosen = next;
+    if (m_hooks.choiceChanged)
+        m_hooks.choiceChanged();
+}
+
+void EditTool::press(Qt::MouseButtons buttons, double x, double y)
+{
+    m_pressAt = pixel(x, y);
+    m_recorded = false;
+    m_gesture = Gesture::Draw;
+    if (buttons == Qt::LeftButton && m_chosen) {
+        const QRect outline = chosenOutline();
+        m_greep = handleAt(outline, m_pressAt);
+        if (m_greep != Greep::Geen || outline.contains(m_pressAt)) {
+            m_gesture = m_greep != Greep::Geen ? Gesture::Resize : Gesture::Move;
+            m_original = m_design.kader(m_chosen);
+            return;
+        }
+    }
+    m_frames.press(x, y);
+}
+
+void EditTool::editChosen(const Kader &changed)
+{
+    if (changed == m_design.kader(m_chosen))
+        return;
+    // One Undo step for the whole gesture, taken at its first change.
+    if (!m_recorded)
+        m_undo.record(m_pic.picture(), m_design);
+    m_recorded = true;
+    m_design.kader(m_chosen) = changed;
+    if (m_hooks.pageChanged)
+        m_hooks.pageChanged();
+}
+
+void EditTool::move(Qt::MouseButtons buttons, double x, double y)
+{
+    if (m_gesture != Gesture::Move && m_gesture != Gesture::Resize) {
+        m_frames.move(buttons, x, y);
+        return;
+    }
+    // The read-out and the cross-hair follow the pointer; no rubber band.
+    m_frames.move(Qt::NoButton, x, y);
+    const CanvasGeometry &g = m_pic.sheetGeometry();
+    const int dx = g.mmX(x - m_pressAt.x()), dy = g.mmY(y - m_pressAt.y());
+    if (m_gesture == Gesture::Move) {
+        editChosen(movedKader(m_original, dx, dy, m_design.sheet));
+    } else {
+        editChosen(resizedKader(m_original, m_greep, dx, dy, m_design.sheet));
+        const Kader &k = m_design.kader(m_chosen);
+        m_pic.setMmLabel(true, QStringLiteral("%1 x %2 mm").arg(k.WidthMm).arg(k.HeightMm), pixel(x + 4, y - 14));
+    }
+}
+
+void EditTool::release(double x, double y)
+{
+    const Gesture gesture = m_gesture;
+    m_gesture = Gesture::None;
+    const bool click = pixel(x, y) == m_pressAt;
+    if (gesture == Gesture::Draw && !click) {
+        const int before = m_design.KaderCount;
+        m_frames.release(x, y);
+        // A new drawing leaves nothing chosen.
+        if (m_design.KaderCount != before)
+            choose(0);
+        return;
+    }
+    if (gesture == Gesture::None)
+        return;
+    m_frames.cancel();
+    m_pic.setMmLabelVisible(false);
+    if (m_recorded) {
+        if (m_hooks.committed)
+            m_hooks.committed(m_chosen);
+        return;
+    }
+    // A press and release on one point chooses the topmost frame there,
+    // or none on the paper outside every frame.
+    if (click)
+        choose(kaderAt(m_design, m_pic.sheetGeometry(), m_pressAt));
+}
+
+void EditTool::doubleClick(double x, double y)
+{
+    const int k = kaderAt(m_design, m_pic.sheetGeometry(), pixel(x, y));
+    if (!k)
+        return;
+    choose(k);
+    if (m_hooks.changeKader)
+        m_hooks.changeKader(k);
+}
+
+bool EditTool::key(int key, Qt::KeyboardModifiers modifiers)
+{
+    const int count = m_design.KaderCount;
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        if (count == 0)
+            return false;
+        const bool back = key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier);
+        choose(back ? (m_chosen <= 1 ? count : m_chosen - 1) : m_chosen % count + 1);
+        return true;
+    }
+    if (!m_chosen)
+        return false;
+    switch (key) {
+    case Qt::Key_Escape:
+        choose(0);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_hooks.changeKader)
+            m_hooks.changeKader(m_chosen);
+        return true;
+    case Qt::Key_Delete: {
+        const int k = m_chosen;
+        m_undo.record(m_pic.picture(), m_design);
+        m_chosen = 0;
+        removeKader(m_design, k);
+        if (m_hooks.pageChanged)
+            m_hooks.pageChanged();
+        if (m_hooks.choiceChanged)
+            m_hooks.choiceChanged();
+        return true;
+    }
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
+        const int dy = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+        m_recorded = false;
+        editChosen(movedKader(m_design.kader(m_chosen), dx, dy, m_design.sheet));
+        if (m_recorded && m_hooks.committed)
+            m_hooks.committed(m_chosen);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace plenvik

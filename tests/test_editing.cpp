@@ -1,0 +1,139 @@
+// Editing frames in the window: choosing by click and by Tab, moving by
+// drag and by the arrow keys, resizing by a handle, changing by a
+// double-click, removing with Delete, and Undo and Redo through all of it.
+
+#include "fakes.h"
+#include "fixtures.h"
+
+#include "canvas/pagerender.h"
+
+#include <QAction>
+#include <QTest>
+
+using namespace plenvik;
+using namespace plenvik::test;
+
+namespace {
+// Three frames entered by the numbers, 30 x 30 mm at 20, 60 and 100 mm.
+void threeFrames(Harness &h, Main &m)
+{
+    for (int i = 0; i < 3; ++i) {
+        h.extra.kaders.enqueue(KaderInvoer{20 + 40 * i, 50, 30, 30, false, QStringLiteral("NVPH %1").arg(i + 1), {}});
+        m.action("ExtraKaderInvoeren")->trigger();
+    }
+}
+
+void key(Main &m, Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QTest::keyClick(m.pic(), k, mods);
+}
+
+QString line(Main &m, int k)
+{
+    return m.listingText().split("\r\n").value(7 + k);
+}
+} // namespace
+
+class TestEditing : public QObject {
+    Q_OBJECT
+private slots:
+    void everyEditIsAStep()
+    {
+        Harness h;
+        Main &m = h.start();
+        // A new page, as the page entered afresh below is.
+        m.action("FileNew")->trigger();
+        threeFrames(h, m);
+        m.pic()->setFocus();
+        // Frame 2 stands at canvas (97, 88) to (146, 140).
+        drag(m.pic(), QPoint(120, 110), QPoint(120, 110));
+        QCOMPARE(m.chosenKader(), 2);
+        QCOMPARE(m.pic()->chosen(), QRect(QPoint(97, 88), QPoint(146, 140)));
+        QVERIFY(m.action("ExtraKaderWijzigen")->isEnabled());
+        key(m, Qt::Key_Tab);
+        QCOMPARE(m.chosenKader(), 3);
+        key(m, Qt::Key_Backtab);
+        QCOMPARE(m.chosenKader(), 2);
+
+        // 16 pixels across and 35 down are 10 and 20 mm; then 1 mm right, 1 up.
+        drag(m.pic(), QPoint(120, 110), QPoint(136, 145));
+        QCOMPARE(line(m, 2), "Kader 2...: 70,70,30,30,0,NVPH 2");
+        key(m, Qt::Key_Right);
+        key(m, Qt::Key_Up);
+        QCOMPARE(line(m, 2), "Kader 2...: 71,69,30,30,0,NVPH 2");
+        // Its lower right handle, at (164, 173), 16 and 17 pixels further.
+        drag(m.pic(), QPoint(164, 173), QPoint(180, 190));
+        QCOMPARE(line(m, 2), "Kader 2...: 71,69,40,40,0,NVPH 2");
+        QCOMPARE(m.pic()->picture(), pagePicture(m.design()));
+
+        h.extra.kaders.enqueue(KaderInvoer{71, 69, 40, 40, false, QStringLiteral("NVPH 2a"), {}});
+        QTest::mouseDClick(m.pic(), Qt::LeftButton, {}, QPoint(150, 160));
+        QCOMPARE(h.extra.kaderVensters.last().wijzigen, true);
+        QCOMPARE(h.extra.kaderStarts.last(), (KaderInvoer{71, 69, 40, 40, false, QStringLiteral("NVPH 2"), {}}));
+        QCOMPARE(line(m, 2), "Kader 2...: 71,69,40,40,0,NVPH 2a");
+
+        key(m, Qt::Key_Delete);
+        QCOMPARE(int(m.design().KaderCount), 2);
+        QCOMPARE(line(m, 2), "Kader 2...: 100,50,30,30,0,NVPH 3");
+        QCOMPARE(m.chosenKader(), 0);
+
+        // Back through the six edits to the three frames entered, and forward
+        // again; each is one step.
+        const QString twoFrames = m.listingText();
+        for (int i = 0; i < 6; ++i)
+            m.action("EditUndo")->trigger();
+        QCOMPARE(line(m, 2), "Kader 2...: 60,50,30,30,0,NVPH 2");
+        QCOMPARE(int(m.design().KaderCount), 3);
+        QVERIFY(m.action("EditRedo")->isEnabled());
+        for (int i = 0; i < 6; ++i)
+            m.action("EditRedo")->trigger();
+        QCOMPARE(m.listingText(), twoFrames);
+        QVERIFY(!m.action("EditRedo")->isEnabled());
+
+        // The page made by editing saves as the same page entered afresh.
+        h.dialogs.inputs << "Bewerkt" << "Ingevoerd";
+        m.action("FileSave")->trigger();
+        m.action("FileNew")->trigger();
+        h.extra.kaders << KaderInvoer{20, 50, 30, 30, false, QStringLiteral("NVPH 1"), {}}
+                       << KaderInvoer{100, 50, 30, 30, false, QStringLiteral("NVPH 3"), {}};
+        m.action("ExtraKaderInvoeren")->trigger();
+        m.action("ExtraKaderInvoeren")->trigger();
+        m.action("FileSave")->trigger();
+        for (const char *ext : {".sup", ".bmp"})
+            QCOMPARE(fileBytes(h.library() + "/Bewerkt" + ext), fileBytes(h.library() + "/Ingevoerd" + ext));
+    }
+
+    // Nothing chosen, the canvas draws as it always did, from inside a frame
+    // too; a click outside every frame and Escape leave none chosen; a step
+    // after Undo leaves nothing to redo.
+    void drawingStaysAsItWas()
+    {
+        Harness h;
+        Main &m = h.start();
+        threeFrames(h, m);
+        drag(m.pic(), QPoint(40, 100), QPoint(70, 130));
+        QCOMPARE(m.design().kader(4), (Kader{25, 57, 19, 17, 0, QString()}));
+        drag(m.pic(), QPoint(40, 100), QPoint(40, 100));
+        QCOMPARE(m.chosenKader(), 4);
+        drag(m.pic(), QPoint(200, 300), QPoint(230, 330));
+        QCOMPARE(int(m.design().KaderCount), 5);
+        QCOMPARE(m.chosenKader(), 0);
+        key(m, Qt::Key_Tab);
+        QCOMPARE(m.chosenKader(), 1);
+        drag(m.pic(), QPoint(300, 450), QPoint(300, 450));
+        QCOMPARE(m.chosenKader(), 0);
+        key(m, Qt::Key_Tab);
+        key(m, Qt::Key_Escape);
+        QCOMPARE(m.chosenKader(), 0);
+        m.action("EditUndo")->trigger();
+        m.action("EditUndo")->trigger();
+        QVERIFY(m.action("EditRedo")->isEnabled());
+        key(m, Qt::Key_Tab);
+        key(m, Qt::Key_Down);
+        QVERIFY(!m.action("EditRedo")->isEnabled());
+        QCOMPARE(line(m, 1), "Kader 1...: 20,51,30,30,0,NVPH 1");
+    }
+};
+
+QTEST_MAIN(TestEditing)
+#include "test_editing.moc"
