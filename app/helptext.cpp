@@ -38,8 +38,14 @@ QString buildHelpText()
         QCoreApplication::translate("HelpText", "   33 = kader van 33 mm hoog"),
         QCoreApplication::translate("HelpText", "   0 = geen binnenrand / 1 = wel binnenrand"),
         QCoreApplication::translate("HelpText", "   1598 = tekst onder het kader (b.v. Catalogusnummer)"),
-        // The canvas holds no more lines: the blocks of the Extra menu
-        // follow without a blank line of their own.
+        // The blocks the program has beyond the first follow without a
+        // blank line of their own; the text scrolls where it runs past the canvas.
+        QCoreApplication::translate("HelpText", "   Klik een kader aan om het te bewerken: slepen"),
+        QCoreApplication::translate("HelpText", "   verplaatst het, de blokjes op de rand maken het groter"),
+        QCoreApplication::translate("HelpText", "   of kleiner, de pijltjestoetsen schuiven 1 mm, Delete"),
+        QCoreApplication::translate("HelpText", "   haalt het weg; dubbelklik of Enter: Kader wijzigen."),
+        QCoreApplication::translate("HelpText", "   Tab kiest het volgende kader. Undo en Opnieuw gaan"),
+        QCoreApplication::translate("HelpText", "   elke stap terug en vooruit."),
         QCoreApplication::translate("HelpText", "   Album indelen (Extra): per regel een zegel, zo:"),
         QCoreApplication::translate("HelpText", "   onderschrift; breedte; hoogte (mm); [aantal; afbeelding]."),
         QCoreApplication::translate("HelpText", "   '= naam' begint een uitgifte, '#' begint commentaar."),

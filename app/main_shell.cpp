@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <QScrollArea>
 #include <QScrollBar>
 
 namespace plenvik {
@@ -87,9 +88,11 @@ void Main::onHelpUitleg()
         m_pic->hide();
         m_help->setText(buildHelpText());
         m_help->show();
+        m_helpScroll->show();
         item->setChecked(true);
     } else {
         m_help->hide();
+        m_helpScroll->hide();
         m_pic->show();
         item->setChecked(false);
     }

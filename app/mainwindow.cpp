@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 
 namespace plenvik {
@@ -252,6 +253,15 @@ void Main::buildControls()
     m_pic->setFocusPolicy(Qt::StrongFocus);
     m_pic->setFocus();
     m_help->setWordWrap(false);
+    // The help text runs longer than the canvas it covers: it scrolls there.
+    m_helpScroll = new QScrollArea(client);
+    m_helpScroll->setGeometry(m_help->geometry());
+    m_helpScroll->setFrameShape(QFrame::NoFrame);
+    m_helpScroll->setWidgetResizable(true);
+    m_helpScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_helpScroll->setWidget(m_help);
+    m_helpScroll->hide();
+    m_help->hide();
     m_klok->setAlignment(Qt::AlignRight | Qt::AlignTop);
     placeLabels();
 }

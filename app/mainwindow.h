@@ -21,6 +21,7 @@ class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
 class QScrollBar;
 
 namespace plenvik {
@@ -172,6 +173,7 @@ private:
     LoepPic *m_loep = nullptr;
     QLabel *m_logo = nullptr;
     QLabel *m_help = nullptr;
+    QScrollArea *m_helpScroll = nullptr;
     QScrollBar *m_scroll[3] = {};
     QLabel *m_valueLabel[3] = {};
     QScrollBar *m_loepScroll = nullptr;

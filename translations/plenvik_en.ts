@@ -513,6 +513,30 @@ SG 8; 21.5; 25; 3</translation>
         <source>   Extra: Papierformaat (A4, Letter, A5...), Afbeeldingen.</source>
         <translation>   Extra: Paper Size (A4, Letter, A5...), Pictures.</translation>
     </message>
+    <message>
+        <source>   Klik een kader aan om het te bewerken: slepen</source>
+        <translation>   Click a frame to edit it: dragging moves it, the</translation>
+    </message>
+    <message>
+        <source>   verplaatst het, de blokjes op de rand maken het groter</source>
+        <translation>   small squares on its edge make it larger or smaller,</translation>
+    </message>
+    <message>
+        <source>   of kleiner, de pijltjestoetsen schuiven 1 mm, Delete</source>
+        <translation>   the arrow keys move it by 1 mm, Delete removes it;</translation>
+    </message>
+    <message>
+        <source>   haalt het weg; dubbelklik of Enter: Kader wijzigen.</source>
+        <translation>   double-click or Enter: Change Frame.</translation>
+    </message>
+    <message>
+        <source>   Tab kiest het volgende kader. Undo en Opnieuw gaan</source>
+        <translation>   Tab chooses the next frame. Undo and Redo go back</translation>
+    </message>
+    <message>
+        <source>   elke stap terug en vooruit.</source>
+        <translation>   and forward a step at a time.</translation>
+    </message>
 </context>
 <context>
     <name>IjkDialog</name>
