@@ -66,28 +66,38 @@ void Main::applyBorderToControls()
         action(QStringLiteral("ToolsBorder(%1)").arg(i))->setChecked(i == checked);
 }
 
-static QString askPageText(Dialogs &dialogs, const PageTextCommand &row, const QString &current)
+// Asks for a page text and puts it in 'field'. Annuleren or Escape keeps
+// the text as it was; OK with an empty field removes it.
+static bool askPageText(Dialogs &dialogs, const PageTextCommand &row, QString &field)
 {
-    return makeFileSafe(dialogs.inputBox(Main::tr(row.prompt.source, row.prompt.comment), Main::tr(row.title), current));
+    const std::optional<QString> typed =
+        dialogs.textInput(Main::tr(row.prompt.source, row.prompt.comment), Main::tr(row.title), field);
+    if (!typed)
+        return false;
+    field = makeFileSafe(*typed);
+    return true;
 }
 
 void Main::onToolsTitel()
 {
-    m_design.PageTitle = askPageText(*m_services.dialogs, kTitel, m_design.PageTitle);
+    if (!askPageText(*m_services.dialogs, kTitel, m_design.PageTitle))
+        return;
     m_pic->centrePageText(kTitel.label, m_design.PageTitle);
     UpdateListing();
 }
 
 void Main::onToolsSubTitel()
 {
-    m_design.PageSubtitle = askPageText(*m_services.dialogs, kSubTitel, m_design.PageSubtitle);
+    if (!askPageText(*m_services.dialogs, kSubTitel, m_design.PageSubtitle))
+        return;
     m_pic->centrePageText(kSubTitel.label, m_design.PageSubtitle);
     UpdateListing();
 }
 
 void Main::onToolsPaginanummer()
 {
-    m_design.PageNumber = askPageText(*m_services.dialogs, kPagina, m_design.PageNumber);
+    if (!askPageText(*m_services.dialogs, kPagina, m_design.PageNumber))
+        return;
     m_pic->centrePageText(kPagina.label, m_design.PageNumber);
     UpdateListing();
 }

@@ -67,28 +67,38 @@ bool Main::refuseUnpairedFiles(const QString &name)
 
 void Main::onFileSave()
 {
+    savePage();
+}
+
+bool Main::savePage()
+{
     Dialogs &dialogs = *m_services.dialogs;
+    // The page's own name is offered, so a correction is saved over it with
+    // Return; a new page starts from an empty field.
     const QString name = dialogs.inputBox(tr("Geef een naam voor dit supplement ..."),
-                                          tr(" Supplement opslaan"), QString());
+                                          tr(" Supplement opslaan"), m_pageName);
     if (name.isEmpty())
-        return;
+        return false;
     const QString folder = m_paths.library;
     // A name that is not a plain file name could write outside the library
     // or not travel to another system: refuse it before anything is written.
     if (!isPlainPageName(name)) {
         dialogs.message(tr(kNotSaved));
-        return;
+        return false;
     }
     if (findPage(folder, name).taken
         && !dialogs.question(tr("Bestand bestaat reeds, overschrijven?"), tr(" File exist")))
-        return;
+        return false;
     // The list is refilled once both files stand, so it never offers a page
     // whose design is not there yet.
     QString why;
     const bool saved = savePageFiles(folder, name, m_pic->picture(), m_design, {}, &why);
     const bool listed = RefreshLibrary();
+    if (saved)
+        markSaved(name);
     if (!saved || !listed)
         dialogs.message(why.isEmpty() ? tr(kNotSaved) : tr(kNotSaved) + QLatin1Char('\n') + why);
+    return saved;
 }
 
 void Main::onList1DblClick()
@@ -97,7 +107,8 @@ void Main::onList1DblClick()
     if (!item || !item->isSelected())
         return;
     const QString name = item->data(Qt::UserRole).toString();
-    if (refuseUnpairedFiles(name))
+    // A save here refills the list; the name stays.
+    if (!mayDropPage() || refuseUnpairedFiles(name))
         return;
     QString why;
     // Both files are read and checked before anything on screen changes.
@@ -145,6 +156,7 @@ void Main::onList1DblClick()
         m_scroll[i]->setValue(colour[i]);
 
     UpdateListing();
+    markSaved(name);
 }
 
 void Main::onDelKnopClick()
@@ -171,7 +183,8 @@ void Main::onDelKnopClick()
 
 void Main::onFileNew()
 {
-    if (!m_services.dialogs->question(tr("Wilt u een nieuw supplement ontwerpen?"), tr(" Nieuw")))
+    // A changed page asks whether to save it instead of whether to start anew.
+    if (pageChanged() ? !mayDropPage() : !m_services.dialogs->question(tr("Wilt u een nieuw supplement ontwerpen?"), tr(" Nieuw")))
         return;
     // A new page is on the paper chosen for new pages.
     if (m_design.sheet != m_chosenSheet) {
@@ -192,6 +205,7 @@ void Main::onFileNew()
     UpdateListing();
     m_info->setText(QCoreApplication::translate("Window", "Informatie..."));
     m_info->adjustSize();
+    markSaved(QString());
 }
 
 } // namespace plenvik

@@ -46,7 +46,8 @@ void Main::closeEvent(QCloseEvent *e)
         e->accept();
         return;
     }
-    if (!m_services.dialogs->question(tr("Wilt u dit programma nu afsluiten?"), tr(" Exit programma"))) {
+    // A changed page asks whether to save it instead of whether to leave.
+    if (pageChanged() ? !mayDropPage() : !m_services.dialogs->question(tr("Wilt u dit programma nu afsluiten?"), tr(" Exit programma"))) {
         e->ignore();
         return;
     }

@@ -43,14 +43,14 @@ struct MenuSpec {
 
 // clang-format off
 const MenuSpec kMenus[] = {
-    {"File",  "FileNew",             QT_TRANSLATE_NOOP("Menu", "Nieuw"),            false, &Main::onFileNew},
-    {"File",  "FileSave",            QT_TRANSLATE_NOOP("Menu", "Opslaan"),          false, &Main::onFileSave},
+    {"File",  "FileNew",             QT_TRANSLATE_NOOP("Menu", "Nieuw"),            false, &Main::onFileNew, "Ctrl+N"},
+    {"File",  "FileSave",            QT_TRANSLATE_NOOP("Menu", "Opslaan"),          false, &Main::onFileSave, "Ctrl+S"},
     {"File",  "FileStreep1",         "-",                                           false, nullptr},
-    {"File",  "FilePrintSupplement", QT_TRANSLATE_NOOP("Menu", "Print Supplement"), false, &Main::onFilePrintSupplement},
+    {"File",  "FilePrintSupplement", QT_TRANSLATE_NOOP("Menu", "Print Supplement"), false, &Main::onFilePrintSupplement, "Ctrl+P"},
     {"File",  "FilePrintSetup",      QT_TRANSLATE_NOOP("Menu", "Print Setup"),      false, &Main::onFilePrintSetup},
     {"File",  "FileStreep2",         "-",                                           false, nullptr},
-    {"File",  "FileExit",            QT_TRANSLATE_NOOP("Menu", "Exit"),             false, &Main::onFileExit},
-    {"Edit",  "EditUndo",            QT_TRANSLATE_NOOP("Menu", "Undo"),             false, &Main::onEditUndo},
+    {"File",  "FileExit",            QT_TRANSLATE_NOOP("Menu", "Exit"),             false, &Main::onFileExit, "Ctrl+Q"},
+    {"Edit",  "EditUndo",            QT_TRANSLATE_NOOP("Menu", "Undo"),             false, &Main::onEditUndo, "Ctrl+Z"},
     {"Edit",  "EditRedo",            QT_TRANSLATE_NOOP("Menu", "Opnieuw"),          false, &Main::onEditRedo, "Ctrl+Y;Ctrl+Shift+Z"},
     {"Edit",  "EditStreep1",         "-",                                           false, nullptr},
     {"Edit",  "EditBinnenkader",     QT_TRANSLATE_NOOP("Menu", "Binnenkader"),      true,  &Main::onEditBinnenkader},
@@ -149,6 +149,7 @@ Main::Main(const Paths &paths, Services services, QWidget *parent)
     if (m_chosenSheet != kSheetA4)
         applySheet(m_chosenSheet);
     UpdateListing();
+    markSaved(QString());
 
     connect(&m_klokTimer, &QTimer::timeout, this, &Main::onKlokTimer);
     m_klokTimer.start(1000);
@@ -334,6 +335,7 @@ void Main::UpdateListing()
     QString shown = m_listing;
     shown.remove(QLatin1Char('\r'));
     m_text->setPlainText(shown);
+    updateTitle();
 }
 
 void Main::applyPanelColour()

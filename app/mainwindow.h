@@ -60,6 +60,7 @@ public:
     const Settings &settings() const { return m_settings; }
     const UndoStore &undoStore() const { return m_undo; }
     QString listingText() const { return m_listing; }
+    bool isPageChanged() const { return pageChanged(); }
     const Paths &paths() const { return m_paths; }
     QWidget *control(const char *name) const;
     QAction *action(const QString &name) const;
@@ -147,6 +148,17 @@ private:
     // cancelled. 'suggested' is the file name offered.
     bool choosePdfWhenNoPrinter(const QString &suggested, QString *pdfPath);
     void printCutList(const QString &text);
+    // The page as last loaded, saved or started is now the open page, of
+    // that name (empty for a page not yet saved).
+    void markSaved(const QString &name);
+    // The open page differs from the page as last loaded, saved or started.
+    bool pageChanged() const;
+    void updateTitle();
+    // True when the open page may be replaced or closed: it has no changes,
+    // or the user saved them or let them go.
+    bool mayDropPage();
+    // The save with its name question; true when the page was saved.
+    bool savePage();
     // Saves laid-out pages into the library after one question for the
     // names that exist; what to tell under the preview.
     QString putPagesInLibrary(const QStringList &names, const QList<PageDesign> &pages);
@@ -163,6 +175,8 @@ private:
     KaderInvoer m_lastKader;
     RijInvoer m_nextRij;
     Sheet m_chosenSheet = kSheetA4; // the paper new pages are made on
+    PageDesign m_savedDesign; // the page as last loaded, saved or started
+    QString m_pageName;       // its name in the library; empty before it is saved
     bool m_printing = false;
     bool m_closeConfirmed = false;
 

@@ -13,6 +13,8 @@ public:
     bool question(const QString &, const QString &) override { return true; }
     void message(const QString &) override {}
     QString inputBox(const QString &, const QString &, const QString &) override { return QStringLiteral("NVPH 1234"); }
+    std::optional<QString> textInput(const QString &, const QString &, const QString &) override { return QStringLiteral("NVPH 1234"); }
+    Wijzigingen unsavedChanges(const QString &, const QString &) override { return Wijzigingen::NietOpslaan; }
     QString saveFileName(const QString &, const QString &, const QString &) override { return pdf; }
 };
 

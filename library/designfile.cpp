@@ -31,6 +31,19 @@ QByteArray designFileBytes(const PageDesign &d)
     return out;
 }
 
+bool sameSavedPage(const PageDesign &a, const PageDesign &b)
+{
+    if (a.KaderCount != b.KaderCount || designFileBytes(a) != designFileBytes(b))
+        return false;
+    for (int k = 0; k < a.KaderCount && k < kMaxKaders; ++k) {
+        const QByteArray &pa = a.pictures.Bestanden.at(k), &pb = b.pictures.Bestanden.at(k);
+        // A picture unchanged is the same bytes, shared: no need to compare them.
+        if (pa.size() != pb.size() || (pa.constData() != pb.constData() && pa != pb))
+            return false;
+    }
+    return true;
+}
+
 bool writeDesignFile(QIODevice &device, const PageDesign &design)
 {
     const QByteArray bytes = designFileBytes(design);

@@ -28,6 +28,11 @@ inline constexpr char kDesignPicturesTag[] = "Afbeeldingen";
 inline constexpr qint64 kMaxDesignFileBytes = 4 * 1024 * 1024;
 
 QByteArray designFileBytes(const PageDesign &design);
+
+// True when the two pages would be saved as the same files: the same design
+// file and the same pictures. Records above the frame count, which no
+// file holds, do not count.
+bool sameSavedPage(const PageDesign &a, const PageDesign &b);
 bool writeDesignFile(QIODevice &device, const PageDesign &design);
 
 class DesignFileReader {

@@ -62,6 +62,19 @@ public:
         calls.append({QStringLiteral("input"), prompt, title, def});
         return inputs.isEmpty() ? QString() : inputs.dequeue();
     }
+    // A null text in 'inputs' is Cancel; an empty one is OK with the field emptied.
+    std::optional<QString> textInput(const QString &prompt, const QString &title, const QString &def) override
+    {
+        const QString answer = inputBox(prompt, title, def);
+        return answer.isNull() ? std::nullopt : std::optional(answer);
+    }
+    // The question about changes not saved: its answers, and what it said.
+    QQueue<Wijzigingen> changes; // "Niet opslaan" when empty
+    Wijzigingen unsavedChanges(const QString &text, const QString &title) override
+    {
+        calls.append({QStringLiteral("changes"), text, title, {}});
+        return changes.isEmpty() ? Wijzigingen::NietOpslaan : changes.dequeue();
+    }
     QString saveFileName(const QString &title, const QString &suggested, const QString &) override
     {
         calls.append({QStringLiteral("save"), suggested, title, {}});

@@ -288,9 +288,14 @@ private slots:
         QVERIFY(qAbs(r.left() + r.width() / 2.0 - 170) <= 1);
         QVERIFY(m.listingText().contains("Paginatitel.......:   Europa \r\n"));
 
-        // The box opens on the current value; Cancel clears it.
+        // The box opens on the current value; Cancel keeps it, OK with an
+        // empty field removes it.
         m.action("ToolsTitel")->trigger();
         QCOMPARE(h.dialogs.calls.last().defaultText, QStringLiteral("  Europa "));
+        QCOMPARE(m.design().PageTitle, QStringLiteral("  Europa "));
+        QCOMPARE(m.pic()->pageTextCaption(Pic::PageText::Titel), QStringLiteral("Europa"));
+        h.dialogs.inputs.enqueue(QStringLiteral(""));
+        m.action("ToolsTitel")->trigger();
         QVERIFY(m.design().PageTitle.isEmpty());
         QVERIFY(m.pic()->pageTextCaption(Pic::PageText::Titel).isEmpty());
         QVERIFY(m.listingText().contains("Paginatitel.......: \r\n"));

@@ -97,10 +97,10 @@ private slots:
             qobject_cast<QScrollBar *>(m.control("ScrollR"))->setValue(255);
             qobject_cast<QScrollBar *>(m.control("ScrollG"))->setValue(0);
             qobject_cast<QScrollBar *>(m.control("ScrollB"))->setValue(0);
-            h.dialogs.answers.enqueue(false);
+            // The colour is the page's too: leaving asks about the changes.
+            h.dialogs.changes.enqueue(Wijzigingen::Blijven);
             QVERIFY(!m.close());
-            QCOMPARE(h.dialogs.calls.last().text, QStringLiteral("Wilt u dit programma nu afsluiten?"));
-            QCOMPARE(h.dialogs.calls.last().title, QStringLiteral(" Exit programma"));
+            QCOMPARE(h.dialogs.calls.last().title, QStringLiteral(" Wijzigingen"));
             QCOMPARE(fileBytes(h.dir.filePath("Plenvik.ini")), QByteArray("120,180,120\r\n220,220,140\r\n"));
             QVERIFY(m.close());
             QCOMPARE(fileBytes(h.dir.filePath("Plenvik.ini")), QByteArray("255,0,0\r\n220,220,140\r\n"));

@@ -74,7 +74,12 @@ private slots:
         QStringList edit;
         for (QAction *a : m.menuBar()->actions().at(1)->menu()->actions())
             edit << (a->isSeparator() ? QStringLiteral("-") : a->text() + ' ' + a->shortcut().toString());
-        QCOMPARE(edit, (QStringList{"Undo ", "Opnieuw Ctrl+Y", "-", "Binnenkader "}));
+        QCOMPARE(edit, (QStringList{"Undo Ctrl+Z", "Opnieuw Ctrl+Y", "-", "Binnenkader "}));
+        QStringList file;
+        for (QAction *a : m.menuBar()->actions().at(0)->menu()->actions())
+            file << (a->isSeparator() ? QStringLiteral("-") : a->text() + ' ' + a->shortcut().toString());
+        QCOMPARE(file, (QStringList{"Nieuw Ctrl+N", "Opslaan Ctrl+S", "-", "Print Supplement Ctrl+P", "Print Setup ", "-",
+                                    "Exit Ctrl+Q"}));
         QVERIFY(!m.action("ExtraKaderWijzigen")->isEnabled());
         QCOMPARE(m.action("EditRedo")->shortcuts(), (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
         QVERIFY(m.action("ToolsBorder(0)")->isChecked());

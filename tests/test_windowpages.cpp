@@ -310,16 +310,22 @@ private slots:
         QCOMPARE(m.listingText(), listing);
     }
 
+    // A page without changes asks whether to start anew; a changed one
+    // whether to save it, and "Annuleren" keeps it as it is.
     void newAnsweredNoChangesNothing()
     {
         Harness h;
         Main &m = h.start();
-        drawPage(h, m);
-        const PageDesign before = m.design();
         h.dialogs.answers.enqueue(false);
         m.action("FileNew")->trigger();
-        QVERIFY(m.design() == before);
         QCOMPARE(h.dialogs.calls.last().text, QStringLiteral("Wilt u een nieuw supplement ontwerpen?"));
+        drawPage(h, m);
+        const PageDesign before = m.design();
+        h.dialogs.changes.enqueue(Wijzigingen::Blijven);
+        m.action("FileNew")->trigger();
+        QVERIFY(m.design() == before);
+        QCOMPARE(h.dialogs.calls.last().text, QStringLiteral("Dit supplement is gewijzigd en niet opgeslagen.\nWilt u het opslaan?"));
+        QCOMPARE(h.dialogs.calls.last().title, QStringLiteral(" Wijzigingen"));
     }
 };
 

@@ -310,6 +310,21 @@ SG 8; 21.5; 25; 3</translation>
     </message>
 </context>
 <context>
+    <name>Dialogs</name>
+    <message>
+        <source>Opslaan</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Niet opslaan</source>
+        <translation>Don&apos;t Save</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>FrameDialogs</name>
     <message>
         <source> Kader invoeren</source>
@@ -1594,6 +1609,22 @@ Move or remove them first; the paper stays %3.</translation>
     <message>
         <source>Coordinaten  %1 x %2</source>
         <translation>Coordinates  %1 x %2</translation>
+    </message>
+    <message>
+        <source>Dit supplement is gewijzigd en niet opgeslagen.
+Wilt u het opslaan?</source>
+        <translation>This page has changed and has not been saved.
+Do you want to save it?</translation>
+    </message>
+    <message>
+        <source>Het supplement &apos;%1&apos; is gewijzigd.
+Wilt u de wijzigingen opslaan?</source>
+        <translation>The page &apos;%1&apos; has changed.
+Do you want to save the changes?</translation>
+    </message>
+    <message>
+        <source> Wijzigingen</source>
+        <translation> Changes</translation>
     </message>
 </context>
 </TS>
