@@ -552,6 +552,22 @@ SG 8; 21.5; 25; 3</translation>
         <source>   elke stap terug en vooruit.</source>
         <translation>   and forward a step at a time.</translation>
     </message>
+    <message>
+        <source>   Sneltoetsen: Ctrl+N nieuw, Ctrl+S opslaan, Ctrl+P</source>
+        <translation>   Shortcuts: Ctrl+N new, Ctrl+S save, Ctrl+P print,</translation>
+    </message>
+    <message>
+        <source>   afdrukken, Ctrl+Z undo, Ctrl+Y opnieuw, Ctrl+Q stoppen.</source>
+        <translation>   Ctrl+Z undo, Ctrl+Y redo, Ctrl+Q exit.</translation>
+    </message>
+    <message>
+        <source>   Een gewijzigd supplement gaat nooit verloren: eerst</source>
+        <translation>   A changed page is never lost: the program first</translation>
+    </message>
+    <message>
+        <source>   vraagt het programma of u het wilt opslaan.</source>
+        <translation>   asks whether you want to save it.</translation>
+    </message>
 </context>
 <context>
     <name>IjkDialog</name>

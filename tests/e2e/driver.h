@@ -58,14 +58,28 @@ public:
     }
 
     // A portable copy: the built program in a folder of its own with a
-    // library folder beside it.
-    bool start()
+    // library folder beside it; in the language given, or the desktop's.
+    bool start(const QString &language = {})
     {
         QDir(dir.path()).mkdir(QStringLiteral("Voorbeelden"));
         const QString binary = dir.filePath(QStringLiteral("plenvik"));
         if (!QFile::copy(QStringLiteral(PLENVIK_BINARY), binary))
             return false;
-        return launch(binary, {}, QProcessEnvironment::systemEnvironment());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (!language.isEmpty())
+            env.insert(QStringLiteral("LANGUAGE"), language);
+        return launch(binary, {}, env);
+    }
+
+    // The window's title as it is, its leading blank too.
+    QString title()
+    {
+        QProcess p;
+        p.start(QStringLiteral("xdotool"), {"getwindowname", window});
+        p.waitForFinished(20000);
+        QString name = QString::fromUtf8(p.readAllStandardOutput());
+        name.chop(name.endsWith(u'\n') ? 1 : 0);
+        return name;
     }
 
     // Any command that ends in the program, in an environment of its own.

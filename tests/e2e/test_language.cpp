@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTimer>
 #include <QTranslator>
 
@@ -191,6 +192,17 @@ private slots:
                                  "ExtraAlbumIndelen", "ExtraPapierformaat", "ExtraAfbeeldingen", "ExtraStroken", "ExtraAlbum", "ExtraPrinterIjken"})
             reads << readDialog([&] { m.action(QString::fromLatin1(item))->trigger(); });
         reads << readDialog([&] { dialogs.saveFileName(QStringLiteral(" PDF"), dir.filePath(QStringLiteral("a.pdf")), QString()); });
+        // The question about changes not saved, and " Kader wijzigen".
+        qobject_cast<QScrollBar *>(m.findChild<QWidget *>(QStringLiteral("ScrollR")))->setValue(10);
+        const Read changes = readDialog([&] { m.action(QStringLiteral("FileNew"))->trigger(); });
+        QCOMPARE(changes.title, english() ? QStringLiteral(" Changes") : QStringLiteral(" Wijzigingen"));
+        QVERIFY2(changes.texts.contains(english() ? QStringLiteral("Don't Save") : QStringLiteral("Niet opslaan")),
+                 qPrintable(changes.texts.join(u'|')));
+        reads << changes;
+        reads << readDialog([&] { drag(m.pic(), QPoint(30, 40), QPoint(140, 120)); }); // its caption asked
+        QTest::keyClick(m.pic(), Qt::Key_Tab);
+        reads << readDialog([&] { m.action(QStringLiteral("ExtraKaderWijzigen"))->trigger(); });
+        QCOMPARE(reads.last().title, english() ? QStringLiteral(" Change frame") : QStringLiteral(" Kader wijzigen"));
 
         QStringList texts;
         for (const Read &r : reads) {
