@@ -26,7 +26,8 @@ void Main::buildEditTool()
                                                                 UpdateListing();
                                                             },
                                                             [this] { showChoice(); },
-                                                            [this](int) { onExtraKaderWijzigen(); }});
+                                                            [this](int) { onExtraKaderWijzigen(); },
+                                                            [this](int t) { changeTekst(t); }});
 }
 
 int Main::chosenKader() const
@@ -68,9 +69,8 @@ void Main::redrawFromDesign()
 
 void Main::showChoice()
 {
-    // A frame taken away by Undo, or a page of fewer frames, leaves none chosen.
-    if (m_editTool->chosen() > m_design.KaderCount)
-        m_editTool->choose(0);
+    // A frame or text taken away by Undo, or a page of fewer, leaves none chosen.
+    m_editTool->chooseItem(m_editTool->chosenItem());
     m_pic->setChosen(m_editTool->chosenOutline());
     action(QStringLiteral("ExtraKaderWijzigen"))->setEnabled(m_editTool->chosen() != 0);
     action(QStringLiteral("EditRedo"))->setEnabled(m_undo.canRedo());

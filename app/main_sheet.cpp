@@ -34,11 +34,13 @@ void Main::onExtraPapierformaat()
         return;
     // A sheet the open page's frames do not fit is refused, and nothing
     // changes: no frame is ever lost or left off the paper by a change of it.
-    if (const QList<int> off = kadersOffSheet(m_design, *chosen); !off.isEmpty()) {
+    const QList<int> off = kadersOffSheet(m_design, *chosen), offTexts = tekstenOffSheet(*chosen);
+    if (!off.isEmpty() || !offTexts.isEmpty()) {
         m_services.dialogs->message(
-            (off.size() == 1 ? tr("Op %1 ligt %2 niet helemaal op het blad.\nVerplaats of verwijder het eerst; het papier blijft %3.")
-                             : tr("Op %1 liggen %2 niet helemaal op het blad.\nVerplaats of verwijder ze eerst; het papier blijft %3."))
-                .arg(shownSheet(*chosen), namedKaders(off), shownSheet(m_design.sheet)));
+            (off.size() + offTexts.size() == 1
+                 ? tr("Op %1 ligt %2 niet helemaal op het blad.\nVerplaats of verwijder het eerst; het papier blijft %3.")
+                 : tr("Op %1 liggen %2 niet helemaal op het blad.\nVerplaats of verwijder ze eerst; het papier blijft %3."))
+                .arg(shownSheet(*chosen), namedKaders(off, offTexts), shownSheet(m_design.sheet)));
         return;
     }
     m_chosenSheet = *chosen;

@@ -66,6 +66,7 @@ const MenuSpec kMenus[] = {
     {"Tools", "ToolsKruis",          QT_TRANSLATE_NOOP("Menu", "Tekenkruis"),       true,  &Main::onToolsKruis},
     {"Extra", "ExtraKaderInvoeren",  QT_TRANSLATE_NOOP("Menu", "Kader invoeren..."), false, &Main::onExtraKaderInvoeren},
     {"Extra", "ExtraKaderWijzigen",  QT_TRANSLATE_NOOP("Menu", "Kader wijzigen..."), false, &Main::onExtraKaderWijzigen},
+    {"Extra", "ExtraTekstInvoeren",  QT_TRANSLATE_NOOP("Menu", "Tekst invoeren..."), false, &Main::onExtraTekstInvoeren},
     {"Extra", "ExtraRijKaders",      QT_TRANSLATE_NOOP("Menu", "Rij kaders..."),    false, &Main::onExtraRijKaders},
     {"Extra", "ExtraAlbumIndelen",   QT_TRANSLATE_NOOP("Menu", "Album indelen..."), false, &Main::onExtraAlbumIndelen},
     {"Extra", "ExtraPapierformaat",  QT_TRANSLATE_NOOP("Menu", "Papierformaat..."), false, &Main::onExtraPapierformaat},
@@ -330,8 +331,9 @@ void Main::UpdateListing()
 {
     showChoice();
     m_listing = buildListing(m_design);
-    // The stamps' pictures follow every change of the frames.
+    // The stamps' pictures and the lines of text follow every change.
     m_pic->setFramePictures(canvasPictures(m_design, m_pic->sheetGeometry()));
+    m_pic->setTeksten(canvasTeksten(m_design, m_pic->sheetGeometry()));
     QString shown = m_listing;
     shown.remove(QLatin1Char('\r'));
     m_text->setPlainText(shown);

@@ -7,6 +7,7 @@
 #include "canvas/undostore.h"
 #include "design/calibration.h"
 #include "design/pagedesign.h"
+#include "design/pageedit.h"
 #include "design/rows.h"
 #include "design/strips.h"
 
@@ -106,6 +107,7 @@ public slots:
     // Extra
     void onExtraKaderInvoeren();
     void onExtraKaderWijzigen();
+    void onExtraTekstInvoeren();
     void onExtraRijKaders();
     void onExtraAlbumIndelen();
     void onExtraPapierformaat();
@@ -125,6 +127,10 @@ private:
     // The chosen frame's handles and the menu item that changes it, as the
     // page now stands.
     void showChoice();
+    // " Tekst wijzigen" for line t.
+    void changeTekst(int t);
+    // The lines of text that would not lie wholly on 'sheet'.
+    QList<int> tekstenOffSheet(const Sheet &sheet) const;
     // After an edit of frame k: its stored picture fitted to its room.
     void refitPicture(int k);
     // Draws the page anew from its design after an edit of its frames.
@@ -173,6 +179,7 @@ private:
     UndoStore m_undo;
     QString m_listing;
     KaderInvoer m_lastKader;
+    TekstInvoer m_lastTekst;
     RijInvoer m_nextRij;
     Sheet m_chosenSheet = kSheetA4; // the paper new pages are made on
     PageDesign m_savedDesign; // the page as last loaded, saved or started

@@ -26,6 +26,11 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<TekstInvoer> tekstInvoeren(const TekstInvoer &, const Sheet &, bool,
+                                             const std::function<void(const TekstInvoer &)> &) override
+    {
+        return std::nullopt;
+    }
     std::optional<RijInvoer> rijKaders(const RijInvoer &, const Sheet &, const std::function<void(const RijInvoer &)> &preview) override
     {
         const RijInvoer row{20, 9, 30, 1, 100, true, QStringLiteral("NVPH 0098")};

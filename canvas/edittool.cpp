@@ -1,9 +1,11 @@
 #include "canvas/edittool.h"
 
+#include "canvas/canvastexts.h"
 #include "canvas/frametool.h"
 #include "canvas/pic.h"
 #include "canvas/undostore.h"
 #include "design/rows.h"
+#include "platform/textmetrics.h"
 
 #include <cmath>
 
@@ -42,17 +44,29 @@ EditTool::EditTool(PageDesign &design, Pic &pic, UndoStore &undo, FrameTool &fra
 
 QRect EditTool::chosenOutline() const
 {
-    return m_chosen ? canvasRectOf(m_design.kader(m_chosen), m_pic.sheetGeometry()) : QRect();
+    if (!m_chosen)
+        return QRect();
+    return m_chosen.tekst ? canvasRectOfTekst(m_design, m_chosen.nummer, m_pic.sheetGeometry())
+                          : canvasRectOf(m_design.kader(m_chosen.nummer), m_pic.sheetGeometry());
 }
 
-void EditTool::choose(int k)
+void EditTool::chooseItem(Gekozen item)
 {
-    const int next = k >= 1 && k <= m_design.KaderCount ? k : 0;
+    const int count = item.tekst ? m_design.TekstCount : m_design.KaderCount;
+    const Gekozen next = item.nummer >= 1 && item.nummer <= count ? item : Gekozen{};
     if (next == m_chosen)
         return;
     m_chosen = next;
     if (m_hooks.choiceChanged)
         m_hooks.choiceChanged();
+}
+
+Gekozen EditTool::itemAt(QPoint at) const
+{
+    for (int t = m_design.TekstCount; t >= 1; --t)
+        if (canvasRectOfTekst(m_design, t, m_pic.sheetGeometry()).contains(at))
+            return Gekozen{true, t};
+    return Gekozen{false, kaderAt(m_design, m_pic.sheetGeometry(), at)};
 }
 
 void EditTool::press(Qt::MouseButtons buttons, double x, double y)
@@ -64,8 +78,12 @@ void EditTool::press(Qt::MouseButtons buttons, double x, double y)
         const QRect outline = chosenOutline();
         m_greep = handleAt(outline, m_pressAt);
         if (m_greep != Greep::Geen || outline.contains(m_pressAt)) {
-            m_gesture = m_greep != Greep::Geen ? Gesture::Resize : Gesture::Move;
-            m_original = m_design.kader(m_chosen);
+            // A text has no size to drag: its handles move it.
+            m_gesture = m_greep != Greep::Geen && !m_chosen.tekst ? Gesture::Resize : Gesture::Move;
+            if (m_chosen.tekst)
+                m_originalTekst = m_design.tekst(m_chosen.nummer);
+            else
+                m_original = m_design.kader(m_chosen.nummer);
             return;
         }
     }
@@ -74,15 +92,35 @@ void EditTool::press(Qt::MouseButtons buttons, double x, double y)
 
 void EditTool::editChosen(const Kader &changed)
 {
-    if (changed == m_design.kader(m_chosen))
+    if (changed == m_design.kader(m_chosen.nummer))
         return;
     // One Undo step for the whole gesture, taken at its first change.
     if (!m_recorded)
         m_undo.record(m_pic.picture(), m_design);
     m_recorded = true;
-    m_design.kader(m_chosen) = changed;
+    m_design.kader(m_chosen.nummer) = changed;
     if (m_hooks.pageChanged)
         m_hooks.pageChanged();
+}
+
+void EditTool::editChosenTekst(const Tekst &changed)
+{
+    if (changed == m_design.tekst(m_chosen.nummer))
+        return;
+    if (!m_recorded)
+        m_undo.record(m_pic.picture(), m_design);
+    m_recorded = true;
+    m_design.tekst(m_chosen.nummer) = changed;
+    if (m_hooks.pageChanged)
+        m_hooks.pageChanged();
+}
+
+void EditTool::moveChosen(int dx, int dy)
+{
+    if (m_chosen.tekst)
+        editChosenTekst(movedTekst(m_originalTekst, tekstVorm(m_originalTekst, m_design.sheet).vak, dx, dy, m_design.sheet));
+    else
+        editChosen(movedKader(m_original, dx, dy, m_design.sheet));
 }
 
 void EditTool::move(Qt::MouseButtons buttons, double x, double y)
@@ -96,10 +134,10 @@ void EditTool::move(Qt::MouseButtons buttons, double x, double y)
     const CanvasGeometry &g = m_pic.sheetGeometry();
     const int dx = g.mmX(x - m_pressAt.x()), dy = g.mmY(y - m_pressAt.y());
     if (m_gesture == Gesture::Move) {
-        editChosen(movedKader(m_original, dx, dy, m_design.sheet));
+        moveChosen(dx, dy);
     } else {
         editChosen(resizedKader(m_original, m_greep, dx, dy, m_design.sheet));
-        const Kader &k = m_design.kader(m_chosen);
+        const Kader &k = m_design.kader(m_chosen.nummer);
         m_pic.setMmLabel(true, QStringLiteral("%1 x %2 mm").arg(k.WidthMm).arg(k.HeightMm), pixel(x + 4, y - 14));
     }
 }
@@ -114,7 +152,7 @@ void EditTool::release(double x, double y)
         m_frames.release(x, y);
         // A new drawing leaves nothing chosen.
         if (m_design.KaderCount != before)
-            choose(0);
+            chooseItem(Gekozen{});
         return;
     }
     if (gesture == Gesture::None)
@@ -122,52 +160,61 @@ void EditTool::release(double x, double y)
     m_frames.cancel();
     m_pic.setMmLabelVisible(false);
     if (m_recorded) {
-        if (m_hooks.committed)
-            m_hooks.committed(m_chosen);
+        if (m_hooks.committed && !m_chosen.tekst)
+            m_hooks.committed(m_chosen.nummer);
         return;
     }
-    // A press and release on one point chooses the topmost frame there,
-    // or none on the paper outside every frame.
+    // A press and release on one point chooses the topmost frame or text
+    // there, or none on the paper outside every one.
     if (click)
-        choose(kaderAt(m_design, m_pic.sheetGeometry(), m_pressAt));
+        chooseItem(itemAt(m_pressAt));
 }
 
 void EditTool::doubleClick(double x, double y)
 {
-    const int k = kaderAt(m_design, m_pic.sheetGeometry(), pixel(x, y));
-    if (!k)
+    const Gekozen item = itemAt(pixel(x, y));
+    if (!item)
         return;
-    choose(k);
-    if (m_hooks.changeKader)
-        m_hooks.changeKader(k);
+    chooseItem(item);
+    const auto &open = item.tekst ? m_hooks.changeTekst : m_hooks.changeKader;
+    if (open)
+        open(item.nummer);
 }
 
 bool EditTool::key(int key, Qt::KeyboardModifiers modifiers)
 {
-    const int count = m_design.KaderCount;
+    // Tab goes through the frames, then the texts, and round again.
+    const int frames = m_design.KaderCount, all = frames + m_design.TekstCount;
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
-        if (count == 0)
+        if (all == 0)
             return false;
         const bool back = key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier);
-        choose(back ? (m_chosen <= 1 ? count : m_chosen - 1) : m_chosen % count + 1);
+        const int at = m_chosen ? (m_chosen.tekst ? frames : 0) + m_chosen.nummer : 0;
+        const int next = back ? (at <= 1 ? all : at - 1) : at % all + 1;
+        chooseItem(next > frames ? Gekozen{true, next - frames} : Gekozen{false, next});
         return true;
     }
     if (!m_chosen)
         return false;
     switch (key) {
     case Qt::Key_Escape:
-        choose(0);
+        chooseItem(Gekozen{});
         return true;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (m_hooks.changeKader)
-            m_hooks.changeKader(m_chosen);
+    case Qt::Key_Enter: {
+        const auto &open = m_chosen.tekst ? m_hooks.changeTekst : m_hooks.changeKader;
+        if (open)
+            open(m_chosen.nummer);
         return true;
+    }
     case Qt::Key_Delete: {
-        const int k = m_chosen;
+        const Gekozen item = m_chosen;
         m_undo.record(m_pic.picture(), m_design);
-        m_chosen = 0;
-        removeKader(m_design, k);
+        m_chosen = Gekozen{};
+        if (item.tekst)
+            removeTekst(m_design, item.nummer);
+        else
+            removeKader(m_design, item.nummer);
         if (m_hooks.pageChanged)
             m_hooks.pageChanged();
         if (m_hooks.choiceChanged)
@@ -181,9 +228,13 @@ bool EditTool::key(int key, Qt::KeyboardModifiers modifiers)
         const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
         const int dy = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
         m_recorded = false;
-        editChosen(movedKader(m_design.kader(m_chosen), dx, dy, m_design.sheet));
-        if (m_recorded && m_hooks.committed)
-            m_hooks.committed(m_chosen);
+        if (m_chosen.tekst)
+            m_originalTekst = m_design.tekst(m_chosen.nummer);
+        else
+            m_original = m_design.kader(m_chosen.nummer);
+        moveChosen(dx, dy);
+        if (m_recorded && m_hooks.committed && !m_chosen.tekst)
+            m_hooks.committed(m_chosen.nummer);
         return true;
     }
     default:

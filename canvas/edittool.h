@@ -10,6 +10,9 @@
 //   any other drag                            draw a new frame
 //   double-click on a frame, Return           change it (" Kader wijzigen")
 //   arrow keys, Delete, Tab, Escape           move by 1 mm, remove, next, none
+//
+// Lines of text are chosen, moved, changed and removed alike; they have no
+// size to drag, and lie over the frames.
 
 #include "design/pageedit.h"
 
@@ -30,13 +33,23 @@ QList<std::pair<Greep, QPoint>> handlesOf(const QRect &outline);
 // The handle at canvas point 'at', within a few pixels; Geen for none.
 Greep handleAt(const QRect &outline, QPoint at);
 
+// What is chosen on the canvas: a frame or a line of text, by its number;
+// number 0 for nothing.
+struct Gekozen {
+    bool tekst = false;
+    int nummer = 0;
+    bool operator==(const Gekozen &) const = default;
+    explicit operator bool() const { return nummer != 0; }
+};
+
 class EditTool {
 public:
     struct Hooks {
-        std::function<void()> pageChanged;       // the frames changed: draw the page anew
+        std::function<void()> pageChanged;       // the frames or texts changed: draw the page anew
         std::function<void(int)> committed;      // a move or resize of frame k is done
-        std::function<void()> choiceChanged;     // another frame, or none, is chosen
+        std::function<void()> choiceChanged;     // another frame or text, or none, is chosen
         std::function<void(int)> changeKader;    // open " Kader wijzigen" for frame k
+        std::function<void(int)> changeTekst;    // open " Tekst wijzigen" for line t
     };
 
     EditTool(PageDesign &design, Pic &pic, UndoStore &undo, FrameTool &frames, Hooks hooks);
@@ -48,25 +61,34 @@ public:
     // True when the key was the tool's.
     bool key(int key, Qt::KeyboardModifiers modifiers);
 
-    int chosen() const { return m_chosen; }
+    // The chosen frame, 0 for none (a text may be chosen); the chosen item.
+    int chosen() const { return m_chosen.tekst ? 0 : m_chosen.nummer; }
+    Gekozen chosenItem() const { return m_chosen; }
     // Chooses frame k, or none for 0 or a frame the page does not have.
-    void choose(int k);
-    // Where the chosen frame stands now, for its handles; empty for none.
+    void choose(int k) { chooseItem(Gekozen{false, k}); }
+    void chooseItem(Gekozen item);
+    // Where the chosen frame or text stands now, for its handles; empty for none.
     QRect chosenOutline() const;
 
 private:
     enum class Gesture { None, Draw, Move, Resize };
     void editChosen(const Kader &changed);
+    void editChosenTekst(const Tekst &changed);
+    // The topmost frame or text at a canvas point: texts lie over frames.
+    Gekozen itemAt(QPoint at) const;
+    // Moves the chosen frame or text by whole millimetres from where it stood.
+    void moveChosen(int dx, int dy);
 
     PageDesign &m_design;
     Pic &m_pic;
     UndoStore &m_undo;
     FrameTool &m_frames;
     Hooks m_hooks;
-    int m_chosen = 0;
+    Gekozen m_chosen;
     Gesture m_gesture = Gesture::None;
     QPoint m_pressAt;
     Kader m_original;
+    Tekst m_originalTekst;
     Greep m_greep = Greep::Geen;
     bool m_recorded = false;
 };

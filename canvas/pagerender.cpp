@@ -25,6 +25,7 @@ QImage pageView(const QImage &picture, const PageDesign &design)
     pic.setSheetGeometry(canvasGeometry(design.sheet));
     pic.setPicture(picture);
     pic.setFramePictures(canvasPictures(design, pic.sheetGeometry()));
+    pic.setTeksten(canvasTeksten(design, pic.sheetGeometry()));
     pic.setLijst(design.BorderOn, design.BorderWidth, QColor(design.ColourR, design.ColourG, design.ColourB));
     const std::pair<Pic::PageText, const QString &> texts[] = {{Pic::PageText::Titel, design.PageTitle},
                                                                {Pic::PageText::SubTitel, design.PageSubtitle},

@@ -211,6 +211,12 @@ void Pic::setFramePictures(const QList<CanvasPicture> &pictures)
     update();
 }
 
+void Pic::setTeksten(const QList<CanvasTekst> &teksten)
+{
+    m_teksten = teksten;
+    update();
+}
+
 void Pic::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -233,6 +239,11 @@ void Pic::paintEvent(QPaintEvent *)
         p.setFont(l->font);
         const QFontMetrics fm(l->font);
         p.drawText(QPoint(l->pos.x(), l->pos.y() + fm.ascent()), l->caption);
+    }
+
+    for (const CanvasTekst &t : std::as_const(m_teksten)) {
+        p.setFont(t.font);
+        p.drawText(t.origin, t.text);
     }
 
     if (m_layerVisible && m_layer.width() > 0 && m_layer.height() > 0) {

@@ -4,6 +4,7 @@
 // become part of the picture (border, page texts, rubber band, read-out,
 // cross-hair, print sweep).
 
+#include "canvas/canvastexts.h"
 #include "canvas/framepictures.h"
 #include "design/canvasgeometry.h"
 
@@ -40,6 +41,10 @@ public:
     // The stamps' pictures, shown over the picture in their frames.
     void setFramePictures(const QList<CanvasPicture> &pictures);
     const QList<CanvasPicture> &framePictures() const { return m_framePictures; }
+
+    // The page's lines of text, shown over the picture.
+    void setTeksten(const QList<CanvasTekst> &teksten);
+    const QList<CanvasTekst> &teksten() const { return m_teksten; }
 
     // Border outline: line width in pixels, drawn inside its bounds.
     void setLijst(bool visible, int width, const QColor &colour);
@@ -129,6 +134,7 @@ private:
     CanvasGeometry m_geometry;
     QImage m_picture;
     QList<CanvasPicture> m_framePictures;
+    QList<CanvasTekst> m_teksten;
     bool m_lijstVisible = false;
     int m_lijstWidth = 1;
     QColor m_lijstColour = Qt::black;

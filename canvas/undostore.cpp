@@ -4,7 +4,7 @@ namespace plenvik {
 
 UndoStep UndoStore::stepOf(const QImage &canvas, const PageDesign &d) const
 {
-    return {m_fromDesign ? QImage() : canvas.copy(), d.KaderCount, d.Kaders, d.pictures};
+    return {m_fromDesign ? QImage() : canvas.copy(), d.KaderCount, d.Kaders, d.pictures, d.TekstCount, d.Teksten};
 }
 
 void UndoStore::record(const QImage &canvas, const PageDesign &design)
@@ -54,6 +54,8 @@ void applyStep(const UndoStep &step, PageDesign &design)
     design.KaderCount = std::uint8_t(step.kaderCount);
     design.Kaders = step.kaders;
     design.pictures = step.pictures;
+    design.TekstCount = std::uint8_t(step.tekstCount);
+    design.Teksten = step.teksten;
 }
 
 } // namespace plenvik

@@ -1,7 +1,7 @@
 #pragma once
-// What Undo takes back and Redo does again: every step on the page's frames
-// and their pictures since the page was started or loaded, newest last. A
-// step keeps the frames, their pictures and the canvas picture as they
+// What Undo takes back and Redo does again: every step on the page's frames,
+// their pictures and its lines of text since the page was started or
+// loaded, newest last. A step keeps them and the canvas picture as they
 // stood on one side of it, so the canvas always shows what the design
 // holds. A canvas picture that is the page as the program draws it from
 // its design is not kept but drawn again: a long session of moves costs
@@ -20,6 +20,8 @@ struct UndoStep {
     int kaderCount = 0;
     std::array<Kader, kMaxKaders> kaders{};
     Afbeeldingen pictures;
+    int tekstCount = 0;
+    std::array<Tekst, kMaxTeksten> teksten{};
 };
 
 class UndoStore {
@@ -53,8 +55,8 @@ private:
     bool m_fromDesign = true;
 };
 
-// Puts a step's frames and pictures into the design; the rest of the page
-// (texts, border, colour, paper) stays.
+// Puts a step's frames, pictures and lines of text into the design; the
+// rest of the page (title, border, colour, paper) stays.
 void applyStep(const UndoStep &step, PageDesign &design);
 
 } // namespace plenvik

@@ -33,6 +33,14 @@ QString buildListing(const PageDesign &d)
              + formatListingNumber(f.WidthMm) + u',' + formatListingNumber(f.HeightMm) + u','
              + QString::number(f.Binnenrand) + u',' + f.Onderschrift + crlf;
     }
+    // The lines of text, after the frames, as plainly as the frames:
+    // top, left or "midden", points, bold or not, the text.
+    for (int t = 1; t <= d.TekstCount && t <= kMaxTeksten; ++t) {
+        const Tekst &x = d.tekst(t);
+        s += (t < 10 ? Listing::tr("Tekst %1...: ") : Listing::tr("Tekst %1..: ")).arg(t);
+        s += formatListingNumber(x.BovenMm) + u',' + (x.Midden ? Listing::tr("midden") : formatListingNumber(x.LinksMm)) + u','
+             + QString::number(x.Punten) + u',' + (x.Vet ? Listing::tr("vet") : Listing::tr("gewoon")) + u',' + x.Regel + crlf;
+    }
     // A page for other paper than A4 says so, after all the rest; its
     // numbers as the window's language writes them.
     if (d.sheet != kSheetA4) {

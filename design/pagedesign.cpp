@@ -15,6 +15,8 @@ void PageDesign::resetForNewPage()
     BorderOn = false;
     BorderWidth = 1;
     pictures = Afbeeldingen{};
+    TekstCount = 0;
+    Teksten.fill(Tekst{});
 }
 
 bool PageDesign::addFrame(double x1, double y1, double x2, double y2, bool inner)

@@ -24,6 +24,22 @@ struct Kader {
     bool operator==(const Kader &) const = default;
 };
 
+// A line of text anywhere on the page: an issue's heading, a note.
+inline constexpr int kMaxTeksten = 20;
+inline constexpr int kMinPunten = 6;
+inline constexpr int kMaxPunten = 36;
+inline constexpr int kDefaultPunten = 10;
+struct Tekst {
+    QString Regel;        // the text
+    double BovenMm = 0;   // the top of its letters, from the top of the sheet
+    double LinksMm = 0;   // its left edge, from the left of the sheet, when not centred
+    bool Midden = false;  // centred on the sheet
+    int Punten = kDefaultPunten;
+    bool Vet = false;
+
+    bool operator==(const Tekst &) const = default;
+};
+
 struct Colour {
     int r = 0;
     int g = 0;
@@ -50,15 +66,21 @@ struct PageDesign {
     // The stamps' pictures in the frames; a page without any keeps its
     // files as they always were.
     Afbeeldingen pictures;
+    // Lines of text, numbered 1..TekstCount as frames are; a page without
+    // any keeps its files as they always were.
+    std::uint8_t TekstCount = 0;
+    std::array<Tekst, kMaxTeksten> Teksten{};
 
     bool operator==(const PageDesign &) const = default;
 
     Colour drawingColour() const { return {ColourR, ColourG, ColourB}; }
     Kader &kader(int k) { return Kaders.at(k - 1); }
     const Kader &kader(int k) const { return Kaders.at(k - 1); }
+    Tekst &tekst(int t) { return Teksten.at(t - 1); }
+    const Tekst &tekst(int t) const { return Teksten.at(t - 1); }
 
     // Empties the page for "Nieuw": the drawing colour stays, the border
-    // width becomes 1 (start-up leaves it at 0). Pictures go.
+    // width becomes 1 (start-up leaves it at 0). Pictures and texts go.
     void resetForNewPage();
 
     // Stores a frame drawn from canvas point (x1, y1) to (x2, y2) as the next

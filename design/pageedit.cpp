@@ -32,15 +32,26 @@ QList<int> kadersOffSheet(const PageDesign &d, const Sheet &sheet)
     return off;
 }
 
-QString namedKaders(const QList<int> &numbers)
+namespace {
+// "3", "1 en 2", "1, 4 en 7".
+QString listed(const QList<int> &numbers)
 {
     QStringList n;
     for (int k : numbers)
         n << QString::number(k);
-    if (n.size() <= 1)
-        return PageEdit::tr("kader %1").arg(n.value(0));
     const QString last = n.takeLast();
-    return PageEdit::tr("kader %1 en %2").arg(n.join(QStringLiteral(", ")), last);
+    return n.isEmpty() ? last : PageEdit::tr("%1 en %2").arg(n.join(QStringLiteral(", ")), last);
+}
+} // namespace
+
+QString namedKaders(const QList<int> &numbers, const QList<int> &teksten)
+{
+    QStringList parts;
+    if (!numbers.isEmpty())
+        parts << PageEdit::tr("kader %1").arg(listed(numbers));
+    if (!teksten.isEmpty())
+        parts << PageEdit::tr("tekst %1").arg(listed(teksten));
+    return parts.join(PageEdit::tr(" en "));
 }
 
 Kader keptOnSheet(Kader k, const Sheet &sheet)
@@ -164,6 +175,57 @@ Kader kaderFromChange(const Kader &before, const KaderInvoer &shown, const Kader
     if (entered.onderschrift == shown.onderschrift)
         k.Onderschrift = before.Onderschrift;
     return k;
+}
+
+Tekst tekstOf(const TekstInvoer &in)
+{
+    return Tekst{in.tekst, double(in.boven), double(in.links), in.midden, in.punten, in.vet};
+}
+
+TekstInvoer invoerOf(const Tekst &t)
+{
+    return TekstInvoer{t.Regel, int(roundHalfEven(t.BovenMm)), int(roundHalfEven(t.LinksMm)), t.Midden, t.Punten, t.Vet};
+}
+
+Tekst tekstFromChange(const Tekst &before, const TekstInvoer &shown, const TekstInvoer &entered)
+{
+    Tekst t = tekstOf(entered);
+    if (entered.boven == shown.boven)
+        t.BovenMm = before.BovenMm;
+    if (entered.links == shown.links)
+        t.LinksMm = before.LinksMm;
+    return t;
+}
+
+bool addTekst(PageDesign &d, const Tekst &tekst)
+{
+    if (d.TekstCount >= kMaxTeksten)
+        return false;
+    d.tekst(++d.TekstCount) = tekst;
+    return true;
+}
+
+void removeTekst(PageDesign &d, int t)
+{
+    if (t < 1 || t > d.TekstCount)
+        return;
+    for (int i = t; i < d.TekstCount; ++i)
+        d.tekst(i) = d.tekst(i + 1);
+    d.tekst(d.TekstCount) = Tekst{};
+    --d.TekstCount;
+}
+
+Tekst movedTekst(const Tekst &tekst, const RectMm &vak, int dx, int dy, const Sheet &sheet)
+{
+    Tekst out = tekst;
+    out.BovenMm += stepWithin(vak.top, vak.height, sheet.heightMm, dy);
+    if (dx != 0) {
+        const double left = tekst.Midden ? roundHalfEven(vak.left) : tekst.LinksMm;
+        const double shift = left - vak.left; // the ink's offset from where the line stands
+        out.Midden = false;
+        out.LinksMm = left + stepWithin(vak.left + shift, vak.width, sheet.widthMm, dx);
+    }
+    return out;
 }
 
 } // namespace plenvik

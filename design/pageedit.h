@@ -19,8 +19,9 @@ bool onSheet(const Kader &kader, const Sheet &sheet);
 // The numbers of the page's frames that do not lie wholly on 'sheet'.
 QList<int> kadersOffSheet(const PageDesign &design, const Sheet &sheet);
 
-// "kader 3", "kader 1 en 2", "kader 1, 4 en 7": frames named in a message.
-QString namedKaders(const QList<int> &numbers);
+// "kader 3", "kader 1 en 2", "kader 1, 4 en 7": frames named in a message;
+// with lines of text, "kader 1 en tekst 2".
+QString namedKaders(const QList<int> &numbers, const QList<int> &teksten = {});
 
 // A frame drawn with the mouse on a sheet other than A4 ends at the sheet's
 // edge: the plate beside that sheet is not paper. At least 1 x 1 mm, in
@@ -61,5 +62,34 @@ Kader kaderFromChange(const Kader &before, const KaderInvoer &shown, const Kader
 
 // The frame as " Kader wijzigen" shows it: its millimetres rounded to whole ones.
 KaderInvoer invoerOf(const Kader &kader);
+
+// What " Tekst invoeren" asks: the text, the top of its letters and its
+// left edge in whole millimetres or centred, its size and whether bold.
+struct TekstInvoer {
+    QString tekst;
+    int boven = 30;
+    int links = 25;
+    bool midden = true;
+    int punten = kDefaultPunten;
+    bool vet = false;
+    bool operator==(const TekstInvoer &) const = default;
+};
+Tekst tekstOf(const TekstInvoer &in);
+// The line as " Tekst wijzigen" shows it.
+TekstInvoer invoerOf(const Tekst &tekst);
+// What a line changed in " Tekst wijzigen" becomes: each value left as it
+// was shown keeps the line's own.
+Tekst tekstFromChange(const Tekst &before, const TekstInvoer &shown, const TekstInvoer &entered);
+
+// A line of text added as the last; false, and nothing changed, at 20.
+bool addTekst(PageDesign &design, const Tekst &tekst);
+
+// Removes line t: the lines after it move up one number.
+void removeTekst(PageDesign &design, int t);
+
+// The line moved by whole millimetres, the box its letters take ('vak',
+// on the sheet) stopping at the sheet's edges. A centred line moved
+// sideways stands from then on at its left edge, where it was shown.
+Tekst movedTekst(const Tekst &tekst, const RectMm &vak, int dx, int dy, const Sheet &sheet);
 
 } // namespace plenvik

@@ -46,6 +46,14 @@ QString makeFileSafe(const QString &text)
     return out;
 }
 
+QString firstControl(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0))
+            return QStringLiteral("U+%1").arg(uint(c.unicode()), 4, 16, QLatin1Char('0')).toUpper();
+    return {};
+}
+
 QString firstUnstorable(const QString &text)
 {
     for (char32_t c : text.toUcs4()) {

@@ -9,6 +9,11 @@ namespace plenvik {
 // character or one Windows-1252 cannot hold becomes '?'.
 QString makeFileSafe(const QString &text);
 
+// The first control character of the text, as its code ("U+0009"); empty
+// when it has none. A line of text on the page may hold any other
+// character, so this is all it is checked for.
+QString firstControl(const QString &text);
+
 // The text without the blanks (U+0020) at either end; other white space,
 // such as the no-break space, is part of the text.
 QString trimBlanks(const QString &text);

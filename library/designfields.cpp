@@ -30,6 +30,13 @@ QByteArray numberField(double v)
     return formatFileNumber(v).toLatin1();
 }
 
+QByteArray anyTextField(const QString &text)
+{
+    if (firstUnstorable(text).isEmpty())
+        return quotedField(text);
+    return "U\"" + text.toUtf8().toPercentEncoding(QByteArray(), "\"") + '"';
+}
+
 std::optional<FieldReader::Field> FieldReader::next(QString &error)
 {
     skipBlanks();
@@ -109,8 +116,10 @@ bool FieldReader::consumeDelimiter()
 std::optional<FieldReader::Field> Parser::any()
 {
     auto f = m_fields.next(error);
-    if (f)
+    if (f) {
         m_lastLine = f->line;
+        m_lastOnLine = f->lastOnLine;
+    }
     return f;
 }
 
@@ -159,6 +168,35 @@ std::optional<QString> Parser::text(const char *what)
     // memory, the listing and the next save agree.
     QStringDecoder dec("windows-1252");
     return makeFileSafe(QString(dec.decode(f->text)));
+}
+
+std::optional<QString> Parser::anyText(const char *what)
+{
+    auto f = any();
+    if (!f)
+        return std::nullopt;
+    QString text;
+    if (!f->quoted && f->text.startsWith("U\"") && f->text.endsWith('"') && f->text.size() >= 3) {
+        const QByteArray utf8 = QByteArray::fromPercentEncoding(f->text.mid(2, f->text.size() - 3));
+        text = QString::fromUtf8(utf8);
+        // Bytes that are no UTF-8 would come back as other characters.
+        if (text.toUtf8() != utf8) {
+            error = DesignFileText::tr("regel %1: %2 is geen geldige UTF-8").arg(f->line).arg(DesignFileText::tr(what));
+            return std::nullopt;
+        }
+    } else if (f->quoted) {
+        QStringDecoder dec("windows-1252");
+        text = dec.decode(f->text);
+    } else {
+        error = DesignFileText::tr("regel %1: %2 moet tussen aanhalingstekens staan").arg(f->line).arg(DesignFileText::tr(what));
+        return std::nullopt;
+    }
+    // The program never writes one, and a line on paper cannot show it.
+    if (const QString c = firstControl(text); !c.isEmpty()) {
+        error = DesignFileText::tr("regel %1: %2 bevat het stuurteken %3").arg(f->line).arg(DesignFileText::tr(what), c);
+        return std::nullopt;
+    }
+    return text;
 }
 
 std::optional<bool> Parser::flag()

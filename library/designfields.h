@@ -21,6 +21,10 @@ struct DesignFileText {
 void appendLine(QByteArray &out, const QByteArray &content);
 QByteArray quotedField(const QString &text);
 QByteArray numberField(double v);
+// A text that may hold any character: between double quotes in
+// Windows-1252 where that holds it, else as U"..." in percent-encoded UTF-8,
+// as the settings files keep names.
+QByteArray anyTextField(const QString &text);
 
 class FieldReader {
 public:
@@ -60,14 +64,19 @@ public:
     std::optional<double> number(const char *what);
     std::optional<long long> whole(const char *what, long long lo, long long hi);
     std::optional<QString> text(const char *what);
+    // A field written by anyTextField().
+    std::optional<QString> anyText(const char *what);
     std::optional<bool> flag();
 
     bool atEnd() const { return m_fields.atEnd(); }
     int lastLine() const { return m_lastLine; }
+    // The last field read ended its line.
+    bool lastOnLine() const { return m_lastOnLine; }
 
 private:
     FieldReader m_fields;
     int m_lastLine = 0;
+    bool m_lastOnLine = false;
 };
 
 } // namespace plenvik

@@ -10,6 +10,11 @@
 // A page with pictures of its stamps ends with one line more, how they are
 // shown: "Afbeeldingen",1,35 (greyscale 1 or 0, strength in per cent). The
 // pictures are in the page's picture file (picturefile.h).
+//
+// A page with lines of text ends with a line for each, after those:
+// "Tekst",25,"Midden",12,1,"1852. Koning Willem III" (top and left in
+// millimetres, or "Midden" for centred; points; bold 1 or 0; the text, as
+// U"..." in percent-encoded UTF-8 where Windows-1252 cannot hold it).
 
 #include "design/pagedesign.h"
 
@@ -24,6 +29,7 @@ inline constexpr char kDesignHeader[] = "Varnholt Software 2009";
 inline constexpr char kDesignSeparator[] = "--------------------------";
 inline constexpr char kDesignSheetTag[] = "Papier";
 inline constexpr char kDesignPicturesTag[] = "Afbeeldingen";
+inline constexpr char kDesignTextTag[] = "Tekst";
 // Far above any real page; keeps a stray huge file from filling memory.
 inline constexpr qint64 kMaxDesignFileBytes = 4 * 1024 * 1024;
 

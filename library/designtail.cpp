@@ -6,10 +6,14 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <cmath>
+
 namespace plenvik {
 
 namespace {
-const QLatin1String kTags[] = {QLatin1String(kDesignSheetTag), QLatin1String(kDesignPicturesTag)};
+const QLatin1String kTags[] = {QLatin1String(kDesignSheetTag), QLatin1String(kDesignPicturesTag), QLatin1String(kDesignTextTag)};
+constexpr int kTextTag = 2;
+const QByteArray kCentred("Midden");
 
 // A sheet's size as the program writes it: millimetres in whole tenths,
 // nothing more.
@@ -99,6 +103,83 @@ bool readPictures(Parser &p, const FieldReader::Field &tag, Afbeeldingen &pictur
     pictures.Sterkte = v[1];
     return true;
 }
+// "Tekst",top,left or "Midden",points,bold,text: a line of text.
+bool readText(Parser &p, const FieldReader::Field &tag, Tekst &t, QString *error)
+{
+    static const char *const what[] = {
+        QT_TRANSLATE_NOOP("DesignFileText", "de bovenkant van de tekst"), QT_TRANSLATE_NOOP("DesignFileText", "de linkerkant van de tekst"),
+        QT_TRANSLATE_NOOP("DesignFileText", "de grootte van de tekst"), QT_TRANSLATE_NOOP("DesignFileText", "vet"),
+        QT_TRANSLATE_NOOP("DesignFileText", "de tekst")};
+    bool ended = tag.lastOnLine;
+    auto next = [&](int i) -> std::optional<FieldReader::Field> {
+        if (ended) {
+            *error = DesignFileText::tr("regel %1: %2 ontbreekt").arg(tag.line).arg(DesignFileText::tr(what[i]));
+            return std::nullopt;
+        }
+        const auto f = p.any();
+        if (!f)
+            *error = p.error;
+        else
+            ended = f->lastOnLine;
+        return f;
+    };
+    auto number = [&](const FieldReader::Field &f, int i) -> std::optional<double> {
+        bool ok = false;
+        const double v = f.quoted ? 0 : f.text.toDouble(&ok);
+        if (ok && std::isfinite(v) && std::fabs(v) < 1e6)
+            return v;
+        *error = DesignFileText::tr("regel %1: %2 is geen getal").arg(tag.line).arg(DesignFileText::tr(what[i]));
+        return std::nullopt;
+    };
+    const auto top = next(0);
+    const auto topMm = top ? number(*top, 0) : std::nullopt;
+    const auto left = topMm ? next(1) : std::nullopt;
+    if (!left)
+        return false;
+    t.Midden = left->quoted && left->text == kCentred;
+    if (!t.Midden) {
+        const auto leftMm = number(*left, 1);
+        if (!leftMm)
+            return false;
+        t.LinksMm = *leftMm;
+    }
+    t.BovenMm = *topMm;
+    for (int i : {2, 3}) {
+        const auto f = next(i);
+        if (!f)
+            return false;
+        bool ok = false;
+        const int v = f->quoted ? -1 : f->text.toInt(&ok);
+        const int lo = i == 2 ? kMinPunten : 0, hi = i == 2 ? kMaxPunten : 1;
+        if (!ok || v < lo || v > hi) {
+            *error = DesignFileText::tr("regel %1: %2 moet een geheel getal van %3 tot %4 zijn")
+                         .arg(tag.line)
+                         .arg(DesignFileText::tr(what[i]))
+                         .arg(lo)
+                         .arg(hi);
+            return false;
+        }
+        if (i == 2)
+            t.Punten = v;
+        else
+            t.Vet = v == 1;
+    }
+    if (ended) {
+        *error = DesignFileText::tr("regel %1: %2 ontbreekt").arg(tag.line).arg(DesignFileText::tr(what[4]));
+        return false;
+    }
+    const auto text = p.anyText(what[4]);
+    if (!text) {
+        *error = p.error;
+        return false;
+    }
+    t.Regel = *text;
+    if (!p.lastOnLine()) {
+        *error = DesignFileText::tr("regel %1: te veel velden").arg(tag.line);
+        return false;
+    }
+    return true;
+}
 } // namespace
 
 void appendDesignTail(QByteArray &out, const PageDesign &d)
@@ -109,6 +190,12 @@ void appendDesignTail(QByteArray &out, const PageDesign &d)
     if (d.pictures.any(d.KaderCount))
         appendLine(out, quotedField(QString::fromLatin1(kDesignPicturesTag)) + ',' + QByteArray::number(d.pictures.Grijstinten ? 1 : 0)
                             + ',' + QByteArray::number(d.pictures.Sterkte));
+    for (int i = 1; i <= d.TekstCount && i <= kMaxTeksten; ++i) {
+        const Tekst &t = d.tekst(i);
+        appendLine(out, quotedField(QString::fromLatin1(kDesignTextTag)) + ',' + numberField(t.BovenMm) + ','
+                            + (t.Midden ? '"' + kCentred + '"' : numberField(t.LinksMm)) + ',' + QByteArray::number(t.Punten)
+                            + ',' + (t.Vet ? "1" : "0") + ',' + anyTextField(t.Regel));
+    }
 }
 
 bool readDesignTail(Parser &p, PageDesign &d, bool *picturesExpected, QString *error)
@@ -117,6 +204,8 @@ bool readDesignTail(Parser &p, PageDesign &d, bool *picturesExpected, QString *e
     // The pictures themselves are read from their own file; those of the
     // page before never carry over.
     d.pictures = Afbeeldingen{};
+    d.TekstCount = 0;
+    d.Teksten.fill(Tekst{});
     *picturesExpected = false;
     bool seen[std::size(kTags)] = {};
     while (!p.atEnd()) {
@@ -133,6 +222,17 @@ bool readDesignTail(Parser &p, PageDesign &d, bool *picturesExpected, QString *e
         // Anything else after the page number is left alone, as it always was.
         if (known < 0)
             return true;
+        if (known == kTextTag && tag->quoted && text == kTags[known]) {
+            if (d.TekstCount >= kMaxTeksten) {
+                *error = DesignFileText::tr("regel %1: meer dan %2 teksten").arg(tag->line).arg(kMaxTeksten);
+                return false;
+            }
+            Tekst t;
+            if (!readText(p, *tag, t, error))
+                return false;
+            d.tekst(++d.TekstCount) = t;
+            continue;
+        }
         if (!tag->quoted || text != kTags[known] || seen[known]) {
             *error = seen[known] ? DesignFileText::tr("regel %1: \"%2\" staat er twee keer").arg(tag->line).arg(kTags[known])
                                  : DesignFileText::tr("regel %1: %2 moet \"%3\" zijn, tussen aanhalingstekens")

@@ -7,6 +7,7 @@
 
 #include "design/albumlayout.h"
 #include "design/calibration.h"
+#include "design/pageedit.h"
 #include "design/rows.h"
 
 #include <QImage>
@@ -111,6 +112,10 @@ public:
     // each time one changes, so the canvas can show where the frame goes.
     virtual std::optional<KaderInvoer> kaderInvoeren(const KaderInvoer &start, const KaderVenster &venster,
                                                      const std::function<void(const KaderInvoer &)> &preview) = 0;
+    // " Tekst invoeren" for a line of text on 'sheet', or " Tekst wijzigen"
+    // when 'wijzigen'; previewed the same way.
+    virtual std::optional<TekstInvoer> tekstInvoeren(const TekstInvoer &start, const Sheet &sheet, bool wijzigen,
+                                                     const std::function<void(const TekstInvoer &)> &preview) = 0;
     // " Rij kaders" for a row on 'sheet', previewed the same way.
     virtual std::optional<RijInvoer> rijKaders(const RijInvoer &start, const Sheet &sheet,
                                                const std::function<void(const RijInvoer &)> &preview) = 0;
@@ -158,6 +163,8 @@ public:
                                              const std::function<void(const KaderInvoer &)> &preview) override;
     std::optional<RijInvoer> rijKaders(const RijInvoer &start, const Sheet &sheet,
                                        const std::function<void(const RijInvoer &)> &preview) override;
+    std::optional<TekstInvoer> tekstInvoeren(const TekstInvoer &start, const Sheet &sheet, bool wijzigen,
+                                             const std::function<void(const TekstInvoer &)> &preview) override;
     StrokenVelden stroken(const StrokenVelden &start, const std::function<StrokenUitkomst(const StrokenVelden &)> &cutList,
                           const std::function<void(const QString &)> &print) override;
     std::optional<AlbumKeuze> albumAfdrukken(const QStringList &pages) override;

@@ -209,4 +209,26 @@ std::optional<RijInvoer> QtExtraDialogs::rijKaders(const RijInvoer &start, const
         preview);
 }
 
+std::optional<TekstInvoer> QtExtraDialogs::tekstInvoeren(const TekstInvoer &start, const Sheet &sheet, bool wijzigen,
+                                                         const std::function<void(const TekstInvoer &)> &preview)
+{
+    Form f(m_parent, wijzigen ? FrameDialogs::tr(" Tekst wijzigen") : FrameDialogs::tr(" Tekst invoeren"));
+    QLineEdit *tekst = f.text(FrameDialogs::tr("Tekst"), start.tekst);
+    NumberField *boven = f.number(FrameDialogs::tr("Boven"), 0, wholeMm(sheet.heightMm) - 1, start.boven);
+    NumberField *links = f.number(FrameDialogs::tr("Links"), 0, wholeMm(sheet.widthMm) - 1, start.links);
+    QCheckBox *midden = f.check(FrameDialogs::tr("Midden"), start.midden);
+    NumberField *punten = f.number(FrameDialogs::tr("Grootte"), kMinPunten, kMaxPunten, start.punten, QStringLiteral(" pt"));
+    QCheckBox *vet = f.check(FrameDialogs::tr("Vet"), start.vet);
+    // Centred, the line has no left edge of its own.
+    auto centred = [=] { links->setEnabled(!midden->isChecked()); };
+    QObject::connect(midden, &QCheckBox::toggled, &f.dialog, centred);
+    centred();
+    return f.run<TekstInvoer>(
+        [=] {
+            return TekstInvoer{tekst->text(), boven->value().value_or(0), links->value().value_or(0), midden->isChecked(),
+                               punten->value().value_or(kDefaultPunten), vet->isChecked()};
+        },
+        preview);
+}
+
 } // namespace plenvik

@@ -137,6 +137,20 @@ void QtPrinterSurface::print(const QString &text)
     m_current.setY(m_current.y() + fm.height() * 25.4 / m_printer.resolution());
 }
 
+void QtPrinterSurface::printOnBaseline(QPointF origin, const QString &text)
+{
+    if (!ensureStarted())
+        return;
+    QFont font(m_face);
+    font.setPointSizeF(m_points);
+    font.setBold(m_bold);
+    // Placed as measured: the face's own widths, not those of hinted pixels.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    m_painter->setFont(font);
+    m_painter->setPen(m_fore);
+    m_painter->drawText(dev(origin), text);
+}
+
 void QtPrinterSurface::picture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte)
 {
     preparedPicture(a, b, stored, grijstinten, sterkte,

@@ -50,6 +50,9 @@ public:
     virtual void setCurrentY(double mm) = 0;
     // Text whose cell has its top-left corner at the current position.
     virtual void print(const QString &text) = 0;
+    // Text drawn from 'origin' on its baseline, in the current font: a line
+    // of text whose letters stand exactly where the page says.
+    virtual void printOnBaseline(QPointF origin, const QString &text) = 0;
     // A stamp's stored picture (stamppicture.h) filling the box between two
     // corners, shown greyscale or not and at 'sterkte' per cent.
     virtual void picture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte) = 0;
@@ -92,6 +95,7 @@ public:
     void setCurrentX(double mm) override { m_ops.push_back({Op::CurrentX, {}, {}, {}, mm, {}}); }
     void setCurrentY(double mm) override { m_ops.push_back({Op::CurrentY, {}, {}, {}, mm, {}}); }
     void print(const QString &text) override { m_ops.push_back({Op::Print, {}, {}, {}, 0, text}); }
+    void printOnBaseline(QPointF origin, const QString &text) override { m_ops.push_back({Op::Baseline, origin, {}, {}, 0, text}); }
     // Kept as stored, in a spool on disk: an album of any length holds
     // none of its pictures in memory until each is drawn.
     void picture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte) override;
@@ -116,7 +120,7 @@ public:
 
 private:
     struct Op {
-        enum Kind { FontName, FontSize, FontBold, ForeColor, FillStyle, FillColor, Box, FilledBox, CurrentX, CurrentY, Print, NewPage, SheetSize, Picture } kind;
+        enum Kind { FontName, FontSize, FontBold, ForeColor, FillStyle, FillColor, Box, FilledBox, CurrentX, CurrentY, Print, NewPage, SheetSize, Picture, Baseline } kind;
         QPointF a, b;
         QColor colour;
         double value;
@@ -159,6 +163,7 @@ public:
     void setCurrentX(double mm) override { m_current.setX(mm); }
     void setCurrentY(double mm) override { m_current.setY(mm); }
     void print(const QString &text) override;
+    void printOnBaseline(QPointF origin, const QString &text) override;
     void picture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte) override;
     ReadyPicture readyPicture(const QByteArray &stored, bool grijstinten, int sterkte, QSizeF mm) const override;
     void preparedPicture(QPointF a, QPointF b, const QByteArray &stored, bool grijstinten, int sterkte,

@@ -106,6 +106,7 @@ bool PrintJob::replay(PrinterSurface &t) const
         case Op::CurrentX: t.setCurrentX(op.value); break;
         case Op::CurrentY: t.setCurrentY(op.value); break;
         case Op::Print: t.print(op.text); break;
+        case Op::Baseline: t.printOnBaseline(op.a, op.text); break;
         case Op::NewPage:
             // A page sized after it was begun is sized before: a sheet's
             // paper is chosen as it is started.

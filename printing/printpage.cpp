@@ -3,6 +3,7 @@
 #include "library/stamppicture.h"
 #include "platform/fonts.h"
 #include "platform/printer.h"
+#include "platform/textmetrics.h"
 
 #include <QFontMetrics>
 
@@ -86,6 +87,17 @@ void DrawPage(const PageDesign &d, PrinterSurface &pr, const TwipsMeasure &measu
         pr.setCurrentY(f.TopMm + f.HeightMm + 1);
         pr.setForeColor(kBlack);
         pr.print(f.Onderschrift);
+    }
+
+    // The lines of text: the top of their letters and their ink where their
+    // millimetres say, measured on the face as paper has it.
+    for (int t = 1; t <= d.TekstCount && t <= kMaxTeksten; ++t) {
+        const Tekst &x = d.tekst(t);
+        const TekstVorm v = tekstVorm(x, d.sheet);
+        pr.setFontSize(x.Punten);
+        pr.setFontBold(x.Vet);
+        pr.setForeColor(kBlack);
+        pr.printOnBaseline({v.beginMm - kPrintableOffsetMm, v.basislijnMm - kPrintableOffsetMm}, x.Regel);
     }
 
     if (!d.PageNumber.isEmpty()) {

@@ -151,6 +151,14 @@ public:
         kaderVensters << venster;
         return answer(kaders, preview);
     }
+    QQueue<std::optional<TekstInvoer>> teksten;
+    QList<TekstInvoer> tekstStarts;
+    std::optional<TekstInvoer> tekstInvoeren(const TekstInvoer &start, const Sheet &, bool,
+                                             const std::function<void(const TekstInvoer &)> &preview) override
+    {
+        tekstStarts << start;
+        return answer(teksten, preview);
+    }
     std::optional<RijInvoer> rijKaders(const RijInvoer &start, const Sheet &,
                                        const std::function<void(const RijInvoer &)> &preview) override
     {
@@ -291,6 +299,10 @@ public:
             ops << QStringLiteral("sheet %1x%2").arg(n(sheet.widthMm), n(sheet.heightMm));
     }
     void print(const QString &text) override { ops << QStringLiteral("print ") + text; }
+    void printOnBaseline(QPointF o, const QString &text) override
+    {
+        ops << QStringLiteral("T %1,%2 %3").arg(n(o.x()), n(o.y()), text);
+    }
     void picture(QPointF a, QPointF b, const QByteArray &stored, bool grey, int sterkte) override
     {
         ops << QStringLiteral("P %1,%2 %3,%4 %5 %6 %7")
@@ -308,7 +320,7 @@ public:
     {
         QStringList out;
         for (const QString &o : ops)
-            if (o.startsWith("B ") || o.startsWith("BF ") || o.startsWith("print ") || o.startsWith("P "))
+            if (o.startsWith("B ") || o.startsWith("BF ") || o.startsWith("print ") || o.startsWith("P ") || o.startsWith("T "))
                 out << o;
         return out;
     }

@@ -120,6 +120,14 @@ SG 8; 21.5; 25; 3</translation>
         <source>Vervolgtekst</source>
         <translation>Continuation text</translation>
     </message>
+    <message>
+        <source>Koppen boven de uitgiften</source>
+        <translation>Headings above the issues</translation>
+    </message>
+    <message>
+        <source>Grootte van de koppen</source>
+        <translation>Size of the headings</translation>
+    </message>
 </context>
 <context>
     <name>Calibration</name>
@@ -297,6 +305,38 @@ SG 8; 21.5; 25; 3</translation>
         <source>regel %1: %2 moet &quot;%3&quot; zijn, tussen aanhalingstekens</source>
         <translation>line %1: %2 must be &quot;%3&quot;, between quotation marks</translation>
     </message>
+    <message>
+        <source>de bovenkant van de tekst</source>
+        <translation>the top of the text</translation>
+    </message>
+    <message>
+        <source>de linkerkant van de tekst</source>
+        <translation>the left of the text</translation>
+    </message>
+    <message>
+        <source>de grootte van de tekst</source>
+        <translation>the size of the text</translation>
+    </message>
+    <message>
+        <source>vet</source>
+        <translation>bold</translation>
+    </message>
+    <message>
+        <source>de tekst</source>
+        <translation>the text</translation>
+    </message>
+    <message>
+        <source>regel %1: meer dan %2 teksten</source>
+        <translation>line %1: more than %2 texts</translation>
+    </message>
+    <message>
+        <source>regel %1: %2 is geen geldige UTF-8</source>
+        <translation>line %1: %2 is not valid UTF-8</translation>
+    </message>
+    <message>
+        <source>regel %1: %2 bevat het stuurteken %3</source>
+        <translation>line %1: %2 holds the control character %3</translation>
+    </message>
 </context>
 <context>
     <name>DialogStyle</name>
@@ -389,6 +429,30 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>de afbeelding die het kader heeft</source>
         <translation>the picture the frame has</translation>
+    </message>
+    <message>
+        <source> Tekst wijzigen</source>
+        <translation> Change text</translation>
+    </message>
+    <message>
+        <source> Tekst invoeren</source>
+        <translation> Enter text</translation>
+    </message>
+    <message>
+        <source>Tekst</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Midden</source>
+        <translation>Centred</translation>
+    </message>
+    <message>
+        <source>Grootte</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Vet</source>
+        <translation>Bold</translation>
     </message>
 </context>
 <context>
@@ -666,6 +730,26 @@ SG 8; 21.5; 25; 3</translation>
         <source>%1, in kleur, sterkte %2 %</source>
         <translation>%1, in colour, strength %2 %</translation>
     </message>
+    <message>
+        <source>Tekst %1...: </source>
+        <translation>Text %1....: </translation>
+    </message>
+    <message>
+        <source>Tekst %1..: </source>
+        <translation>Text %1...: </translation>
+    </message>
+    <message>
+        <source>midden</source>
+        <translation>centre</translation>
+    </message>
+    <message>
+        <source>vet</source>
+        <translation>bold</translation>
+    </message>
+    <message>
+        <source>gewoon</source>
+        <translation>plain</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -793,6 +877,10 @@ SG 8; 21.5; 25; 3</translation>
         <source>Kader wijzigen...</source>
         <translation>Change Frame...</translation>
     </message>
+    <message>
+        <source>Tekst invoeren...</source>
+        <translation>Enter Text...</translation>
+    </message>
 </context>
 <context>
     <name>NumberField</name>
@@ -824,16 +912,24 @@ SG 8; 21.5; 25; 3</translation>
         <translation>frame %1</translation>
     </message>
     <message>
-        <source>kader %1 en %2</source>
-        <translation>frames %1 and %2</translation>
-    </message>
-    <message>
         <source>Het kader ligt niet helemaal op het blad (%1 x %2 mm).</source>
         <translation>The frame is not wholly on the sheet (%1 x %2 mm).</translation>
     </message>
     <message>
         <source>Breedte en hoogte moeten minstens 1 mm zijn.</source>
         <translation>Width and height must be at least 1 mm.</translation>
+    </message>
+    <message>
+        <source>%1 en %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>tekst %1</source>
+        <translation>text %1</translation>
+    </message>
+    <message>
+        <source> en </source>
+        <translation> and </translation>
     </message>
 </context>
 <context>
@@ -1246,6 +1342,25 @@ SG 8; 21.5; 25; 3</translation>
     </message>
 </context>
 <context>
+    <name>TextMetrics</name>
+    <message>
+        <source>Geef de tekst die op het blad moet komen.</source>
+        <translation>Give the text that is to go on the sheet.</translation>
+    </message>
+    <message>
+        <source>De tekst is breder dan het blad (%1 mm); maak hem korter of kleiner.</source>
+        <translation>The text is wider than the sheet (%1 mm); make it shorter or smaller.</translation>
+    </message>
+    <message>
+        <source>De tekst ligt niet helemaal op het blad (%1 x %2 mm).</source>
+        <translation>The text is not wholly on the sheet (%1 x %2 mm).</translation>
+    </message>
+    <message>
+        <source>De tekst bevat het teken %1, dat niet afgedrukt kan worden.</source>
+        <translation>The text holds the character %1, which cannot be printed.</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Kleur kaders</source>
@@ -1641,6 +1756,14 @@ Do you want to save the changes?</translation>
     <message>
         <source> Wijzigingen</source>
         <translation> Changes</translation>
+    </message>
+    <message>
+        <source>Maximum van 20 teksten bereikt!</source>
+        <translation>Maximum of 20 texts reached!</translation>
+    </message>
+    <message>
+        <source>De kop &apos;%1&apos; is breder dan het blad; maak de koppen kleiner.</source>
+        <translation>The heading &apos;%1&apos; is wider than the sheet; make the headings smaller.</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,56 @@
+#include "platform/textmetrics.h"
+
+#include "design/textsafe.h"
+#include "platform/fonts.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QLocale>
+
+namespace plenvik {
+
+namespace {
+// The texts the user reads here, by this name in the translation.
+struct TextMetricsTexts {
+    Q_DECLARE_TR_FUNCTIONS(TextMetrics)
+};
+
+// Measured at a size where rounding to pixels is lost in the fractions.
+constexpr int kMeasurePixels = 1000;
+} // namespace
+
+TekstVorm tekstVorm(const Tekst &t, const Sheet &sheet)
+{
+    QFont font = screenFont(Face::Arial, 1, t.Vet);
+    font.setPixelSize(kMeasurePixels);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    const QFontMetricsF fm(font);
+    const double mmPerPixel = t.Punten * 25.4 / 72.0 / kMeasurePixels;
+    const QRectF ink = fm.tightBoundingRect(t.Regel);
+    const double width = ink.width() * mmPerPixel;
+    const double inkLeft = t.Midden ? sheet.widthMm / 2 - width / 2 : t.LinksMm;
+    TekstVorm v;
+    v.basislijnMm = t.BovenMm + fm.capHeight() * mmPerPixel;
+    v.beginMm = inkLeft - ink.left() * mmPerPixel;
+    v.vak = RectMm{inkLeft, t.BovenMm, width, (fm.capHeight() + fm.descent()) * mmPerPixel};
+    return v;
+}
+
+QString checkTekst(const Tekst &t, const Sheet &sheet)
+{
+    const QLocale shown; // the window's language
+    if (t.Regel.trimmed().isEmpty())
+        return TextMetricsTexts::tr("Geef de tekst die op het blad moet komen.");
+    if (const QString c = firstControl(t.Regel); !c.isEmpty())
+        return TextMetricsTexts::tr("De tekst bevat het teken %1, dat niet afgedrukt kan worden.").arg(c);
+    const RectMm v = tekstVorm(t, sheet).vak;
+    if (v.width > sheet.widthMm)
+        return TextMetricsTexts::tr("De tekst is breder dan het blad (%1 mm); maak hem korter of kleiner.")
+            .arg(shown.toString(sheet.widthMm));
+    if (v.left < 0 || v.top < 0 || v.left + v.width > sheet.widthMm || v.top + v.height > sheet.heightMm)
+        return TextMetricsTexts::tr("De tekst ligt niet helemaal op het blad (%1 x %2 mm).")
+            .arg(shown.toString(sheet.widthMm), shown.toString(sheet.heightMm));
+    return {};
+}
+
+} // namespace plenvik

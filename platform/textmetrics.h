@@ -1,0 +1,27 @@
+#pragma once
+// Where a line of text stands on paper, from the face's own measures,
+// unhinted, as paper has them: the top of its capitals at its millimetres,
+// its ink starting at its left edge or centred on the sheet.
+
+#include "design/framepicture.h"
+#include "design/pagedesign.h"
+
+#include <QString>
+
+namespace plenvik {
+
+struct TekstVorm {
+    // What the line takes on the sheet: from the top of its capitals to the
+    // bottom of the face's descenders, its ink from left to right.
+    RectMm vak;
+    double basislijnMm = 0; // the baseline, from the top of the sheet
+    double beginMm = 0;     // where the text is drawn from, from the left of the sheet
+};
+
+TekstVorm tekstVorm(const Tekst &tekst, const Sheet &sheet);
+
+// Why the line cannot stand on the sheet, in the program's words: wider
+// than the sheet, or off it; empty when it can.
+QString checkTekst(const Tekst &tekst, const Sheet &sheet);
+
+} // namespace plenvik

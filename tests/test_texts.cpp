@@ -1,0 +1,88 @@
+// Lines of text on the page: where their letters stand on paper, and how
+// a page keeps them in its design file.
+
+#include "fakes.h"
+#include "fixtures.h"
+
+#include "canvas/pagerender.h"
+#include "design/pageedit.h"
+#include "library/designfile.h"
+#include "library/pagefiles.h"
+#include "platform/printer.h"
+#include "printing/printpage.h"
+
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace plenvik;
+using namespace plenvik::test;
+
+Q_DECLARE_METATYPE(plenvik::Sheet)
+
+namespace {
+// The sheet printed to PDF and read back at 254 dpi, ten pixels a millimetre.
+QImage printed(const PageDesign &d, const QString &folder)
+{
+    PrintJob job;
+    DrawPage(d, job);
+    QPrinter printer(QPrinter::HighResolution);
+    const QString pdf = folder + "/tekst.pdf";
+    if (!writePdf(printer, job, pdf))
+        return {};
+    QProcess::execute(QStandardPaths::findExecutable("pdftoppm"), {"-r", "254", "-gray", "-png", "-singlefile", pdf, folder + "/tekst"});
+    return QImage(folder + "/tekst.png");
+}
+
+// The first and last columns and the first row with ink, within 'band'.
+QRect inkIn(const QImage &img, const QRect &band)
+{
+    QRect ink;
+    for (int y = band.top(); y <= band.bottom(); ++y)
+        for (int x = band.left(); x <= band.right(); ++x)
+            if (qGray(img.pixel(x, y)) < 128)
+                ink = ink.isNull() ? QRect(x, y, 1, 1) : ink.united(QRect(x, y, 1, 1));
+    return ink;
+}
+} // namespace
+
+class TestTexts : public QObject {
+    Q_OBJECT
+private slots:
+    // "EH" at 12 points (an em of 4.233 mm): its ink begins 30 mm from the
+    // left and the top of its capitals 25 mm from the top, within a pixel at
+    // 254 dpi (0.1 mm). Drawn from its pen position and the face's ascent,
+    // as a text cell is, it would start 0.33 mm further right (the E's left
+    // bearing, 158/2048 em) and 0.92 mm lower (ascent 1854/2048 em less the
+    // capitals' 1409/2048 em). Centred, its ink lies as far left of the
+    // sheet's middle as right of it.
+    void inkWhereTheMillimetresSay_data()
+    {
+        QTest::addColumn<Sheet>("sheet");
+        QTest::newRow("A4") << kSheetA4;
+        QTest::newRow("Letter") << kSheetLetter;
+    }
+    void inkWhereTheMillimetresSay()
+    {
+        if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
+            QSKIP("poppler-utils is not installed");
+        QFETCH(Sheet, sheet);
+        QTemporaryDir dir;
+        PageDesign d;
+        d.sheet = sheet;
+        addTekst(d, Tekst{QStringLiteral("EH"), 25, 30, false, 12, false});
+        addTekst(d, Tekst{QStringLiteral("EH"), 60, 0, true, 12, true});
+        const QImage img = printed(d, dir.path());
+        QVERIFY(!img.isNull());
+        const QRect left = inkIn(img, QRect(200, 200, 400, 100));
+        QVERIFY2(qAbs(left.left() - 300) <= 1 && qAbs(left.top() - 250) <= 1, qPrintable(QStringLiteral("%1,%2").arg(left.left()).arg(left.top())));
+        const QRect centred = inkIn(img, QRect(0, 550, img.width(), 100));
+        const double middle = sheet.widthMm * 5; // in pixels
+        QVERIFY2(qAbs(centred.left() + centred.right() + 1 - 2 * middle) <= 2 && qAbs(centred.top() - 600) <= 1,
+                 qPrintable(QStringLiteral("%1..%2, %3").arg(centred.left()).arg(centred.right()).arg(centred.top())));
+    }
+};
+
+QTEST_MAIN(TestTexts)
+#include "test_texts.moc"
