@@ -5,6 +5,7 @@
 
 #include "canvas/pagerender.h"
 #include "design/albumlayout.h"
+#include "design/pageedit.h"
 #include "design/stamplist.h"
 #include "design/textsafe.h"
 #include "library/indelensettings.h"
@@ -14,6 +15,9 @@
 #include "library/stamppicture.h"
 #include "platform/dialogs.h"
 #include "platform/extradialogs.h"
+#include "platform/textmetrics.h"
+
+#include <cmath>
 
 #include <QDateTime>
 #include <QDir>
@@ -63,6 +67,16 @@ private:
     QHash<QString, std::pair<std::optional<QByteArray>, QString>> m_taken;
 };
 
+// The room an issue's heading takes above its rows, in tenths of a
+// millimetre: its letters from the top of the capitals to the bottom of the
+// descenders, and a gap of 2 mm under them.
+int headingTenths(int points, const Sheet &sheet)
+{
+    constexpr int kGapTenths = 20;
+    const double letters = tekstVorm(Tekst{QStringLiteral("X"), 0, 0, false, points, true}, sheet).vak.height;
+    return int(std::ceil(letters * 10)) + kGapTenths;
+}
+
 // The pages worked out last, ready to be shown and put into the library.
 struct Indeling {
     QList<PageDesign> pages;
@@ -90,7 +104,7 @@ void Main::onExtraAlbumIndelen()
             faults << tr("De lijst is groter dan 1 MB; dat is te veel voor een album.");
         // Laid out on the paper chosen for new pages.
         const LayoutArea area = layoutArea(m_chosenSheet);
-        const StampListResult read = faults.isEmpty() ? readStampList(text, v.margeTiende, area) : StampListResult{};
+        const StampListResult read = faults.isEmpty() ? readStampList(text, v.margeTiende, area, v.koppen) : StampListResult{};
         faults << read.errors;
         // Each picture is taken in once for its frame, however often the
         // list changes around it.
@@ -128,7 +142,20 @@ void Main::onExtraAlbumIndelen()
             shown = {};
             return {tr("Nog geen zegels in de lijst."), 0, false};
         }
-        const QList<LaidPage> laid = layAlbum(read.list.frames, v.layout, area);
+        // Each named issue's heading above its rows, when asked: its letters'
+        // height and a gap under them; one wider than the sheet is said.
+        Headings headings;
+        if (v.koppen) {
+            const int band = headingTenths(v.kopPunten, m_chosenSheet);
+            for (const QString &name : read.list.issues)
+                headings << (name.isEmpty() ? 0 : band);
+            for (const QString &name : read.list.issues)
+                if (!name.isEmpty() && !checkTekst(Tekst{name + v.vervolg, 0, 0, true, v.kopPunten, true}, m_chosenSheet).isEmpty())
+                    faults << tr("De kop '%1' is breder dan het blad; maak de koppen kleiner.").arg(name);
+            if (!faults.isEmpty())
+                return {faults.mid(0, kFaultsShown).join(QLatin1Char('\n')), int(shown.pages.size()), false};
+        }
+        const QList<LaidPage> laid = layAlbum(read.list.frames, v.layout, area, headings);
         Indeling next;
         next.names = albumPageNames(v.naam, v.eerstePagina, int(laid.size()));
         for (int i = 0; i < laid.size(); ++i) {
@@ -138,8 +165,11 @@ void Main::onExtraAlbumIndelen()
             d.sheet = m_chosenSheet;
             d.KaderCount = 0;
             d.Kaders = {};
+            d.TekstCount = 0;
+            d.Teksten = {};
+            QList<std::pair<int, int>> tops;
             // A frame the page cannot take is never dropped without a word.
-            for (const Kader &k : placeFrames(read.list.frames, laid.at(i), v.layout, m_edit.InnerFrameMode, area)) {
+            for (const Kader &k : placeFrames(read.list.frames, laid.at(i), v.layout, m_edit.InnerFrameMode, area, headings, &tops)) {
                 if (!d.appendKader(k)) {
                     shown = {};
                     return {tr("Pagina %1 krijgt meer dan %2 kaders; er is niets ingedeeld.").arg(i + 1).arg(kMaxKaders), 0, false};
@@ -150,8 +180,15 @@ void Main::onExtraAlbumIndelen()
             for (const LaidRow &row : laid.at(i).rows)
                 for (int j = row.first; j < row.first + row.count && slot < kMaxKaders; ++j)
                     d.pictures.Bestanden.at(slot++) = taken.at(j);
+            // The headings, the Vervolgtekst after an issue carried over
+            // from the page before; the issues are then not the subtitle.
+            const int first = laid.at(i).first();
+            for (const auto &[issue, top] : tops) {
+                const bool continued = first > 0 && read.list.frames.at(first - 1).issue == issue && read.list.frames.at(first).issue == issue;
+                addTekst(d, Tekst{read.list.issues.at(issue) + (continued ? v.vervolg : QString()), double(top), 0, true, v.kopPunten, true});
+            }
             d.PageTitle = v.titel;
-            d.PageSubtitle = pageSubtitle(read.list, laid, i, v.vervolg);
+            d.PageSubtitle = v.koppen ? QString() : pageSubtitle(read.list, laid, i, v.vervolg);
             d.PageNumber = QString::number(v.eerstePagina + i);
             next.pages << d;
         }

@@ -46,8 +46,8 @@ struct Partial {
 // The best rows for every page that begins at one frame.
 class PageRows {
 public:
-    PageRows(const QList<StampFrame> &frames, const LayoutSettings &s, const LayoutArea &area)
-        : m_f(frames), m_s(s), m_area(area)
+    PageRows(const QList<StampFrame> &frames, const LayoutSettings &s, const LayoutArea &area, const Headings &headings)
+        : m_f(frames), m_s(s), m_area(area), m_headings(headings)
     {
     }
 
@@ -73,6 +73,8 @@ public:
         for (int k = first; k < last; ++k) {
             const std::vector<Partial> &here = m_fronts[k - first];
             int width = -m_s.gap, height = 0;
+            // A row that begins an issue on the page stands under its heading.
+            const int heading = headingAbove(m_f, first, k, m_headings);
             for (int m = k + 1; m <= last; ++m) {
                 const StampFrame &f = m_f.at(m - 1);
                 if (f.issue != m_f.at(k).issue)
@@ -83,7 +85,7 @@ public:
                     break;
                 for (int p = 0; p < int(here.size()); ++p) {
                     Partial next;
-                    next.height = here[p].height + 10 * (height + m_s.rowDistance);
+                    next.height = here[p].height + 10 * (height + m_s.rowDistance) + heading;
                     if (next.height > room)
                         continue;
                     next.key = here[p].key;
@@ -138,6 +140,7 @@ private:
     const QList<StampFrame> &m_f;
     const LayoutSettings &m_s;
     const LayoutArea m_area;
+    const Headings &m_headings;
     int m_first = 0;
     int m_last = 0;
     std::array<std::vector<Partial>, kMaxKaders + 1> m_fronts;
@@ -167,6 +170,13 @@ int rounded(qint64 num, qint64 den)
 }
 } // namespace
 
+int headingAbove(const QList<StampFrame> &frames, int pageFirst, int first, const Headings &headings)
+{
+    if (first != pageFirst && frames.at(first - 1).issue == frames.at(first).issue)
+        return 0;
+    return headings.value(frames.at(first).issue, 0);
+}
+
 int LaidPage::frames() const
 {
     int n = 0;
@@ -191,7 +201,8 @@ int rowHeight(const QList<StampFrame> &frames, const LaidRow &row)
     return h;
 }
 
-QList<LaidPage> layAlbum(const QList<StampFrame> &frames, const LayoutSettings &settings, const LayoutArea &area)
+QList<LaidPage> layAlbum(const QList<StampFrame> &frames, const LayoutSettings &settings, const LayoutArea &area,
+                         const Headings &headings)
 {
     const int n = int(frames.size());
     // From the last frame back: the best layout of the frames from each one
@@ -200,7 +211,7 @@ QList<LaidPage> layAlbum(const QList<StampFrame> &frames, const LayoutSettings &
     // fuller first page wins.
     std::vector<Rest> rest(n + 1);
     rest[n].end = n;
-    PageRows page(frames, settings, area);
+    PageRows page(frames, settings, area, headings);
     for (int i = n - 1; i >= 0; --i) {
         page.run(i);
         Rest best;
@@ -230,28 +241,38 @@ QList<LaidPage> layAlbum(const QList<StampFrame> &frames, const LayoutSettings &
 }
 
 QList<Kader> placeFrames(const QList<StampFrame> &frames, const LaidPage &page, const LayoutSettings &s, bool innerFrames,
-                         const LayoutArea &area)
+                         const LayoutArea &area, const Headings &headings, QList<std::pair<int, int>> *headingTops)
 {
     const int count = int(page.rows.size());
-    int heights = 0;
-    for (const LaidRow &row : page.rows)
-        heights += rowHeight(frames, row);
-    // In tenths of a millimetre, as the area is given.
-    const qint64 free = area.height - 10 * qint64(heights);
+    // In tenths of a millimetre, as the area is given. A row and the heading
+    // above it, if any, are one block: the blocks are spread or centred.
+    QList<int> above(count); // each row's heading
+    qint64 blocks = 0;
+    for (int r = 0; r < count; ++r) {
+        above[r] = headingAbove(frames, page.first(), page.rows.at(r).first, headings);
+        blocks += 10 * rowHeight(frames, page.rows.at(r)) + above[r];
+    }
+    const qint64 free = area.height - blocks;
     // Spread evenly: the free height in count + 1 equal parts. Where that
     // brings rows closer than the row distance, they are that far apart
     // and the block is centred.
     const qint64 distance = 10 * qint64(s.rowDistance);
     const bool spread = free >= distance * (count + 1);
     QList<Kader> out;
-    qint64 above = 0; // the heights of the rows above, and their row distances when centred
+    qint64 before = 0; // the blocks above, and their row distances when centred
     for (int r = 0; r < count; ++r) {
         const LaidRow &row = page.rows.at(r);
-        const qint64 start = area.top + above;
+        const qint64 start = area.top + before + above[r];
         const int top = spread ? rounded(start * (count + 1) + free * (r + 1), 10 * qint64(count + 1))
                                : rounded(2 * start + free - distance * (count - 1), 20);
+        if (above[r] > 0 && headingTops) {
+            const qint64 heading = start - above[r];
+            headingTops->append({frames.at(row.first).issue,
+                                 spread ? rounded(heading * (count + 1) + free * (r + 1), 10 * qint64(count + 1))
+                                        : rounded(2 * heading + free - distance * (count - 1), 20)});
+        }
         const int height = rowHeight(frames, row);
-        above += 10 * (height + (spread ? 0 : s.rowDistance));
+        before += 10 * height + above[r] + (spread ? 0 : 10 * s.rowDistance);
         const int width = rowWidth(frames, row, s.gap);
         int left = rounded(qint64(area.sheetWidth) - 10 * qint64(width), 20); // the sheet's middle - width / 2
         for (int i = row.first; i < row.first + row.count; ++i) {

@@ -39,6 +39,10 @@ struct IndelenVelden {
     int margeTiende = 0;  // Marge, in tenths of a millimetre
     // Vervolgtekst: put after an issue carried over from the page before.
     QString vervolg = QStringLiteral(" (vervolg)");
+    // "Koppen boven de uitgiften": each issue's name in bold above its first
+    // row on a page, at this size in points.
+    bool koppen = true;
+    int kopPunten = 12;
     bool operator==(const IndelenVelden &) const = default;
 };
 // What the window's fields take, and Indelen.ini keeps.
@@ -59,9 +63,16 @@ struct LaidPage {
     bool operator==(const LaidPage &) const = default;
 };
 
+// The room each issue's heading takes above the issue's first row on a
+// page, its height and the gap under it, in tenths of a millimetre, by the
+// issue's number; 0, or no entry, for none. Without headings the pages are
+// laid out as they always were.
+using Headings = QList<int>;
+
 // The pages; none for a list without frames. 'area' is where frames go on
 // the sheet (sheet.h), A4's unless said.
-QList<LaidPage> layAlbum(const QList<StampFrame> &frames, const LayoutSettings &settings, const LayoutArea &area = kA4Area);
+QList<LaidPage> layAlbum(const QList<StampFrame> &frames, const LayoutSettings &settings, const LayoutArea &area = kA4Area,
+                         const Headings &headings = {});
 
 // What makes up a page's rows worth in the choice: its width with gaps,
 // and its height, the tallest frame's.
@@ -72,8 +83,17 @@ int rowHeight(const QList<StampFrame> &frames, const LaidRow &row);
 // edge (centred on the sheet) and top worked out exactly, then rounded
 // once, halves to the even neighbour; the frames of a row from its left edge, Tussenruimte apart,
 // their bottoms on the row's bottom line.
+// With headings, each row that begins an issue on the page stands under
+// its heading, and 'headingTops' receives, for each, the issue's number and
+// the top of its heading in whole millimetres.
 QList<Kader> placeFrames(const QList<StampFrame> &frames, const LaidPage &page, const LayoutSettings &settings,
-                         bool innerFrames, const LayoutArea &area = kA4Area);
+                         bool innerFrames, const LayoutArea &area = kA4Area, const Headings &headings = {},
+                         QList<std::pair<int, int>> *headingTops = nullptr);
+
+// The heading's room above the row that begins at frame 'first' on a page
+// whose first frame is 'pageFirst': only where the row begins an issue on
+// the page.
+int headingAbove(const QList<StampFrame> &frames, int pageFirst, int first, const Headings &headings);
 
 // The subtitle of the page at 'index': the issues on it joined by " / ",
 // 'continuation' (" (vervolg)") after an issue continued from the page

@@ -34,7 +34,7 @@ std::optional<qint64> thousandths(const QString &field)
 
 } // namespace
 
-StampListResult readStampList(const QString &text, int marginTenths, const LayoutArea &area)
+StampListResult readStampList(const QString &text, int marginTenths, const LayoutArea &area, bool namesAsHeadings)
 {
     static const QRegularExpression separators(QStringLiteral("[;\\t]"));
     // Spreadsheets pad every row with empty columns: they mean nothing, on
@@ -53,7 +53,7 @@ StampListResult readStampList(const QString &text, int marginTenths, const Layou
             continue;
         if (trimmed.startsWith(QLatin1Char('='))) {
             const QString name = trimmed.mid(1).trimmed();
-            if (const QString c = firstUnstorable(name); !c.isEmpty())
+            if (const QString c = namesAsHeadings ? firstControl(name) : firstUnstorable(name); !c.isEmpty())
                 error(StampListTexts::tr("de naam van de uitgifte bevat '%1', dat een supplement niet kan bewaren").arg(c));
             r.list.issues << name;
             issue = int(r.list.issues.size()) - 1;

@@ -60,6 +60,10 @@ IndelenVelden parseIndelenSettings(const QByteArray &data, const QString &vervol
     const QByteArray quoted = lines.value(7);
     if (quoted.size() >= 2 && quoted.startsWith('"') && quoted.endsWith('"') && quoted.size() - 2 <= kMaxVervolgTekens)
         v.vervolg = makeFileSafe(cp1252.decode(quoted.mid(1, quoted.size() - 2)));
+    const QByteArray koppen = lines.value(8).trimmed();
+    if (koppen == "1" || koppen == "0")
+        v.koppen = koppen == "1";
+    readWholeNumber(lines.value(9), kMinPunten, kMaxPunten, &v.kopPunten);
     return v;
 }
 
@@ -75,6 +79,8 @@ QByteArray indelenSettingsBytes(const IndelenVelden &v)
     out += QByteArray::number(v.margeTiende / 10) + '.' + QByteArray::number(v.margeTiende % 10) + "\r\n";
     out += QByteArray(v.layout.issuePerPage ? "1" : "0") + "\r\n";
     out += '"' + QByteArray(cp1252.encode(makeFileSafe(v.vervolg))) + "\"\r\n";
+    out += QByteArray(v.koppen ? "1" : "0") + "\r\n";
+    out += QByteArray::number(v.kopPunten) + "\r\n";
     return out;
 }
 

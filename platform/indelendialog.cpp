@@ -58,6 +58,10 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
     nieuwePagina->setChecked(start.layout.issuePerPage);
     auto *vervolg = new QLineEdit(start.vervolg, &dialog);
     vervolg->setMaxLength(kMaxVervolgTekens);
+    auto *koppen = new QCheckBox(AlbumIndelen::tr("Koppen boven de uitgiften"), &dialog);
+    koppen->setChecked(start.koppen);
+    QSpinBox *kopPunten = mmField(&dialog, kMinPunten, kMaxPunten, start.kopPunten);
+    kopPunten->setSuffix(QStringLiteral(" pt"));
 
     auto *preview = new QLabel(&dialog);
     preview->setFixedSize(kCanvasWidth + 2, kCanvasHeight + 2);
@@ -83,6 +87,8 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
     form->addRow(AlbumIndelen::tr("Marge"), marge);
     form->addRow(QString(), nieuwePagina);
     form->addRow(AlbumIndelen::tr("Vervolgtekst"), vervolg);
+    form->addRow(QString(), koppen);
+    form->addRow(AlbumIndelen::tr("Grootte van de koppen"), kopPunten);
     auto *left = new QVBoxLayout;
     auto *listHead = new QHBoxLayout;
     listHead->addWidget(new QLabel(AlbumIndelen::tr("Lijst van zegels"), &dialog));
@@ -108,8 +114,8 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
     auto *outer = new QVBoxLayout(&dialog);
     outer->addLayout(columns, 1);
     outer->addLayout(buttons);
-    tabChain({lijst, openen, naam, titel, eerste, tussenruimte, rijafstand, marge, nieuwePagina, vervolg, vorige, volgende,
-              inBibliotheek, sluiten});
+    tabChain({lijst, openen, naam, titel, eerste, tussenruimte, rijafstand, marge, nieuwePagina, vervolg, koppen, kopPunten,
+              vorige, volgende, inBibliotheek, sluiten});
     dialog.resize(860, 640);
 
     auto velden = [=] {
@@ -118,7 +124,9 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
                              eerste->value(),
                              LayoutSettings{tussenruimte->value(), rijafstand->value(), nieuwePagina->isChecked()},
                              int(qRound(marge->value() * 10)),
-                             vervolg->text()};
+                             vervolg->text(),
+                             koppen->isChecked(),
+                             kopPunten->value()};
     };
     int pages = 0;
     int shown = 0;
@@ -149,8 +157,9 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
     QObject::connect(lijst, &QPlainTextEdit::textChanged, &dialog, changed);
     for (QLineEdit *e : {naam, titel, vervolg})
         QObject::connect(e, &QLineEdit::textChanged, &dialog, changed);
-    for (QSpinBox *b : {eerste, tussenruimte, rijafstand})
+    for (QSpinBox *b : {eerste, tussenruimte, rijafstand, kopPunten})
         QObject::connect(b, &QSpinBox::valueChanged, &dialog, changed);
+    QObject::connect(koppen, &QCheckBox::toggled, &dialog, changed);
     QObject::connect(marge, &QDoubleSpinBox::valueChanged, &dialog, changed);
     QObject::connect(nieuwePagina, &QCheckBox::toggled, &dialog, changed);
     QObject::connect(vorige, &QPushButton::clicked, &dialog, [&] {

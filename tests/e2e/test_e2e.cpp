@@ -80,7 +80,7 @@ private slots:
         p.menu(3, 1); // Extra > Kader invoeren...
         QVERIFY(p.fill(QStringLiteral("Kader invoeren"),
                        {"112", "Tab", "93", "Tab", "67", "Tab", "33", "Tab", "Tab", "1598", "Tab", p.dir.filePath("rood.png")}));
-        p.menu(3, 2); // Extra > Rij kaders...
+        p.menu(3, 3); // Extra > Rij kaders...
         QVERIFY(p.fill(QStringLiteral("Rij kaders"), {"4", "Tab", "30", "Tab", "40", "Tab", "Tab", "150", "Tab", "Tab", "NVPH 12"}));
         const QImage img = p.shot();
         QCOMPARE(p.canvasPixel(img, 181, 163), QRgb(0x78b478)); // the entered frame's corner
@@ -108,7 +108,7 @@ private slots:
         QVERIFY(p.start());
         p.drag(QPoint(100, 100), QPoint(200, 158)); // 62 x 33 mm
         QVERIFY(p.answer(QStringLiteral("Onderschrift kader 1")));
-        p.menu(3, 6); // Extra > Stroken...
+        p.menu(3, 7); // Extra > Stroken...
         const QString dlg = xdo({"search", "--sync", "--onlyvisible", "--name", "^ Stroken$"}).split('\n').value(0);
         QVERIFY(!dlg.isEmpty());
         xdo({"windowfocus", "--sync", dlg});
@@ -146,7 +146,7 @@ private slots:
             QVERIFY(QFile::copy(QStringLiteral(PLENVIK_EXAMPLES "/") + f, lib + "/" + f));
         QVERIFY(QFile::copy(lib + "/Europa CEPT.bmp", lib + "/Kapot.bmp")); // a picture without its design
         QVERIFY(p.start());
-        p.menu(3, 7); // Extra > Album afdrukken...
+        p.menu(3, 8); // Extra > Album afdrukken...
         QVERIFY(p.fill(QStringLiteral("Album afdrukken"), {})); // all ticked, by name
         const QString pdf = p.dir.filePath("album.pdf");
         QVERIFY(p.answer(QStringLiteral("naar PDF"), pdf, true));
@@ -190,7 +190,7 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         QVERIFY(QFile::copy(lib + "/Europa CEPT.sup", lib + "/0 wacht.sup"));
         QVERIFY(p.start());
-        p.menu(3, 7); // Extra > Album afdrukken...
+        p.menu(3, 8); // Extra > Album afdrukken...
         const QString chooser = xdo({"search", "--sync", "--onlyvisible", "--name", "Album afdrukken"}).split('\n').value(0);
         xdo({"windowfocus", "--sync", chooser});
         xdo({"key", "Return"});
@@ -265,7 +265,7 @@ private slots:
     {
         Program p;
         QVERIFY(p.start());
-        p.menu(3, 3); // Extra > Album indelen...
+        p.menu(3, 4); // Extra > Album indelen...
         const QString dlg = xdo({"search", "--sync", "--onlyvisible", "--name", "^ Album indelen$"}).split('\n').value(0);
         QVERIFY(!dlg.isEmpty());
         xdo({"windowfocus", "--sync", dlg});
@@ -279,7 +279,7 @@ private slots:
             geometry.insert(l.section('=', 0, 0), l.section('=', 1).toInt());
         const int x = geometry.value("X"), y = geometry.value("Y"), w = geometry.value("WIDTH"), h = geometry.value("HEIGHT");
         // The preview stands right of the list: its first frame, 54 mm in
-        // and 100 mm down, is light grey inside the green outline.
+        // and 104 mm down, is light grey inside the green outline.
         bool grey = false;
         const QImage img = p.shot();
         for (int px = x + w / 2; px < x + w && !grey; ++px)
@@ -295,8 +295,12 @@ private slots:
         QThread::msleep(500);
         QVERIFY(xdo({"search", "--onlyvisible", "--name", "^ Album indelen$"}).isEmpty());
         const QByteArray sup = contents(p.dir.filePath("Voorbeelden/Album 01.sup"));
-        QVERIFY2(sup.contains("\r\n7\r\n") && sup.contains("\r\n54,100,22,30,0\r\n\"NVPH 1\"\r\n"), sup.constData());
-        QVERIFY(sup.contains("\r\n121,181,22,30,0\r\n\"NVPH 7\"\r\n"));
+        // Under the heading of 5.9 mm (12 pt): the two blocks of
+        // 35.9 and 30 mm leave 149.1 mm in thirds, so the heading's top is at
+        // 48 + 49.7 = 97.7, the rows at 103.6 and 183.3 mm.
+        QVERIFY2(sup.contains("\r\n7\r\n") && sup.contains("\r\n54,104,22,30,0\r\n\"NVPH 1\"\r\n"), sup.constData());
+        QVERIFY(sup.contains("\r\n121,183,22,30,0\r\n\"NVPH 7\"\r\n"));
+        QVERIFY(sup.endsWith("\r\n\"Tekst\",98,\"Midden\",12,1,\"1852\"\r\n"));
         QVERIFY(QFile::exists(p.dir.filePath("Voorbeelden/Album 01.bmp")));
     }
 
