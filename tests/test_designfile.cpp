@@ -202,6 +202,12 @@ private slots:
         QTest::newRow("paper tag without quotes") << good + "Papier,215.9,279.4\r\n" << QStringLiteral("regel 15: Papier moet");
         QTest::newRow("paper line twice") << good + "\"Papier\",215.9,279.4\r\n\"Papier\",148,210\r\n" << QStringLiteral("regel 16");
         QTest::newRow("paper width junk") << good + "\"Papier\",breed,279.4\r\n" << QStringLiteral("regel 15: de papierbreedte");
+        QTest::newRow("text without its text") << good + "\"Tekst\",25,\"Midden\",12,0\r\n" << QStringLiteral("regel 15: de tekst ontbreekt");
+        QTest::newRow("text of 5 pt") << good + "\"Tekst\",25,30,5,0,\"x\"\r\n" << QStringLiteral("regel 15: de grootte van de tekst moet");
+        QTest::newRow("text with a tab") << good + "\"Tekst\",25,30,12,0,U\"a%09b\"\r\n" << QStringLiteral("regel 15: de tekst bevat het stuurteken U+0009");
+        QTest::newRow("text not UTF-8") << good + "\"Tekst\",25,30,12,0,U\"%C3\"\r\n" << QStringLiteral("regel 15: de tekst is geen geldige UTF-8");
+        QTest::newRow("text left in words") << good + "\"Tekst\",25,\"Links\",12,0,\"x\"\r\n" << QStringLiteral("regel 15");
+        QTest::newRow("21 text lines") << good + QByteArray("\"Tekst\",25,30,12,0,\"x\"\r\n").repeated(21) << QStringLiteral("regel 35");
         QTest::newRow("count 21") << replaced("\r\n2\r\n", "\r\n21\r\n") << QStringLiteral("regel 2");
         QTest::newRow("count 255") << replaced("\r\n2\r\n", "\r\n255\r\n") << QStringLiteral("regel 2");
         QTest::newRow("count -1") << replaced("\r\n2\r\n", "\r\n-1\r\n") << QStringLiteral("regel 2");

@@ -1,4 +1,4 @@
-// Editing frames in the window: choosing by click and by Tab, moving by
+// Editing frames and text lines in the window: choosing by click and by Tab, moving by
 // drag and by the arrow keys, resizing by a handle, changing by a
 // double-click, removing with Delete, and Undo and Redo through all of it.
 
@@ -132,6 +132,59 @@ private slots:
         key(m, Qt::Key_Down);
         QVERIFY(!m.action("EditRedo")->isEnabled());
         QCOMPARE(line(m, 1), "Kader 1...: 20,51,30,30,0,NVPH 1");
+    }
+
+    // Text lines are edited as frames are, and a heading in Greek letters,
+    // with double quotes in it, comes back from the library as typed. The
+    // canvas is 1.6 pixels a millimetre across and 1.75 down: the second
+    // line, 10 pt at 30 mm in and 100 mm down, starts at (48, 175).
+    void textLinesAsFramesAre()
+    {
+        Harness h;
+        Main &m = h.start();
+        m.action("FileNew")->trigger();
+        const QString greek = QStringLiteral("\u03a9mega \"x\"");
+        // Refused, and asked again: too wide for the sheet, a tab in it.
+        h.extra.teksten << TekstInvoer{QString(30, u'W'), 25, 0, true, 36, true} << TekstInvoer{QStringLiteral("a\tb"), 25, 0, true, 12, true}
+                        << TekstInvoer{QStringLiteral("1852. Koning Willem III"), 25, 0, true, 12, true}
+                        << TekstInvoer{greek, 100, 30, false, 10, false};
+        m.action("ExtraTekstInvoeren")->trigger();
+        m.action("ExtraTekstInvoeren")->trigger();
+        QCOMPARE(h.dialogs.messages(), (QStringList{"De tekst is breder dan het blad (210 mm); maak hem korter of kleiner.",
+                                                    "De tekst bevat het teken U+0009, dat niet afgedrukt kan worden."}));
+        QCOMPARE(line(m, 1), "Tekst 1...: 25,midden,12,vet,1852. Koning Willem III");
+        m.pic()->setFocus();
+        drag(m.pic(), QPoint(52, 178), QPoint(52, 178));
+        drag(m.pic(), QPoint(52, 178), QPoint(68, 213));
+        key(m, Qt::Key_Down);
+        QCOMPARE(line(m, 2), "Tekst 2...: 121,40,10,gewoon," + greek);
+        h.extra.teksten << TekstInvoer{greek, 121, 40, false, 14, true};
+        QTest::mouseDClick(m.pic(), Qt::LeftButton, {}, QPoint(70, 214));
+        QCOMPARE(h.extra.tekstStarts.last(), (TekstInvoer{greek, 121, 40, false, 10, false}));
+        QCOMPARE(line(m, 2), "Tekst 2...: 121,40,14,vet," + greek);
+        // The heading dragged past the top of the sheet stops at it.
+        drag(m.pic(), QPoint(168, 46), QPoint(168, 46));
+        drag(m.pic(), QPoint(168, 46), QPoint(168, 0));
+        QCOMPARE(line(m, 1), "Tekst 1...: 0,midden,12,vet,1852. Koning Willem III");
+        key(m, Qt::Key_Delete);
+        QCOMPARE(int(m.design().TekstCount), 1);
+        m.action("EditUndo")->trigger();
+        m.action("EditUndo")->trigger();
+        QCOMPARE(line(m, 1), "Tekst 1...: 25,midden,12,vet,1852. Koning Willem III");
+        QCOMPARE(m.pic()->picture(), pagePicture(m.design()));
+
+        h.dialogs.inputs << "Teksten";
+        m.action("FileSave")->trigger();
+        QVERIFY(fileBytes(h.library() + "/Teksten.sup").endsWith(
+            "\"Tekst\",25,\"Midden\",12,1,\"1852. Koning Willem III\"\r\n"
+            "\"Tekst\",121,40,14,1,U\"%CE%A9mega%20%22x%22\"\r\n"));
+        const PageDesign saved = m.design();
+        m.action("FileNew")->trigger();
+        doubleClickEntry(m, "Teksten");
+        QVERIFY(m.design() == saved);
+        h.dialogs.answers.enqueue(true);
+        m.onDelKnopClick();
+        QCOMPARE(QDir(h.library()).entryList({"Teksten*"}, QDir::Files), QStringList());
     }
 };
 

@@ -150,9 +150,13 @@ private slots:
             h.extra.kaders.enqueue(k);
         for (int i = 0; i < 3; ++i)
             m.action("ExtraKaderInvoeren")->trigger();
+        // A centred text goes along; one 160 mm in does not.
+        h.extra.teksten << TekstInvoer{QStringLiteral("Kop"), 10, 0, true, 12, true} << TekstInvoer{QStringLiteral("Noot"), 20, 160, false, 10, false};
+        m.action("ExtraTekstInvoeren")->trigger();
+        m.action("ExtraTekstInvoeren")->trigger();
         h.extra.papieren.enqueue(kSheetA5);
         m.action("ExtraPapierformaat")->trigger();
-        QCOMPARE(h.dialogs.messages(), QStringList{"Op A5 (148 x 210 mm) liggen kader 1 en 2 niet helemaal op het blad.\n"
+        QCOMPARE(h.dialogs.messages(), QStringList{"Op A5 (148 x 210 mm) liggen kader 1 en 2 en tekst 2 niet helemaal op het blad.\n"
                                                    "Verplaats of verwijder ze eerst; het papier blijft A4 (210 x 297 mm)."});
         QCOMPARE(m.design().sheet, kSheetA4);
         QCOMPARE(m.design().KaderCount, 3);
