@@ -71,7 +71,7 @@ void Main::showChoice()
 {
     // A frame or text taken away by Undo, or a page of fewer, leaves none chosen.
     m_editTool->chooseItem(m_editTool->chosenItem());
-    m_pic->setChosen(m_editTool->chosenOutline());
+    m_pic->setChosen(m_editTool->chosenOutline(), !m_editTool->chosenItem().tekst);
     action(QStringLiteral("ExtraKaderWijzigen"))->setEnabled(m_editTool->chosen() != 0);
     action(QStringLiteral("EditRedo"))->setEnabled(m_undo.canRedo());
 }

@@ -190,11 +190,12 @@ void Pic::setPreview(const QList<QRect> &corners)
     update();
 }
 
-void Pic::setChosen(const QRect &outline)
+void Pic::setChosen(const QRect &outline, bool handles)
 {
-    if (outline == m_chosen)
+    if (outline == m_chosen && handles == m_chosenHandles)
         return;
     m_chosen = outline;
+    m_chosenHandles = handles;
     update();
 }
 
@@ -270,9 +271,14 @@ void Pic::paintEvent(QPaintEvent *)
 
     if (!m_chosen.isNull()) {
         p.setPen(kHandleColour);
-        p.setBrush(Qt::white);
-        for (const auto &handle : handlesOf(m_chosen))
-            p.drawRect(QRect(handle.second - QPoint(kHandleHalf, kHandleHalf), QSize(2 * kHandleHalf, 2 * kHandleHalf)));
+        if (m_chosenHandles) {
+            p.setBrush(Qt::white);
+            for (const auto &handle : handlesOf(m_chosen))
+                p.drawRect(QRect(handle.second - QPoint(kHandleHalf, kHandleHalf), QSize(2 * kHandleHalf, 2 * kHandleHalf)));
+        } else {
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(m_chosen.adjusted(-2, -2, 1, 1));
+        }
     }
 
     if (m_mmVisible) {

@@ -95,8 +95,9 @@ public:
     QList<QRect> preview() const { return m_preview; }
 
     // The chosen frame's outline, marked with handles that are never part
-    // of the picture; an empty rectangle for none.
-    void setChosen(const QRect &outline);
+    // of the picture; an empty rectangle for none. A chosen text, which has
+    // no size to drag, is ringed instead, clear of its letters.
+    void setChosen(const QRect &outline, bool handles = true);
     QRect chosen() const { return m_chosen; }
 
     void setPrintLijn(bool visible, int y = 0);
@@ -149,6 +150,7 @@ private:
     QLine m_lineHor, m_lineVer;
     QList<QRect> m_preview;
     QRect m_chosen;
+    bool m_chosenHandles = true;
     bool m_printVisible = false;
     int m_printY = 0;
 };

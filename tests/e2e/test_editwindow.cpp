@@ -1,4 +1,4 @@
-// Editing frames in a real window, as a user does it with the mouse and the
+// Editing frames and text lines in a real window, as a user does it with the mouse and the
 // keys: choosing by click and by Tab, moving by drag and by the arrow keys,
 // resizing by a handle, changing by a double-click, removing with Delete,
 // and Undo and Redo through all of it. The listing is read back through
@@ -85,6 +85,49 @@ private slots:
         save("Vooruit");
         QCOMPARE(contents(p.dir.filePath("Voorbeelden/Vooruit.sup")), contents(p.dir.filePath("Voorbeelden/Weg.sup")));
         QCOMPARE(contents(p.dir.filePath("Voorbeelden/Vooruit.bmp")), contents(p.dir.filePath("Voorbeelden/Weg.bmp")));
+    }
+
+    // Lines of text typed into " Tekst invoeren", one in Greek letters,
+    // shown on the canvas, moved, changed, removed and brought back. The
+    // canvas has 1.75 pixels a millimetre down: a line at 25 mm stands from
+    // y 44, at 100 mm from y 175.
+    void textLines()
+    {
+        Program p;
+        QVERIFY(p.start());
+        p.menu(3, 2); // Extra > Tekst invoeren... ("Kader wijzigen..." is greyed)
+        QVERIFY(p.fill(QStringLiteral("Tekst invoeren"), {"1852. Koning Willem III", "Tab", "25", "Tab", "Tab", "12", "Tab", " "}));
+        p.menu(3, 2);
+        QVERIFY(p.fill(QStringLiteral("Tekst invoeren"), {QStringLiteral("\u03a9mega"), "Tab", "100"}));
+        bool ink = false;
+        const QImage img = p.shot();
+        for (int x = 120; x < 220 && !ink; ++x)
+            ink = qRed(p.canvasPixel(img, x, 47)) < 100;
+        QVERIFY2(ink, "the heading is drawn on the canvas");
+
+        p.drag(QPoint(168, 178), QPoint(168, 178));
+        QThread::msleep(600); // not a double-click
+        QCOMPARE(p.canvasPixel(p.shot(), 168, 173), kHandle); // ringed 2 pixels above its letters
+        p.drag(QPoint(168, 178), QPoint(168, 213)); // 20 mm down
+        key("Down");
+        const QPoint moved = p.canvas + QPoint(168, 214);
+        xdo({"mousemove", QString::number(moved.x()), QString::number(moved.y())});
+        xdo({"click", "--repeat", "2", "--delay", "60", "1"});
+        QVERIFY(p.fill(QStringLiteral("Tekst wijzigen"), {"Tab", "Tab", "Tab", "14"}));
+        p.drag(QPoint(168, 47), QPoint(168, 47));
+        QThread::msleep(600);
+        key("Delete");
+        auto save = [&](const QString &name) {
+            p.menu(0, 2); // File > Opslaan
+            p.answer(QStringLiteral("Supplement opslaan"), name);
+            return contents(p.dir.filePath("Voorbeelden/" + name + ".sup"));
+        };
+        const QByteArray greek = "\"Tekst\",121,\"Midden\",14,1,U\"%CE%A9mega\"\r\n";
+        const QByteArray one = save("Teksten");
+        QVERIFY2(one.endsWith("\r\n\"\"\r\n" + greek), one.constData());
+        key("ctrl+z");
+        const QByteArray back = save("Terug");
+        QVERIFY2(back.endsWith("\"Tekst\",25,\"Midden\",12,1,\"1852. Koning Willem III\"\r\n" + greek), back.constData());
     }
 };
 
