@@ -104,7 +104,10 @@ void Main::onExtraAlbumIndelen()
             faults << tr("De lijst is groter dan 1 MB; dat is te veel voor een album.");
         // Laid out on the paper chosen for new pages.
         const LayoutArea area = layoutArea(m_chosenSheet);
-        const StampListResult read = faults.isEmpty() ? readStampList(text, v.margeTiende, area, v.koppen) : StampListResult{};
+        // Each named issue's heading above its rows, when asked: its letters'
+        // height and a gap under them.
+        const int band = v.koppen ? headingTenths(v.kopPunten, m_chosenSheet) : 0;
+        const StampListResult read = faults.isEmpty() ? readStampList(text, v.margeTiende, area, band) : StampListResult{};
         faults << read.errors;
         // Each picture is taken in once for its frame, however often the
         // list changes around it.
@@ -142,11 +145,9 @@ void Main::onExtraAlbumIndelen()
             shown = {};
             return {tr("Nog geen zegels in de lijst."), 0, false};
         }
-        // Each named issue's heading above its rows, when asked: its letters'
-        // height and a gap under them; one wider than the sheet is said.
+        // A heading wider than the sheet is said.
         Headings headings;
         if (v.koppen) {
-            const int band = headingTenths(v.kopPunten, m_chosenSheet);
             for (const QString &name : read.list.issues)
                 headings << (name.isEmpty() ? 0 : band);
             for (const QString &name : read.list.issues)

@@ -34,7 +34,7 @@ std::optional<qint64> thousandths(const QString &field)
 
 } // namespace
 
-StampListResult readStampList(const QString &text, int marginTenths, const LayoutArea &area, bool namesAsHeadings)
+StampListResult readStampList(const QString &text, int marginTenths, const LayoutArea &area, int headingTenths)
 {
     static const QRegularExpression separators(QStringLiteral("[;\\t]"));
     // Spreadsheets pad every row with empty columns: they mean nothing, on
@@ -53,7 +53,7 @@ StampListResult readStampList(const QString &text, int marginTenths, const Layou
             continue;
         if (trimmed.startsWith(QLatin1Char('='))) {
             const QString name = trimmed.mid(1).trimmed();
-            if (const QString c = namesAsHeadings ? firstControl(name) : firstUnstorable(name); !c.isEmpty())
+            if (const QString c = headingTenths > 0 ? firstControl(name) : firstUnstorable(name); !c.isEmpty())
                 error(StampListTexts::tr("de naam van de uitgifte bevat '%1', dat een supplement niet kan bewaren").arg(c));
             r.list.issues << name;
             issue = int(r.list.issues.size()) - 1;
@@ -97,6 +97,9 @@ StampListResult readStampList(const QString &text, int marginTenths, const Layou
                 error(StampListTexts::tr("dit kader is breder dan de ruimte op het blad (%1 mm)").arg(formatListingNumber(area.width / 10.0)));
             else if (h * 10 > area.height)
                 error(StampListTexts::tr("dit kader is hoger dan de ruimte op het blad (%1 mm)").arg(formatListingNumber(area.height / 10.0)));
+            else if (issue >= 0 && !r.list.issues.at(issue).isEmpty() && h * 10 + headingTenths > area.height)
+                error(StampListTexts::tr("dit kader is met de kop erboven hoger dan de ruimte op het blad (%1 mm)")
+                          .arg(formatListingNumber(area.height / 10.0)));
             else if (r.list.frames.size() + count > kListMaxFrames) {
                 r.errors = QStringList{StampListTexts::tr("De lijst heeft meer dan %1 kaders; dat zijn er te veel voor een album.").arg(kListMaxFrames)};
                 r.list.frames.clear();

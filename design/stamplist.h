@@ -53,12 +53,13 @@ struct StampListResult {
 
 // Reads the list with a margin of 'marginTenths' tenths of a millimetre on
 // every side, for frames that must fit 'area'. Every line in error is
-// named; beyond kListMaxFrames frames the whole list is refused. Issue
-// names that become headings (text lines, which hold any character) need
-// only be free of control characters; those that go into a subtitle must
-// be storable there.
+// named; beyond kListMaxFrames frames the whole list is refused. With
+// headings of 'headingTenths' above the named issues, a frame of one must
+// fit under its heading, and the names (text lines, which hold any
+// character) need only be free of control characters; without, the names
+// go into a subtitle and must be storable there.
 StampListResult readStampList(const QString &text, int marginTenths, const LayoutArea &area = kA4Area,
-                              bool namesAsHeadings = false);
+                              int headingTenths = 0);
 
 // The text of a list file: UTF-8 with or without a byte-order mark, or else
 // Windows-1252.

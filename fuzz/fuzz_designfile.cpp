@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
         return 0;
     }
-    if (design.KaderCount > kMaxKaders || design.BorderWidth > 3 || !isValidSheet(design.sheet))
+    if (design.KaderCount > kMaxKaders || design.TekstCount > kMaxTeksten || design.BorderWidth > 3 || !isValidSheet(design.sheet))
         std::abort();
     PageDesign again;
     if (!DesignFileReader().read(designFileBytes(design), again))

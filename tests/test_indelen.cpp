@@ -156,24 +156,28 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("error");
-        QTest::newRow("width") << "NVPH 1; 2x; 26" << "Regel 3: de breedte '2x' is geen getal";
-        QTest::newRow("height") << "NVPH 1; 22; -4" << "Regel 3: de hoogte '-4' is geen getal";
-        QTest::newRow("height 0") << "NVPH 1; 22; 0,0" << "Regel 3: breedte en hoogte moeten groter zijn dan 0";
-        QTest::newRow("fields") << "NVPH 1; 22" << "Regel 3: verwacht onderschrift; breedte; hoogte en eventueel een aantal";
-        QTest::newRow("count") << "NVPH 1; 22; 26; 0" << "Regel 3: het aantal '0' is geen heel getal van 1 tot 10000";
-        QTest::newRow("too wide") << "Blok; 160,1; 26" << "Regel 3: dit kader is breder dan de ruimte op het blad (160 mm)";
-        QTest::newRow("too high") << "Blok; 60; 216" << "Regel 3: dit kader is hoger dan de ruimte op het blad (215 mm)";
-        QTest::newRow("caption") << "Zegel \"Ω\"; 22; 26" << "Regel 3: het onderschrift bevat '\"', dat een supplement niet kan bewaren";
-        QTest::newRow("issue") << "= Ωmega" << "Regel 3: de naam van de uitgifte bevat 'Ω', dat een supplement niet kan bewaren";
-        QTest::newRow("unseen") << QString::fromUtf8("= A\u0081") << "Regel 3: de naam van de uitgifte bevat 'U+0081', dat een supplement niet kan bewaren";
+        QTest::addColumn<int>("heading");
+        QTest::newRow("width") << "NVPH 1; 2x; 26" << "Regel 3: de breedte '2x' is geen getal" << 0;
+        QTest::newRow("height") << "NVPH 1; 22; -4" << "Regel 3: de hoogte '-4' is geen getal" << 0;
+        QTest::newRow("height 0") << "NVPH 1; 22; 0,0" << "Regel 3: breedte en hoogte moeten groter zijn dan 0" << 0;
+        QTest::newRow("fields") << "NVPH 1; 22" << "Regel 3: verwacht onderschrift; breedte; hoogte en eventueel een aantal" << 0;
+        QTest::newRow("count") << "NVPH 1; 22; 26; 0" << "Regel 3: het aantal '0' is geen heel getal van 1 tot 10000" << 0;
+        QTest::newRow("too wide") << "Blok; 160,1; 26" << "Regel 3: dit kader is breder dan de ruimte op het blad (160 mm)" << 0;
+        QTest::newRow("too high") << "Blok; 60; 216" << "Regel 3: dit kader is hoger dan de ruimte op het blad (215 mm)" << 0;
+        QTest::newRow("too high under a heading") << "= A\nBlok; 60; 210" << "Regel 4: dit kader is met de kop erboven hoger dan de ruimte op het blad (215 mm)" << 51;
+        QTest::newRow("tab in a heading") << "= A\tB" << "Regel 3: de naam van de uitgifte bevat 'U+0009', dat een supplement niet kan bewaren" << 10;
+        QTest::newRow("caption") << "Zegel \"Ω\"; 22; 26" << "Regel 3: het onderschrift bevat '\"', dat een supplement niet kan bewaren" << 0;
+        QTest::newRow("issue") << "= Ωmega" << "Regel 3: de naam van de uitgifte bevat 'Ω', dat een supplement niet kan bewaren" << 0;
+        QTest::newRow("unseen") << QString::fromUtf8("= A\u0081") << "Regel 3: de naam van de uitgifte bevat 'U+0081', dat een supplement niet kan bewaren" << 0;
         QTest::newRow("too many") << "A; 20; 20; 6000\nB; 20; 20; 4001"
-                                  << "De lijst heeft meer dan 10000 kaders; dat zijn er te veel voor een album.";
+                                  << "De lijst heeft meer dan 10000 kaders; dat zijn er te veel voor een album." << 0;
     }
     void badLinesAreNamed()
     {
         QFETCH(QString, line);
         QFETCH(QString, error);
-        const StampListResult r = readStampList(QStringLiteral("# lijst\nNVPH 0; 22; 26\n") + line, 0);
+        QFETCH(int, heading);
+        const StampListResult r = readStampList(QStringLiteral("# lijst\nNVPH 0; 22; 26\n") + line, 0, kA4Area, heading);
         QCOMPARE(r.errors, QStringList{error});
     }
 

@@ -1207,6 +1207,10 @@ SG 8; 21.5; 25; 3</translation>
         <source>Het bestand &apos;%1&apos; is groter dan 1 MB; dat is geen lijst van zegels.</source>
         <translation>The file &apos;%1&apos; is larger than 1 MB; that is not a list of stamps.</translation>
     </message>
+    <message>
+        <source>dit kader is met de kop erboven hoger dan de ruimte op het blad (%1 mm)</source>
+        <translation>this frame, with the heading above it, is taller than the room on the sheet (%1 mm)</translation>
+    </message>
 </context>
 <context>
     <name>StampPicture</name>
