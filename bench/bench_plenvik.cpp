@@ -21,6 +21,7 @@
 #include "platform/xcbscreen.h"
 #include "printing/printpage.h"
 
+#include "benchpages.h"
 #include "standins.h"
 
 #include <QApplication>
@@ -274,20 +275,6 @@ void BM_AlbumPdf(benchmark::State &state)
     state.counters["pdf_MB"] = double(QFileInfo(dialogs.pdf).size()) / (1024.0 * 1024.0);
 }
 BENCHMARK(BM_AlbumPdf)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
-
-// A stamp list of N frames in issues of 30, of the common stamp sizes.
-QString stampList(int frames)
-{
-    static const int widths[] = {22, 24, 26, 28, 30, 33, 36, 40, 44, 48};
-    static const int heights[] = {25, 27, 30, 33, 40};
-    QString text;
-    for (int i = 0; i < frames; ++i) {
-        if (i % 30 == 0)
-            text += QStringLiteral("= Uitgifte %1\n").arg(i / 30 + 1);
-        text += QStringLiteral("NVPH %1; %2; %3\n").arg(i + 1).arg(widths[(i * 7) % 10]).arg(heights[(i * 3) % 5]);
-    }
-    return text;
-}
 
 // "Album indelen": the list read and every page laid out and placed.
 void BM_AlbumLayout(benchmark::State &state)

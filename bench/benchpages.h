@@ -1,10 +1,11 @@
 #pragma once
 // Pages for the benchmarks: pictures of stamps as a scanner gives them,
-// and a page of twenty frames with one in each.
+// a page of twenty frames with one in each, and a list of stamps.
 
 #include "library/stamppicture.h"
 
 #include <QImage>
+#include <QString>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -43,6 +44,20 @@ inline PageDesign pageWithPictures(int seed)
         d.pictures.Bestanden.at(k) = takeInPicture(path, d.kader(k + 1)).value_or(QByteArray());
     }
     return d;
+}
+
+// A stamp list of N frames in issues of 30, of the common stamp sizes.
+inline QString stampList(int frames)
+{
+    static const int widths[] = {22, 24, 26, 28, 30, 33, 36, 40, 44, 48};
+    static const int heights[] = {25, 27, 30, 33, 40};
+    QString text;
+    for (int i = 0; i < frames; ++i) {
+        if (i % 30 == 0)
+            text += QStringLiteral("= Uitgifte %1\n").arg(i / 30 + 1);
+        text += QStringLiteral("NVPH %1; %2; %3\n").arg(i + 1).arg(widths[(i * 7) % 10]).arg(heights[(i * 3) % 5]);
+    }
+    return text;
 }
 
 } // namespace plenvik
