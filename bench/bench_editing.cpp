@@ -5,18 +5,11 @@
 // frame's decoded anew at its new size), the listing rebuilt and the
 // canvas painted.
 
-#include "app/mainwindow.h"
-#include "canvas/pagerender.h"
 #include "canvas/pic.h"
-#include "library/pagefiles.h"
-#include "platform/printer.h"
 
 #include "benchpages.h"
-#include "standins.h"
+#include "benchwindow.h"
 
-#include <QDir>
-#include <QListWidget>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 using namespace plenvik;
@@ -25,18 +18,10 @@ namespace {
 
 void BM_DragStep(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    QDir(dir.path()).mkdir(QStringLiteral("Voorbeelden"));
     PageDesign page = pageWithPictures(2);
     page.sheet = state.range(0) == 1 ? Sheet{330, 483} : kSheetLetter;
-    savePageFiles(dir.filePath(QStringLiteral("Voorbeelden")), QStringLiteral("Blad"), pagePicture(page), page);
-    QuietDialogs dialogs;
-    RowOfTwenty extra;
-    QtPrinter printer;
-    Main window(portablePaths(dir.path()), Services{&dialogs, &printer, nullptr, nullptr, &extra});
-    auto *list = qobject_cast<QListWidget *>(window.control("List1"));
-    list->setCurrentRow(0);
-    window.onList1DblClick();
+    WindowOnPage opened(page);
+    Main &window = *opened.window;
     // Frame 1 chosen by a click at its middle, then held there.
     const QRect frame = canvasRectOf(window.design().kader(1), window.pic()->sheetGeometry());
     const QPoint middle = frame.center();

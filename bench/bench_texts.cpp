@@ -2,22 +2,15 @@
 // on the canvas, one step of a drag that moves a line, and an album laid
 // out with each issue's heading above its rows.
 
-#include "app/mainwindow.h"
 #include "canvas/canvastexts.h"
-#include "canvas/pagerender.h"
 #include "canvas/pic.h"
 #include "design/albumlayout.h"
 #include "design/pageedit.h"
 #include "design/stamplist.h"
-#include "library/pagefiles.h"
-#include "platform/printer.h"
 
 #include "benchpages.h"
-#include "standins.h"
+#include "benchwindow.h"
 
-#include <QDir>
-#include <QListWidget>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 using namespace plenvik;
@@ -62,17 +55,8 @@ BENCHMARK(BM_RedrawWithTexts)->Unit(benchmark::kMillisecond);
 // and the canvas painted.
 void BM_TextDragStep(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    QDir(dir.path()).mkdir(QStringLiteral("Voorbeelden"));
-    const PageDesign page = pageWithTexts();
-    savePageFiles(dir.filePath(QStringLiteral("Voorbeelden")), QStringLiteral("Blad"), pagePicture(page), page);
-    QuietDialogs dialogs;
-    RowOfTwenty extra;
-    QtPrinter printer;
-    Main window(portablePaths(dir.path()), Services{&dialogs, &printer, nullptr, nullptr, &extra});
-    auto *list = qobject_cast<QListWidget *>(window.control("List1"));
-    list->setCurrentRow(0);
-    window.onList1DblClick();
+    WindowOnPage opened(pageWithTexts());
+    Main &window = *opened.window;
     if (window.design().TekstCount != 20)
         state.SkipWithError("the page did not load with its texts");
     const QPoint middle = canvasRectOfTekst(window.design(), 1, window.pic()->sheetGeometry()).center();

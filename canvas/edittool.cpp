@@ -90,29 +90,28 @@ void EditTool::press(Qt::MouseButtons buttons, double x, double y)
     m_frames.press(x, y);
 }
 
-void EditTool::editChosen(const Kader &changed)
+template <typename Item>
+void EditTool::change(Item &item, const Item &changed)
 {
-    if (changed == m_design.kader(m_chosen.nummer))
+    if (changed == item)
         return;
     // One Undo step for the whole gesture, taken at its first change.
     if (!m_recorded)
         m_undo.record(m_pic.picture(), m_design);
     m_recorded = true;
-    m_design.kader(m_chosen.nummer) = changed;
+    item = changed;
     if (m_hooks.pageChanged)
         m_hooks.pageChanged();
 }
 
+void EditTool::editChosen(const Kader &changed)
+{
+    change(m_design.kader(m_chosen.nummer), changed);
+}
+
 void EditTool::editChosenTekst(const Tekst &changed)
 {
-    if (changed == m_design.tekst(m_chosen.nummer))
-        return;
-    if (!m_recorded)
-        m_undo.record(m_pic.picture(), m_design);
-    m_recorded = true;
-    m_design.tekst(m_chosen.nummer) = changed;
-    if (m_hooks.pageChanged)
-        m_hooks.pageChanged();
+    change(m_design.tekst(m_chosen.nummer), changed);
 }
 
 void EditTool::moveChosen(int dx, int dy)

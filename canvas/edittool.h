@@ -74,6 +74,9 @@ private:
     enum class Gesture { None, Draw, Move, Resize };
     void editChosen(const Kader &changed);
     void editChosenTekst(const Tekst &changed);
+    // The chosen frame or text, 'item', becomes 'changed'.
+    template <typename Item>
+    void change(Item &item, const Item &changed);
     // The topmost frame or text at a canvas point: texts lie over frames.
     Gekozen itemAt(QPoint at) const;
     // Moves the chosen frame or text by whole millimetres from where it stood.

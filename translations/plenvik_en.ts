@@ -632,6 +632,26 @@ SG 8; 21.5; 25; 3</translation>
         <source>   vraagt het programma of u het wilt opslaan.</source>
         <translation>   asks whether you want to save it.</translation>
     </message>
+    <message>
+        <source>   Met &apos;Koppen boven de uitgiften&apos; staat de naam van elke</source>
+        <translation>   With &apos;Headings above the issues&apos; each issue&apos;s name</translation>
+    </message>
+    <message>
+        <source>   uitgifte als kop boven haar zegels.</source>
+        <translation>   stands as a heading above its stamps.</translation>
+    </message>
+    <message>
+        <source>   Tekst invoeren (Extra): een regel tekst waar u wilt, in</source>
+        <translation>   Enter text (Extra): a line of text wherever you want, in</translation>
+    </message>
+    <message>
+        <source>   mm van boven en van links of in het midden; kiezen,</source>
+        <translation>   mm from the top and the left or centred; choosing,</translation>
+    </message>
+    <message>
+        <source>   slepen, wijzigen en weghalen gaat als bij een kader.</source>
+        <translation>   dragging, changing and removing work as for a frame.</translation>
+    </message>
 </context>
 <context>
     <name>IjkDialog</name>

@@ -188,7 +188,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&m));
 
         QList<Read> reads;
-        for (const char *item : {"FileNew", "FileSave", "FilePrintSetup", "ExtraKaderInvoeren", "ExtraRijKaders",
+        for (const char *item : {"FileNew", "FileSave", "FilePrintSetup", "ExtraKaderInvoeren", "ExtraTekstInvoeren", "ExtraRijKaders",
                                  "ExtraAlbumIndelen", "ExtraPapierformaat", "ExtraAfbeeldingen", "ExtraStroken", "ExtraAlbum", "ExtraPrinterIjken"})
             reads << readDialog([&] { m.action(QString::fromLatin1(item))->trigger(); });
         reads << readDialog([&] { dialogs.saveFileName(QStringLiteral(" PDF"), dir.filePath(QStringLiteral("a.pdf")), QString()); });
