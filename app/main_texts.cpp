@@ -15,13 +15,18 @@
 namespace plenvik {
 
 namespace {
-// Where a line would stand on the canvas while it is entered.
-QRect previewOf(const Tekst &t, const Sheet &sheet, const CanvasGeometry &g)
+// The line as it would stand while it is entered: its letters among the
+// page's other lines, in the dashed outline a frame's preview has. Line 't'
+// of the page, or a new one for 0.
+void showLine(Pic &pic, PageDesign page, int t, const Tekst &line)
 {
-    PageDesign page;
-    page.sheet = sheet;
-    addTekst(page, t);
-    return canvasRectOfTekst(page, 1, g);
+    if (t == 0 && addTekst(page, line))
+        t = page.TekstCount;
+    else
+        page.tekst(t) = line;
+    pic.setTeksten(canvasTeksten(page, pic.sheetGeometry()));
+    // Clear of the letters, as the ring of a chosen line is.
+    pic.setPreview({canvasRectOfTekst(page, t, pic.sheetGeometry()).adjusted(-2, -2, 1, 1)});
 }
 } // namespace
 
@@ -35,10 +40,11 @@ void Main::onExtraTekstInvoeren()
         m_lastTekst, *m_services.dialogs, *m_pic,
         [this](const TekstInvoer &start) {
             return m_services.extra->tekstInvoeren(start, m_design.sheet, false, [this](const TekstInvoer &v) {
-                m_pic->setPreview({previewOf(tekstOf(v), m_design.sheet, m_pic->sheetGeometry())});
+                showLine(*m_pic, m_design, 0, tekstOf(v));
             });
         },
         [this](const TekstInvoer &v) { return checkTekst(tekstOf(v), m_design.sheet); });
+    m_pic->setTeksten(canvasTeksten(m_design, m_pic->sheetGeometry()));
     if (!entered)
         return;
     m_undo.record(m_pic->picture(), m_design);
@@ -55,10 +61,11 @@ void Main::changeTekst(int t)
         values, *m_services.dialogs, *m_pic,
         [&](const TekstInvoer &start) {
             return m_services.extra->tekstInvoeren(start, m_design.sheet, true, [&](const TekstInvoer &v) {
-                m_pic->setPreview({previewOf(tekstFromChange(before, shown, v), m_design.sheet, m_pic->sheetGeometry())});
+                showLine(*m_pic, m_design, t, tekstFromChange(before, shown, v));
             });
         },
         [&](const TekstInvoer &v) { return checkTekst(tekstFromChange(before, shown, v), m_design.sheet); });
+    m_pic->setTeksten(canvasTeksten(m_design, m_pic->sheetGeometry()));
     if (!entered || tekstFromChange(before, shown, *entered) == before)
         return;
     m_undo.record(m_pic->picture(), m_design);

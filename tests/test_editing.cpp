@@ -5,6 +5,7 @@
 #include "fakes.h"
 #include "fixtures.h"
 
+#include "canvas/canvastexts.h"
 #include "canvas/pagerender.h"
 
 #include <QAction>
@@ -159,7 +160,12 @@ private slots:
         key(m, Qt::Key_Down);
         QCOMPARE(line(m, 2), "Tekst 2...: 121,40,10,gewoon," + greek);
         h.extra.teksten << TekstInvoer{greek, 121, 40, false, 14, true};
+        // While the form is open the canvas shows the line as changed.
+        QList<CanvasTekst> shown;
+        h.extra.whileOpen = [&] { shown = m.pic()->teksten(); };
         QTest::mouseDClick(m.pic(), Qt::LeftButton, {}, QPoint(70, 214));
+        h.extra.whileOpen = nullptr;
+        QVERIFY(shown.size() == 2 && shown.at(1).font.bold());
         QCOMPARE(h.extra.tekstStarts.last(), (TekstInvoer{greek, 121, 40, false, 10, false}));
         QCOMPARE(line(m, 2), "Tekst 2...: 121,40,14,vet," + greek);
         // The heading dragged past the top of the sheet stops at it.
