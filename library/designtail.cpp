@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <optional>
 
 namespace plenvik {
 
@@ -49,6 +50,22 @@ bool restOfLine(Parser &p, const FieldReader::Field &tag, const char *const what
     return true;
 }
 
+// A whole number from 'lo' to 'hi' in field 'f' of the line opened by 'tag'.
+std::optional<int> wholeIn(const FieldReader::Field &f, const FieldReader::Field &tag, const char *what, int lo, int hi,
+                           QString *error)
+{
+    bool ok = false;
+    const int v = f.quoted ? -1 : f.text.toInt(&ok);
+    if (ok && v >= lo && v <= hi)
+        return v;
+    *error = DesignFileText::tr("regel %1: %2 moet een geheel getal van %3 tot %4 zijn")
+                 .arg(tag.line)
+                 .arg(DesignFileText::tr(what))
+                 .arg(lo)
+                 .arg(hi);
+    return std::nullopt;
+}
+
 bool readSheet(Parser &p, const FieldReader::Field &tag, Sheet &sheet, QString *error)
 {
     static const char *const what[] = {QT_TRANSLATE_NOOP("DesignFileText", "de papierbreedte"),
@@ -88,16 +105,10 @@ bool readPictures(Parser &p, const FieldReader::Field &tag, Afbeeldingen &pictur
         return false;
     int v[2] = {};
     for (int i = 0; i < 2; ++i) {
-        bool ok = false;
-        v[i] = f[i].quoted ? -1 : f[i].text.toInt(&ok);
-        if (!ok || v[i] < 0 || v[i] > most[i]) {
-            *error = DesignFileText::tr("regel %1: %2 moet een geheel getal van %3 tot %4 zijn")
-                         .arg(tag.line)
-                         .arg(DesignFileText::tr(what[i]))
-                         .arg(0)
-                         .arg(most[i]);
+        const auto read = wholeIn(f[i], tag, what[i], 0, most[i], error);
+        if (!read)
             return false;
-        }
+        v[i] = *read;
     }
     pictures.Grijstinten = v[0] == 1;
     pictures.Sterkte = v[1];
@@ -148,21 +159,13 @@ bool readText(Parser &p, const FieldReader::Field &tag, Tekst &t, QString *error
         const auto f = next(i);
         if (!f)
             return false;
-        bool ok = false;
-        const int v = f->quoted ? -1 : f->text.toInt(&ok);
-        const int lo = i == 2 ? kMinPunten : 0, hi = i == 2 ? kMaxPunten : 1;
-        if (!ok || v < lo || v > hi) {
-            *error = DesignFileText::tr("regel %1: %2 moet een geheel getal van %3 tot %4 zijn")
-                         .arg(tag.line)
-                         .arg(DesignFileText::tr(what[i]))
-                         .arg(lo)
-                         .arg(hi);
+        const auto v = i == 2 ? wholeIn(*f, tag, what[i], kMinPunten, kMaxPunten, error) : wholeIn(*f, tag, what[i], 0, 1, error);
+        if (!v)
             return false;
-        }
         if (i == 2)
-            t.Punten = v;
+            t.Punten = *v;
         else
-            t.Vet = v == 1;
+            t.Vet = *v == 1;
     }
     if (ended) {
         *error = DesignFileText::tr("regel %1: %2 ontbreekt").arg(tag.line).arg(DesignFileText::tr(what[4]));

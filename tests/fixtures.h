@@ -41,6 +41,15 @@ inline PageDesign somePage()
     return d;
 }
 
+// The same frame as a bare record, as a hand-made file could hold it.
+inline PageDesign workedFrame()
+{
+    PageDesign d;
+    d.KaderCount = 1;
+    d.kader(1) = Kader{112, 93, 67, 33, 0, QStringLiteral("1598")};
+    return d;
+}
+
 inline bool runningAsRoot()
 {
     return ::geteuid() == 0;

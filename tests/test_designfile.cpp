@@ -204,6 +204,7 @@ private slots:
         QTest::newRow("paper width junk") << good + "\"Papier\",breed,279.4\r\n" << QStringLiteral("regel 15: de papierbreedte");
         QTest::newRow("text without its text") << good + "\"Tekst\",25,\"Midden\",12,0\r\n" << QStringLiteral("regel 15: de tekst ontbreekt");
         QTest::newRow("text of 5 pt") << good + "\"Tekst\",25,30,5,0,\"x\"\r\n" << QStringLiteral("regel 15: de grootte van de tekst moet");
+        QTest::newRow("text bold 2") << good + "\"Tekst\",25,30,12,2,\"x\"\r\n" << QStringLiteral("regel 15: vet moet een geheel getal van 0 tot 1 zijn");
         QTest::newRow("text with a tab") << good + "\"Tekst\",25,30,12,0,U\"a%09b\"\r\n" << QStringLiteral("regel 15: de tekst bevat het stuurteken U+0009");
         QTest::newRow("text not UTF-8") << good + "\"Tekst\",25,30,12,0,U\"%C3\"\r\n" << QStringLiteral("regel 15: de tekst is geen geldige UTF-8");
         QTest::newRow("text left in words") << good + "\"Tekst\",25,\"Links\",12,0,\"x\"\r\n" << QStringLiteral("regel 15");

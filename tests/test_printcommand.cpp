@@ -2,6 +2,7 @@
 // when there is no printer, and a file written beside the old one.
 
 #include "fakes.h"
+#include "fixtures.h"
 
 #include "canvas/pic.h"
 #include "printing/pause.h"
@@ -24,16 +25,6 @@
 
 using namespace plenvik;
 using namespace plenvik::test;
-
-namespace {
-PageDesign workedFrame()
-{
-    PageDesign d;
-    d.KaderCount = 1;
-    d.kader(1) = Kader{112, 93, 67, 33, 0, QStringLiteral("1598")};
-    return d;
-}
-} // namespace
 
 class TestPrintCommand : public QObject {
     Q_OBJECT

@@ -2,6 +2,7 @@
 // pixels stand where the millimetres say.
 
 #include "fakes.h"
+#include "fixtures.h"
 
 #include "canvas/pic.h"
 #include "printing/pause.h"
@@ -44,14 +45,6 @@ QStringList drawingOf(const PageDesign &d)
     RecordingSurface s;
     DrawPage(d, s, fixedTwips);
     return s.drawing();
-}
-
-PageDesign workedFrame()
-{
-    PageDesign d;
-    d.KaderCount = 1;
-    d.kader(1) = Kader{112, 93, 67, 33, 0, QStringLiteral("1598")};
-    return d;
 }
 } // namespace
 
