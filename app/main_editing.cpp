@@ -27,7 +27,8 @@ void Main::buildEditTool()
                                                             },
                                                             [this] { showChoice(); },
                                                             [this](int) { onExtraKaderWijzigen(); },
-                                                            [this](int t) { changeTekst(t); }});
+                                                            [this](int t) { changeTekst(t); },
+                                                            [this](const UndoStep &step) { showStep(step); }});
 }
 
 int Main::chosenKader() const
@@ -87,19 +88,28 @@ void Main::onEditUndo()
 {
     // Each step keeps the frames and their pictures as they stood, so the
     // canvas and the design stay in step.
-    if (std::optional<UndoStep> step = m_undo.undo(m_pic->picture(), m_design)) {
-        applyStep(*step, m_design);
-        m_pic->setPicture(step->picture.isNull() ? pagePicture(m_design) : step->picture);
-    }
+    if (std::optional<UndoStep> step = m_undo.undo(m_pic->picture(), m_design))
+        showStep(*step);
     UpdateListing();
 }
 
 void Main::onEditRedo()
 {
-    if (std::optional<UndoStep> step = m_undo.redo(m_pic->picture(), m_design)) {
-        applyStep(*step, m_design);
-        m_pic->setPicture(step->picture.isNull() ? pagePicture(m_design) : step->picture);
-    }
+    if (std::optional<UndoStep> step = m_undo.redo(m_pic->picture(), m_design))
+        showStep(*step);
+    UpdateListing();
+}
+
+void Main::showStep(const UndoStep &step)
+{
+    const bool otherSheet = step.sheet != m_design.sheet;
+    applyStep(step, m_design);
+    // A step across a change of paper goes back to its own paper with it,
+    // so its frames lie on the sheet they were placed on.
+    if (otherSheet)
+        applySheet(step.sheet);
+    else
+        m_pic->setPicture(step.picture.isNull() ? pagePicture(m_design) : step.picture);
     UpdateListing();
 }
 

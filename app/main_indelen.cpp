@@ -260,6 +260,10 @@ QString Main::putPagesInLibrary(const QStringList &names, const QList<PageDesign
         }
     }
     RefreshLibrary();
+    QStringList put = names.mid(0, done);
+    for (const QString &name : failed)
+        put.removeAll(name);
+    followPutOverOpenPage(put);
     if (!failed.isEmpty()) {
         // Why, as start-up says it, when the folder is the cause.
         const QString why = libraryWriteProblem(folder);

@@ -108,14 +108,33 @@ void Main::onList1DblClick()
         return;
     const QString name = item->data(Qt::UserRole).toString();
     // A save here refills the list; the name stays.
-    if (!mayDropPage() || refuseUnpairedFiles(name))
+    if (!mayDropPage()) {
+        // The page stays open, and so the list marks it again: Delete
+        // acts on the page in the window, not on the one clicked.
+        markOpenPageInList();
         return;
+    }
+    if (refuseUnpairedFiles(name))
+        return;
+    openPage(name);
+}
+
+void Main::markOpenPageInList()
+{
+    m_list->setCurrentItem(nullptr);
+    for (int i = 0; !m_pageName.isEmpty() && i < m_list->count(); ++i)
+        if (m_list->item(i)->data(Qt::UserRole).toString() == m_pageName)
+            m_list->setCurrentItem(m_list->item(i));
+}
+
+bool Main::openPage(const QString &name)
+{
     QString why;
     // Both files are read and checked before anything on screen changes.
     auto page = readPageFiles(m_paths.library, name, m_design, &why);
     if (!page) {
         m_services.dialogs->message(tr(kNotLoaded) + QLatin1Char('\n') + why);
-        return;
+        return false;
     }
 
     m_design.sheet = page->design.sheet;
@@ -157,6 +176,7 @@ void Main::onList1DblClick()
 
     UpdateListing();
     markSaved(name);
+    return true;
 }
 
 void Main::onDelKnopClick()

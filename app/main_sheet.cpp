@@ -46,8 +46,12 @@ void Main::onExtraPapierformaat()
     m_chosenSheet = *chosen;
     // A program folder that cannot be written keeps the choice for this run.
     writeSheetSettings(m_paths.settingsFile(QLatin1String(kSheetSettingsFileName)), *chosen);
-    if (*chosen != m_design.sheet)
+    if (*chosen != m_design.sheet) {
+        // Undo takes the page back to its paper with its frames as they
+        // stood; the paper for new pages stays as chosen.
+        m_undo.record(m_pic->picture(), m_design);
         applySheet(*chosen);
+    }
 }
 
 void Main::applySheet(const Sheet &sheet)

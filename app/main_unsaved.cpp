@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 
 #include "library/designfile.h"
+#include "library/pagefiles.h"
 #include "platform/dialogs.h"
 
 namespace plenvik {
@@ -50,6 +51,27 @@ bool Main::mayDropPage()
         break;
     }
     return false;
+}
+
+void Main::followPutOverOpenPage(const QStringList &names)
+{
+    if (m_pageName.isEmpty() || !names.contains(m_pageName, Qt::CaseInsensitive))
+        return;
+    if (!pageChanged()) {
+        openPage(m_pageName);
+        return;
+    }
+    // The open page's changes are still only here; the page they began from
+    // is gone from the library, so a later Save asks before it goes too.
+    QString why;
+    const auto put = readPageFiles(m_paths.library, m_pageName, m_design, &why);
+    m_savedDesign = put ? put->design : PageDesign{};
+    updateTitle();
+    if (!pageChanged())
+        return;
+    m_services.dialogs->message(tr("Het open supplement %1 is in de bibliotheek vervangen door het nieuwe.\n"
+                                   "Uw wijzigingen staan alleen nog in het venster; met Opslaan komen ze over het nieuwe.")
+                                    .arg(m_pageName));
 }
 
 } // namespace plenvik

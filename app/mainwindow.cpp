@@ -295,8 +295,13 @@ void Main::buildMenus()
                     keys << QKeySequence::fromString(k, QKeySequence::PortableText);
                 a->setShortcuts(keys);
             }
+            // While the mouse button holds a gesture on the canvas, a
+            // shortcut waits: no step may change the page under the drag.
             if (row.handler)
-                connect(a, &QAction::triggered, this, row.handler);
+                connect(a, &QAction::triggered, this, [this, handler = row.handler] {
+                    if (!m_editTool->busy())
+                        (this->*handler)();
+                });
         }
         a->setObjectName(name);
         m_actions.insert(name, a);
@@ -304,7 +309,10 @@ void Main::buildMenus()
     for (int i = 0; i < 4; ++i) {
         QAction *a = action(QStringLiteral("ToolsBorder(%1)").arg(i));
         m_borderGroup->addAction(a);
-        connect(a, &QAction::triggered, this, [this, i] { onToolsBorder(i); });
+        connect(a, &QAction::triggered, this, [this, i] {
+            if (!m_editTool->busy())
+                onToolsBorder(i);
+        });
     }
     action(QStringLiteral("ToolsBorder(0)"))->setChecked(true);
 }

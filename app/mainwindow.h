@@ -133,6 +133,8 @@ private:
     QList<int> tekstenOffSheet(const Sheet &sheet) const;
     // After an edit of frame k: its stored picture fitted to its room.
     void refitPicture(int k);
+    // The page as an Undo step holds it, on the canvas and in the listing.
+    void showStep(const UndoStep &step);
     // Draws the page anew from its design after an edit of its frames.
     void redrawFromDesign();
     void buildMenus();
@@ -149,6 +151,14 @@ private:
     // Tells the user, and returns true, when the files of the page cannot be
     // paired for certain: nothing of it may then be read or removed.
     bool refuseUnpairedFiles(const QString &name);
+    // Reads page 'name' from the library into the window; false, with a
+    // message, when it cannot be read.
+    bool openPage(const QString &name);
+    // The library list marks the open page, or nothing for a page not saved.
+    void markOpenPageInList();
+    // After a put of 'names': the open page among them is opened anew when
+    // unchanged, or kept and told of, marked changed, when changed.
+    void followPutOverOpenPage(const QStringList &names);
     bool printToSurface(const QString &pdfPath);
     // Asks for a PDF file when there is no printer; false when the user
     // cancelled. 'suggested' is the file name offered.

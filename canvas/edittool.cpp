@@ -71,6 +71,12 @@ Gekozen EditTool::itemAt(QPoint at) const
 
 void EditTool::press(Qt::MouseButtons buttons, double x, double y)
 {
+    if (m_gesture == Gesture::Move || m_gesture == Gesture::Resize) {
+        // Another button while the drag goes on changes nothing.
+        if (buttons & Qt::LeftButton)
+            return;
+        release(x, y);
+    }
     m_pressAt = pixel(x, y);
     m_recorded = false;
     m_gesture = Gesture::Draw;
@@ -80,6 +86,7 @@ void EditTool::press(Qt::MouseButtons buttons, double x, double y)
         if (m_greep != Greep::Geen || outline.contains(m_pressAt)) {
             // A text has no size to drag: its handles move it.
             m_gesture = m_greep != Greep::Geen && !m_chosen.tekst ? Gesture::Resize : Gesture::Move;
+            m_gestureItem = m_chosen;
             if (m_chosen.tekst)
                 m_originalTekst = m_design.tekst(m_chosen.nummer);
             else
@@ -106,17 +113,17 @@ void EditTool::change(Item &item, const Item &changed)
 
 void EditTool::editChosen(const Kader &changed)
 {
-    change(m_design.kader(m_chosen.nummer), changed);
+    change(m_design.kader(m_gestureItem.nummer), changed);
 }
 
 void EditTool::editChosenTekst(const Tekst &changed)
 {
-    change(m_design.tekst(m_chosen.nummer), changed);
+    change(m_design.tekst(m_gestureItem.nummer), changed);
 }
 
 void EditTool::moveChosen(int dx, int dy)
 {
-    if (m_chosen.tekst)
+    if (m_gestureItem.tekst)
         editChosenTekst(movedTekst(m_originalTekst, tekstVorm(m_originalTekst, m_design.sheet).vak, dx, dy, m_design.sheet));
     else
         editChosen(movedKader(m_original, dx, dy, m_design.sheet));
@@ -128,6 +135,12 @@ void EditTool::move(Qt::MouseButtons buttons, double x, double y)
         m_frames.move(buttons, x, y);
         return;
     }
+    // A release the canvas never saw (the pointer grabbed away) ends the
+    // gesture where the pointer now is.
+    if (!(buttons & Qt::LeftButton)) {
+        release(x, y);
+        return;
+    }
     // The read-out and the cross-hair follow the pointer; no rubber band.
     m_frames.move(Qt::NoButton, x, y);
     const CanvasGeometry &g = m_pic.sheetGeometry();
@@ -136,7 +149,7 @@ void EditTool::move(Qt::MouseButtons buttons, double x, double y)
         moveChosen(dx, dy);
     } else {
         editChosen(resizedKader(m_original, m_greep, dx, dy, m_design.sheet));
-        const Kader &k = m_design.kader(m_chosen.nummer);
+        const Kader &k = m_design.kader(m_gestureItem.nummer);
         m_pic.setMmLabel(true, QStringLiteral("%1 x %2 mm").arg(k.WidthMm).arg(k.HeightMm), pixel(x + 4, y - 14));
     }
 }
@@ -159,14 +172,27 @@ void EditTool::release(double x, double y)
     m_frames.cancel();
     m_pic.setMmLabelVisible(false);
     if (m_recorded) {
-        if (m_hooks.committed && !m_chosen.tekst)
-            m_hooks.committed(m_chosen.nummer);
+        if (m_hooks.committed && !m_gestureItem.tekst)
+            m_hooks.committed(m_gestureItem.nummer);
         return;
     }
     // A press and release on one point chooses the topmost frame or text
     // there, or none on the paper outside every one.
     if (click)
         chooseItem(itemAt(m_pressAt));
+}
+
+void EditTool::cancel()
+{
+    const Gesture gesture = m_gesture;
+    m_gesture = Gesture::None;
+    m_frames.cancel();
+    m_pic.setMmLabelVisible(false);
+    if (gesture == Gesture::Draw || gesture == Gesture::None || !m_recorded)
+        return;
+    m_recorded = false;
+    if (std::optional<UndoStep> step = m_undo.withdraw(); step && m_hooks.restore)
+        m_hooks.restore(*step);
 }
 
 void EditTool::doubleClick(double x, double y)
@@ -182,6 +208,11 @@ void EditTool::doubleClick(double x, double y)
 
 bool EditTool::key(int key, Qt::KeyboardModifiers modifiers)
 {
+    if (busy()) {
+        if (key == Qt::Key_Escape)
+            cancel();
+        return true;
+    }
     // Tab goes through the frames, then the texts, and round again.
     const int frames = m_design.KaderCount, all = frames + m_design.TekstCount;
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
@@ -227,6 +258,7 @@ bool EditTool::key(int key, Qt::KeyboardModifiers modifiers)
         const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
         const int dy = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
         m_recorded = false;
+        m_gestureItem = m_chosen;
         if (m_chosen.tekst)
             m_originalTekst = m_design.tekst(m_chosen.nummer);
         else

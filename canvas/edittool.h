@@ -11,10 +11,15 @@
 //   double-click on a frame, Return           change it (" Kader wijzigen")
 //   arrow keys, Delete, Tab, Escape           move by 1 mm, remove, next, none
 //
+// While the button is held the gesture owns the page: Escape puts its item
+// back where it began, without an Undo step, and every other key waits
+// for the release (the window holds its menu items back as well).
+//
 // Lines of text are chosen, moved, changed and removed alike; they have no
 // size to drag, and lie over the frames.
 
 #include "design/pageedit.h"
+#include "canvas/undostore.h"
 
 #include <QPoint>
 #include <QRect>
@@ -25,7 +30,6 @@ namespace plenvik {
 
 class FrameTool;
 class Pic;
-class UndoStore;
 
 // The handles of a frame's outline on the canvas: its corners and the
 // middles of its sides.
@@ -50,6 +54,7 @@ public:
         std::function<void()> choiceChanged;     // another frame or text, or none, is chosen
         std::function<void(int)> changeKader;    // open " Kader wijzigen" for frame k
         std::function<void(int)> changeTekst;    // open " Tekst wijzigen" for line t
+        std::function<void(const UndoStep &)> restore; // a cancelled gesture: show the page as it stood
     };
 
     EditTool(PageDesign &design, Pic &pic, UndoStore &undo, FrameTool &frames, Hooks hooks);
@@ -60,6 +65,10 @@ public:
     void doubleClick(double x, double y);
     // True when the key was the tool's.
     bool key(int key, Qt::KeyboardModifiers modifiers);
+    // A press has begun a gesture that its release has not yet ended.
+    bool busy() const { return m_gesture != Gesture::None; }
+    // Ends the gesture, its item back where it began.
+    void cancel();
 
     // The chosen frame, 0 for none (a text may be chosen); the chosen item.
     int chosen() const { return m_chosen.tekst ? 0 : m_chosen.nummer; }
@@ -89,6 +98,7 @@ private:
     Hooks m_hooks;
     Gekozen m_chosen;
     Gesture m_gesture = Gesture::None;
+    Gekozen m_gestureItem; // the item a move or resize began on
     QPoint m_pressAt;
     Kader m_original;
     Tekst m_originalTekst;

@@ -22,6 +22,7 @@ struct UndoStep {
     Afbeeldingen pictures;
     int tekstCount = 0;
     std::array<Tekst, kMaxTeksten> teksten{};
+    Sheet sheet; // a change of paper is a step too
 };
 
 class UndoStore {
@@ -29,6 +30,10 @@ public:
     // Records the page as it stands, before a step on it; what could be
     // redone is forgotten.
     void record(const QImage &canvas, const PageDesign &design);
+    // Takes the newest record back as though it had never been made, what
+    // could be redone before it included: a gesture given up. Nothing when
+    // there is none.
+    std::optional<UndoStep> withdraw();
     // Whether the canvas picture is now the page drawn from its design.
     void setPictureFromDesign(bool fromDesign) { m_fromDesign = fromDesign; }
     bool pictureFromDesign() const { return m_fromDesign; }
@@ -52,11 +57,13 @@ private:
 
     std::vector<UndoStep> m_undo;
     std::vector<UndoStep> m_redo;
+    std::vector<UndoStep> m_redoBeforeRecord; // what the newest record made forgotten
     bool m_fromDesign = true;
 };
 
-// Puts a step's frames, pictures and lines of text into the design; the
-// rest of the page (title, border, colour, paper) stays.
+// Puts a step's frames, pictures, lines of text and paper into the design;
+// the rest of the page (title, border, colour) stays. The frames always
+// lie on the step's own paper.
 void applyStep(const UndoStep &step, PageDesign &design);
 
 } // namespace plenvik

@@ -48,9 +48,25 @@ QString makeFileSafe(const QString &text)
 
 QString firstControl(const QString &text)
 {
-    for (const QChar c : text)
-        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0))
-            return QStringLiteral("U+%1").arg(uint(c.unicode()), 4, 16, QLatin1Char('0')).toUpper();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // Read by hand: toUcs4() would make half a pair into U+FFFD.
+        char32_t c = text.at(i).unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+            ++i;
+        }
+        // Besides the control characters, those that print as nothing and
+        // come along with pasted text: format characters (U+FEFF, U+200B,
+        // the direction marks), the line and paragraph separators, half a
+        // surrogate pair and the non-characters. The joiners shape the
+        // letters of some scripts, and stay.
+        const QChar::Category cat = QChar::category(c);
+        const bool joiner = c == 0x200C || c == 0x200D;
+        if (c < 0x20 || (c >= 0x7F && c < 0xA0) || (cat == QChar::Other_Format && !joiner)
+            || cat == QChar::Separator_Line || cat == QChar::Separator_Paragraph || cat == QChar::Other_Surrogate
+            || QChar::isNonCharacter(c))
+            return QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
+    }
     return {};
 }
 

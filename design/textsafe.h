@@ -9,9 +9,11 @@ namespace plenvik {
 // character or one Windows-1252 cannot hold becomes '?'.
 QString makeFileSafe(const QString &text);
 
-// The first control character of the text, as its code ("U+0009"); empty
-// when it has none. A line of text on the page may hold any other
-// character, so this is all it is checked for.
+// The first character of the text that cannot be printed, as its code
+// ("U+0009", "U+FEFF"): a control or format character, a line or
+// paragraph separator, half a surrogate pair, a non-character; empty when
+// it has none. A line of text on the page may hold any other character,
+// so this is all it is checked for.
 QString firstControl(const QString &text);
 
 // The text without the blanks (U+0020) at either end; other white space,

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include "library/plainfile.h"
 #include <QIODevice>
 #include <QImage>
 #include <QtEndian>
@@ -57,8 +58,8 @@ bool writeBmp24(QIODevice &device, const QImage &picture)
 
 std::optional<bool> plainBitmapFits(const QString &path, QSize size)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    QFile f;
+    if (!openPlainFile(f, path))
         return false;
     const QByteArray h = f.read(54);
     if (h.size() < 54 || !h.startsWith("BM"))

@@ -5,6 +5,7 @@
 #include "library/safewrite.h"
 
 #include <QFile>
+#include "library/plainfile.h"
 #include <QList>
 #include <QStringEncoder>
 #include <cmath>
@@ -80,8 +81,8 @@ std::optional<IjkMaten> findCalibration(const QByteArray &file, const QString &p
 
 std::optional<IjkMaten> readCalibration(const QString &path, const QString &printer)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openPlainFile(file, path, Links::Follow))
         return std::nullopt;
     // One short line a printer; anything longer is not ours.
     return findCalibration(file.read(64 * 1024), printer);
@@ -104,9 +105,9 @@ QByteArray withCalibration(const QByteArray &file, const QString &printer, const
 
 bool writeCalibration(const QString &path, const QString &printer, const std::optional<IjkMaten> &maten)
 {
-    QFile file(path);
+    QFile file;
     QByteArray old;
-    if (file.open(QIODevice::ReadOnly))
+    if (openPlainFile(file, path, Links::Follow))
         old = file.read(64 * 1024);
     return writeFileWhole(path, withCalibration(old, printer, maten));
 }

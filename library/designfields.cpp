@@ -178,7 +178,9 @@ std::optional<QString> Parser::anyText(const char *what)
     QString text;
     if (!f->quoted && f->text.startsWith("U\"") && f->text.endsWith('"') && f->text.size() >= 3) {
         const QByteArray utf8 = QByteArray::fromPercentEncoding(f->text.mid(2, f->text.size() - 3));
-        text = QString::fromUtf8(utf8);
+        // A leading U+FEFF is a character of the text, not a mark to drop.
+        QStringDecoder utf8Decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        text = utf8Decoder.decode(utf8);
         // Bytes that are no UTF-8 would come back as other characters.
         if (text.toUtf8() != utf8) {
             error = DesignFileText::tr("regel %1: %2 is geen geldige UTF-8").arg(f->line).arg(DesignFileText::tr(what));

@@ -6,6 +6,7 @@
 #include "library/safewrite.h"
 
 #include <QFile>
+#include "library/plainfile.h"
 #include <algorithm>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -86,8 +87,8 @@ QByteArray indelenSettingsBytes(const IndelenVelden &v)
 
 IndelenVelden readIndelenSettings(const QString &path, const QString &vervolg)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openPlainFile(file, path, Links::Follow))
         return parseIndelenSettings({}, vervolg);
     return parseIndelenSettings(file.read(4096), vervolg);
 }

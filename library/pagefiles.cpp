@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include "library/plainfile.h"
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMap>
@@ -46,8 +47,8 @@ struct PageFile {
 // as the program writes one; anything else of that name is left alone.
 bool isOwnPictureFile(const QString &path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) && isPictureFileStart(f.read(64));
+    QFile f;
+    return openPlainFile(f, path) && isPictureFileStart(f.read(64));
 }
 
 // The picture and design files whose name, without its extension, matches
@@ -94,8 +95,8 @@ bool readDesignOf(const QDir &dir, const PagePair &pair, PageDesign &design, QSt
         return failed(PageFiles::tr("bestanden niet zeker te paren"));
     if (pair.design.isEmpty())
         return failed(PageFiles::tr("ontwerpbestand ontbreekt"));
-    QFile file(dir.filePath(pair.design));
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openPlainFile(file, dir.filePath(pair.design)))
         return failed(PageFiles::tr("ontwerpbestand onleesbaar"));
     DesignFileReader reader;
     if (!reader.read(file, design))
@@ -116,8 +117,8 @@ bool readPicturesOf(const QDir &dir, const PagePair &pair, PageDesign &design, Q
     };
     if (pair.pictures.isEmpty())
         return failed(PageFiles::tr("afbeeldingenbestand ontbreekt"));
-    QFile file(dir.filePath(pair.pictures));
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openPlainFile(file, dir.filePath(pair.pictures)))
         return failed(PageFiles::tr("afbeeldingenbestand onleesbaar"));
     if (file.size() > kMaxPictureFileBytes)
         return failed(PageFiles::tr("afbeeldingenbestand is te groot"));
@@ -334,7 +335,10 @@ std::optional<LoadedPage> readPage(const QString &folder, const QString &name, c
     const std::optional<bool> plain = plainBitmapFits(dir.filePath(pictureName), QSize(g.width, g.height));
     if (!decode && plain)
         return *plain ? std::optional(page) : failed(PageFiles::tr("plaatje is geen BMP van %1 x %2").arg(g.width).arg(g.height));
-    QImageReader reader(dir.filePath(pictureName), "bmp");
+    QFile pictureFile;
+    if (!openPlainFile(pictureFile, dir.filePath(pictureName)))
+        return failed(PageFiles::tr("plaatje onleesbaar: geen gewoon bestand"));
+    QImageReader reader(&pictureFile, "bmp");
     reader.setDecideFormatFromContent(false);
     reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();

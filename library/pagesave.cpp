@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include "library/plainfile.h"
 #include <QFileInfo>
 
 #include <algorithm>
@@ -55,8 +56,8 @@ bool entryExists(const QString &path)
 // own files and their part files.
 std::optional<Record> readRecord(const QDir &dir, const QString &recordFile, const QString &name)
 {
-    QFile f(dir.filePath(recordFile));
-    if (!f.open(QIODevice::ReadOnly) || f.size() > kMaxRecordBytes)
+    QFile f;
+    if (!openPlainFile(f, dir.filePath(recordFile)) || f.size() > kMaxRecordBytes)
         return std::nullopt;
     // Put in place whole, so never cut short: its lines are all there.
     QList<QByteArray> lines = fileLines(f.readAll());
@@ -307,8 +308,8 @@ void sweepLeftParts(const QString &folder)
     for (const QString &e : entries) {
         if (recordedPage(e).isEmpty())
             continue;
-        QFile f(dir.filePath(e));
-        if (f.open(QIODevice::ReadOnly) && f.size() <= kMaxRecordBytes)
+        QFile f;
+        if (openPlainFile(f, dir.filePath(e)) && f.size() <= kMaxRecordBytes)
             for (const QByteArray &line : fileLines(f.readAll()))
                 named << QString::fromUtf8(line.mid(line.indexOf('\t') + 1));
     }

@@ -116,7 +116,8 @@ bool placePart(const QString &partPath, const QString &target)
     const int fd = ::open(part.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (fd >= 0) {
         struct stat own;
-        ok = ::fstat(fd, &own) == 0 && S_ISREG(own.st_mode) && own.st_uid == ::geteuid();
+        // One link: a second name would be another's file, given our mode.
+        ok = ::fstat(fd, &own) == 0 && S_ISREG(own.st_mode) && own.st_nlink == 1 && own.st_uid == ::geteuid();
         // A replaced file keeps its mode; a new one has the umask's already.
         struct stat old;
         ok = ok && ::fdatasync(fd) == 0;
@@ -130,7 +131,8 @@ bool placePart(const QString &partPath, const QString &target)
 bool isOwnPlainFile(const QString &path)
 {
     struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid();
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1
+           && st.st_uid == ::geteuid();
 }
 
 void syncFolder(const QString &folder)

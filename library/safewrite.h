@@ -77,7 +77,8 @@ void removeLeftParts(const QString &target);
 bool writeFileWhole(const QString &path, const QByteArray &bytes);
 
 // True when 'path' names a plain file of the user's own, itself and not
-// through a link: the only kind of part file the program ever puts in place.
+// through a link, with no second name: the only kind of part file the
+// program ever puts in place.
 bool isOwnPlainFile(const QString &path);
 
 // Makes the folder's entries (renames, new and removed names) durable, as

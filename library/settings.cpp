@@ -4,14 +4,15 @@
 
 #include <QDir>
 #include <QFile>
+#include "library/plainfile.h"
 #include <QSaveFile>
 
 namespace plenvik {
 
 bool readSettings(const QString &path, Settings &settings)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openPlainFile(file, path, Links::Follow))
         return false;
     // The file holds six small numbers; anything longer is not ours.
     return readSettingsData(file.read(4096), settings);

@@ -5,6 +5,7 @@
 #include "library/safewrite.h"
 
 #include <QFile>
+#include "library/plainfile.h"
 #include <QRegularExpression>
 
 namespace plenvik {
@@ -38,8 +39,8 @@ QByteArray sheetSettingsBytes(const Sheet &sheet)
 
 Sheet readSheetSettings(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openPlainFile(file, path, Links::Follow))
         return kSheetA4;
     return parseSheetSettings(file.read(4096));
 }

@@ -4,13 +4,14 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include "library/plainfile.h"
 
 namespace plenvik {
 
 std::optional<QString> readStampListFile(const QString &path, QString *why)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!openPlainFile(file, path, Links::Follow)) {
         *why = QCoreApplication::translate("StampList", "Kan het bestand '%1' niet lezen.").arg(path);
         return std::nullopt;
     }

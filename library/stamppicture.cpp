@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
+#include "library/plainfile.h"
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
@@ -61,8 +62,8 @@ std::optional<QByteArray> takeInPicture(const QString &path, const Kader &kader,
             *error = PictureTexts::tr("Afbeelding %1: %2").arg(shown, why);
         return std::nullopt;
     };
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openPlainFile(file, path, Links::Follow))
         return failed(PictureTexts::tr("het bestand is er niet of kan niet worden gelezen."));
     if (file.size() > kMaxPictureFileBytes)
         return failed(PictureTexts::tr("het bestand is groter dan 200 MB."));

@@ -4,6 +4,7 @@
 #include "library/safewrite.h"
 
 #include <QFile>
+#include "library/plainfile.h"
 #include <algorithm>
 
 namespace plenvik {
@@ -30,8 +31,8 @@ StripSettings parseStripSettings(const QByteArray &data)
 
 StripSettings readStripSettings(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openPlainFile(file, path, Links::Follow))
         return {};
     return parseStripSettings(file.read(4096));
 }

@@ -1,13 +1,18 @@
 #include "platform/dialogstyle.h"
 
-#include <QDoubleSpinBox>
+#include "platform/numberfield.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QLabel>
+#include <QPalette>
+#include <QStringList>
 
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 
 namespace plenvik {
 
@@ -29,51 +34,49 @@ QDialogButtonBox *okCancelButtons(QDialog &dialog)
     return buttons;
 }
 
-namespace {
-class TenthsSpinBox : public QDoubleSpinBox {
-public:
-    using QDoubleSpinBox::QDoubleSpinBox;
-
-    // Either mark typed becomes the one the window's language writes, so
-    // "1,5" is never read as fifteen with a thousands separator.
-    QValidator::State validate(QString &text, int &pos) const override
-    {
-        const QString point = locale().decimalPoint();
-        for (QChar mark : {QLatin1Char(','), QLatin1Char('.')}) {
-            if (point != QString(mark))
-                text.replace(mark, point);
-        }
-        return QDoubleSpinBox::validate(text, pos);
-    }
-    double valueFromText(const QString &text) const override
-    {
-        QString typed = text;
-        int pos = 0;
-        validate(typed, pos);
-        return QDoubleSpinBox::valueFromText(typed);
-    }
-};
-} // namespace
-
-QDoubleSpinBox *tenthsMmField(QWidget *parent, double minimum, double maximum, double value)
+NumberField *mmField(QWidget *parent, const QString &name, int minimum, int maximum, int value, const QString &unit)
 {
-    auto *field = new TenthsSpinBox(parent);
-    field->setDecimals(1);
-    field->setRange(minimum, maximum);
-    field->setSingleStep(0.5);
-    field->setSuffix(QStringLiteral(" mm"));
-    field->setValue(value);
-    return field;
+    return new NumberField(name, unit, minimum, maximum, value, parent);
 }
 
-QSpinBox *mmField(QWidget *parent, int minimum, int maximum, int value)
+NumberField *tenthsMmField(QWidget *parent, const QString &name, double minimum, double maximum, double value)
 {
-    auto *field = new QSpinBox(parent);
-    field->setRange(minimum, maximum);
-    field->setValue(value);
-    field->setSuffix(QStringLiteral(" mm"));
-    field->setAccelerated(true);
-    return field;
+    return NumberField::tenths(name, minimum, maximum, value, parent);
+}
+
+QLabel *hintLine(QWidget *parent)
+{
+    auto *hint = new QLabel(parent);
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hint->setMinimumHeight(2 * hint->fontMetrics().lineSpacing());
+    return hint;
+}
+
+void showHint(QLabel *hint, const QString &problem, const QString &note)
+{
+    hint->setText(problem.isEmpty() ? note : problem);
+    QPalette colour = hint->palette();
+    colour.setColor(QPalette::WindowText, problem.isEmpty() ? QApplication::palette().color(QPalette::WindowText) : QColor(192, 0, 0));
+    hint->setPalette(colour);
+}
+
+QString fieldsProblem(std::initializer_list<const NumberField *> fields)
+{
+    // A field greyed out is not used, and not checked.
+    for (const NumberField *n : fields)
+        if (const QString p = n->problem(); !p.isEmpty() && n->isEnabled())
+            return p;
+    return {};
+}
+
+QString fieldsConversions(std::initializer_list<const NumberField *> fields)
+{
+    QStringList out;
+    for (const NumberField *n : fields)
+        if (const QString c = n->conversion(); !c.isEmpty() && n->isEnabled())
+            out << c;
+    return out.join(QStringLiteral("; "));
 }
 
 void focusFirstField(QWidget *first)

@@ -9,22 +9,34 @@
 
 class QAbstractSpinBox;
 class QDialog;
-class QDoubleSpinBox;
 class QDialogButtonBox;
-class QSpinBox;
+class QLabel;
 class QWidget;
 
 namespace plenvik {
 
+class NumberField;
+
 // OK and "Annuleren", wired to accept and reject; OK is the default button.
 QDialogButtonBox *okCancelButtons(QDialog &dialog);
 
-// A whole-number field in millimetres.
-QSpinBox *mmField(QWidget *parent, int minimum, int maximum, int value);
+// A field of whole millimetres, named 'name' in what it says; with 'unit'
+// another than " mm" (" pt", empty for a count), a whole number.
+NumberField *mmField(QWidget *parent, const QString &name, int minimum, int maximum, int value,
+                     const QString &unit = QStringLiteral(" mm"));
 
 // A field in millimetres with one decimal, shown in the window's language
 // and typed with a comma or a point in any language.
-QDoubleSpinBox *tenthsMmField(QWidget *parent, double minimum, double maximum, double value);
+NumberField *tenthsMmField(QWidget *parent, const QString &name, double minimum, double maximum, double value);
+
+// The line under a dialog's fields: what a field cannot take, in red, or
+// else what a length typed with a unit comes to. It keeps the room of two
+// lines whether it says anything or not, so no row moves under a click.
+QLabel *hintLine(QWidget *parent);
+void showHint(QLabel *hint, const QString &problem, const QString &note = QString());
+// The first problem of the fields that are in use, and their conversions.
+QString fieldsProblem(std::initializer_list<const NumberField *> fields);
+QString fieldsConversions(std::initializer_list<const NumberField *> fields);
 
 // Focuses 'first' and selects its text; called before the dialog shows, so
 // the focus is there when it opens.

@@ -50,12 +50,7 @@ struct Form {
         auto *outer = new QVBoxLayout(&dialog);
         form = new QFormLayout;
         outer->addLayout(form);
-        hint = new QLabel(&dialog);
-        hint->setWordWrap(true);
-        QPalette red = hint->palette();
-        red.setColor(QPalette::WindowText, QColor(192, 0, 0));
-        hint->setPalette(red);
-        hint->hide();
+        hint = hintLine(&dialog);
         outer->addWidget(hint);
         QDialogButtonBox *buttons = okCancelButtons(dialog);
         ok = buttons->button(QDialogButtonBox::Ok);
@@ -93,11 +88,23 @@ struct Form {
     // when every field can take what it holds.
     QString problem() const
     {
+        // A field greyed out is not used, and not checked.
         for (const NumberField *n : numbers)
-            if (const QString p = n->problem(); !p.isEmpty())
+            if (const QString p = n->problem(); !p.isEmpty() && n->isEnabled())
                 return p;
-        return {};
+        return whole ? whole() : QString();
     }
+    // What a length typed with a unit comes to, for the line under the fields.
+    QString conversions() const
+    {
+        QStringList out;
+        for (const NumberField *n : numbers)
+            if (const QString c = n->conversion(); !c.isEmpty() && n->isEnabled())
+                out << c;
+        return out.join(QStringLiteral("; "));
+    }
+    // A check of the fields together, once each can be taken.
+    std::function<QString()> whole;
     QCheckBox *check(const QString &label, bool on)
     {
         auto *box = new QCheckBox(&dialog);
@@ -116,8 +123,7 @@ struct Form {
         // The preview shows only fields that can be taken.
         auto changed = [&] {
             const QString p = problem();
-            hint->setText(p);
-            hint->setVisible(!p.isEmpty());
+            showHint(hint, p, conversions());
             ok->setEnabled(p.isEmpty());
             if (preview && p.isEmpty())
                 preview(values());
@@ -159,6 +165,12 @@ std::optional<KaderInvoer> QtExtraDialogs::kaderInvoeren(const KaderInvoer &star
     NumberField *breedte = f.number(FrameDialogs::tr("Breedte"), 1, across, start.breedte);
     NumberField *hoogte = f.number(FrameDialogs::tr("Hoogte"), 1, down, start.hoogte);
     QCheckBox *binnen = f.check(FrameDialogs::tr("Binnenkader"), start.binnenkader);
+    // A frame that would reach past the sheet is named before OK, not after.
+    f.whole = [=, sheet = venster.sheet] {
+        const int l = links->value().value_or(0), b = boven->value().value_or(0);
+        const int w = breedte->value().value_or(0), h = hoogte->value().value_or(0);
+        return onSheet(Kader{double(l), double(b), double(w), double(h), 0, {}}, sheet) ? QString() : offSheetMessage(sheet);
+    };
     QLineEdit *onderschrift = f.text(FrameDialogs::tr("Onderschrift"), start.onderschrift);
     // A picture of the stamp, if the collector has one: typed or chosen.
     auto *row = new QWidget(&f.dialog);

@@ -10,7 +10,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialog>
-#include <QDoubleSpinBox>
+#include "platform/numberfield.h"
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -49,19 +48,17 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
                                  "= 1864 Koning Willem III\nNVPH 4; 21,5; 25; 3"));
     auto *naam = new QLineEdit(start.naam, &dialog);
     auto *titel = new QLineEdit(start.titel, &dialog);
-    QSpinBox *eerste = mmField(&dialog, 1, kMaxEerstePagina, start.eerstePagina);
-    eerste->setSuffix(QString());
-    QSpinBox *tussenruimte = mmField(&dialog, 0, kAreaWidthMm, start.layout.gap);
-    QSpinBox *rijafstand = mmField(&dialog, 0, kAreaHeightMm, start.layout.rowDistance);
-    QDoubleSpinBox *marge = tenthsMmField(&dialog, 0, kMaxMargeTiende / 10.0, start.margeTiende / 10.0);
+    NumberField *eerste = mmField(&dialog, AlbumIndelen::tr("Eerste paginanummer"), 1, kMaxEerstePagina, start.eerstePagina, QString());
+    NumberField *tussenruimte = mmField(&dialog, AlbumIndelen::tr("Tussenruimte"), 0, kAreaWidthMm, start.layout.gap);
+    NumberField *rijafstand = mmField(&dialog, AlbumIndelen::tr("Rijafstand"), 0, kAreaHeightMm, start.layout.rowDistance);
+    NumberField *marge = tenthsMmField(&dialog, AlbumIndelen::tr("Marge"), 0, kMaxMargeTiende / 10.0, start.margeTiende / 10.0);
     auto *nieuwePagina = new QCheckBox(AlbumIndelen::tr("Elke uitgifte op een nieuwe pagina"), &dialog);
     nieuwePagina->setChecked(start.layout.issuePerPage);
     auto *vervolg = new QLineEdit(start.vervolg, &dialog);
     vervolg->setMaxLength(kMaxVervolgTekens);
     auto *koppen = new QCheckBox(AlbumIndelen::tr("Koppen boven de uitgiften"), &dialog);
     koppen->setChecked(start.koppen);
-    QSpinBox *kopPunten = mmField(&dialog, kMinPunten, kMaxPunten, start.kopPunten);
-    kopPunten->setSuffix(QStringLiteral(" pt"));
+    NumberField *kopPunten = mmField(&dialog, AlbumIndelen::tr("Grootte van de koppen"), kMinPunten, kMaxPunten, start.kopPunten, QStringLiteral(" pt"));
 
     auto *preview = new QLabel(&dialog);
     preview->setFixedSize(kCanvasWidth + 2, kCanvasHeight + 2);
@@ -119,17 +116,20 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
     dialog.resize(860, 640);
 
     auto velden = [=] {
+        // A field that cannot be taken keeps the value it opened with.
         return IndelenVelden{naam->text(),
                              titel->text(),
-                             eerste->value(),
-                             LayoutSettings{tussenruimte->value(), rijafstand->value(), nieuwePagina->isChecked()},
-                             int(qRound(marge->value() * 10)),
+                             eerste->value().value_or(start.eerstePagina),
+                             LayoutSettings{tussenruimte->value().value_or(start.layout.gap),
+                                            rijafstand->value().value_or(start.layout.rowDistance), nieuwePagina->isChecked()},
+                             int(qRound(marge->number().value_or(start.margeTiende / 10.0) * 10)),
                              vervolg->text(),
                              koppen->isChecked(),
-                             kopPunten->value()};
+                             kopPunten->value().value_or(start.kopPunten)};
     };
     int pages = 0;
     int shown = 0;
+    bool current = true; // the preview is of the list and fields as they stand
     auto showPage = [&] {
         shown = qBound(0, shown, qMax(0, pages - 1));
         if (pages == 0) {
@@ -137,16 +137,24 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
             welke->clear();
         } else {
             preview->setPixmap(QPixmap::fromImage(h.voorbeeld(shown)));
-            welke->setText(AlbumIndelen::tr("Pagina %1 van %2").arg(shown + 1).arg(pages));
+            // While the list or a field is wrong, the last good layout stays
+            // in view, greyed and said to be so.
+            welke->setText(current ? AlbumIndelen::tr("Pagina %1 van %2").arg(shown + 1).arg(pages)
+                                   : AlbumIndelen::tr("Pagina %1 van %2 van de vorige, goede lijst").arg(shown + 1).arg(pages));
         }
+        preview->setEnabled(current);
         vorige->setEnabled(shown > 0);
         volgende->setEnabled(shown + 1 < pages);
     };
     auto layOut = [&] {
+        // A field that cannot be taken is named, and nothing goes into the
+        // library until it can.
+        const QString problem = fieldsProblem({eerste, tussenruimte, rijafstand, marge, kopPunten});
         const IndelenUitkomst uit = h.indelen(lijst->toPlainText(), velden());
-        regel->setText(uit.regel);
+        regel->setText(problem.isEmpty() ? uit.regel : problem);
+        current = uit.goed && problem.isEmpty();
         pages = uit.paginas;
-        inBibliotheek->setEnabled(uit.goed);
+        inBibliotheek->setEnabled(current);
         showPage();
     };
     QTimer settle;
@@ -157,10 +165,9 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
     QObject::connect(lijst, &QPlainTextEdit::textChanged, &dialog, changed);
     for (QLineEdit *e : {naam, titel, vervolg})
         QObject::connect(e, &QLineEdit::textChanged, &dialog, changed);
-    for (QSpinBox *b : {eerste, tussenruimte, rijafstand, kopPunten})
-        QObject::connect(b, &QSpinBox::valueChanged, &dialog, changed);
+    for (NumberField *b : {eerste, tussenruimte, rijafstand, marge, kopPunten})
+        QObject::connect(b, &QLineEdit::textChanged, &dialog, changed);
     QObject::connect(koppen, &QCheckBox::toggled, &dialog, changed);
-    QObject::connect(marge, &QDoubleSpinBox::valueChanged, &dialog, changed);
     QObject::connect(nieuwePagina, &QCheckBox::toggled, &dialog, changed);
     QObject::connect(vorige, &QPushButton::clicked, &dialog, [&] {
         --shown;

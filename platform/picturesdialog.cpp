@@ -16,7 +16,12 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSpinBox>
+#include "platform/numberfield.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace plenvik {
@@ -94,19 +99,23 @@ std::optional<AfbeeldingenKeuze> QtExtraDialogs::afbeeldingen(const QList<Afbeel
     auto *form = new QFormLayout;
     auto *grijs = new QCheckBox;
     grijs->setChecked(grijstinten);
-    auto *sterk = new QSpinBox;
-    sterk->setRange(kLeastSterkte, 100);
-    sterk->setSuffix(QStringLiteral(" %"));
-    sterk->setValue(sterkte);
+    NumberField *sterk = mmField(&dialog, PicturesDialog::tr("Sterkte"), kLeastSterkte, 100, sterkte, QStringLiteral(" %"));
     form->addRow(PicturesDialog::tr("Grijstinten"), grijs);
     form->addRow(PicturesDialog::tr("Sterkte"), sterk);
     outer->addLayout(form);
-    outer->addWidget(okCancelButtons(dialog));
+    QLabel *hint = hintLine(&dialog);
+    outer->addWidget(hint);
+    QDialogButtonBox *buttons = okCancelButtons(dialog);
+    outer->addWidget(buttons);
+    QObject::connect(sterk, &QLineEdit::textChanged, &dialog, [=] {
+        showHint(hint, sterk->problem());
+        buttons->button(QDialogButtonBox::Ok)->setEnabled(sterk->problem().isEmpty());
+    });
     focusFirstField(sterk);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     keuze.grijstinten = grijs->isChecked();
-    keuze.sterkte = sterk->value();
+    keuze.sterkte = sterk->value().value_or(sterkte);
     return keuze;
 }
 

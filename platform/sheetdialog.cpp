@@ -7,7 +7,12 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QDoubleSpinBox>
+#include "platform/numberfield.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QFormLayout>
 #include <QLocale>
 #include <QRadioButton>
@@ -49,25 +54,34 @@ std::optional<Sheet> QtExtraDialogs::papierformaat(const Sheet &current)
     group->addButton(eigen);
     outer->addWidget(eigen);
     const bool isStandard = std::find(std::begin(standard), std::end(standard), current) != std::end(standard);
-    QDoubleSpinBox *breedte = tenthsMmField(&dialog, kMinSheetMm, kMaxSheetWidthMm, isStandard ? 210 : current.widthMm);
-    QDoubleSpinBox *hoogte = tenthsMmField(&dialog, kMinSheetMm, kMaxSheetHeightMm, isStandard ? 297 : current.heightMm);
+    NumberField *breedte = tenthsMmField(&dialog, SheetDialog::tr("Breedte"), kMinSheetMm, kMaxSheetWidthMm, isStandard ? 210 : current.widthMm);
+    NumberField *hoogte = tenthsMmField(&dialog, SheetDialog::tr("Hoogte"), kMinSheetMm, kMaxSheetHeightMm, isStandard ? 297 : current.heightMm);
     auto *form = new QFormLayout;
     form->setContentsMargins(24, 0, 0, 0);
     form->addRow(SheetDialog::tr("Breedte"), breedte);
     form->addRow(SheetDialog::tr("Hoogte"), hoogte);
     outer->addLayout(form);
-    outer->addWidget(okCancelButtons(dialog));
+    QLabel *hint = hintLine(&dialog);
+    outer->addWidget(hint);
+    QDialogButtonBox *buttons = okCancelButtons(dialog);
+    outer->addWidget(buttons);
 
     QRadioButton *start = eigen;
     for (int i = 0; i < 3; ++i)
         if (standard[i] == current)
             start = choices[i];
     start->setChecked(true);
+    // OK waits while a size of one's own cannot be taken.
     auto own = [=] {
         breedte->setEnabled(eigen->isChecked());
         hoogte->setEnabled(eigen->isChecked());
+        const QString problem = fieldsProblem({breedte, hoogte});
+        showHint(hint, problem, fieldsConversions({breedte, hoogte}));
+        buttons->button(QDialogButtonBox::Ok)->setEnabled(problem.isEmpty());
     };
     QObject::connect(eigen, &QRadioButton::toggled, &dialog, own);
+    for (NumberField *field : {breedte, hoogte})
+        QObject::connect(field, &QLineEdit::textChanged, &dialog, own);
     own();
     tabChain({choices[0], choices[1], choices[2], eigen, breedte, hoogte});
     focusFirstField(start);
@@ -76,8 +90,8 @@ std::optional<Sheet> QtExtraDialogs::papierformaat(const Sheet &current)
     for (int i = 0; i < 3; ++i)
         if (choices[i]->isChecked())
             return standard[i];
-    // Whole tenths, as the fields show them.
-    return Sheet{std::round(breedte->value() * 10) / 10, std::round(hoogte->value() * 10) / 10};
+    // Whole tenths, as the fields take them.
+    return Sheet{breedte->number().value_or(210), hoogte->number().value_or(297)};
 }
 
 } // namespace plenvik

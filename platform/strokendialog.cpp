@@ -16,7 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
+#include "platform/numberfield.h"
 #include <QVBoxLayout>
 
 namespace plenvik {
@@ -41,13 +41,10 @@ StrokenVelden QtExtraDialogs::stroken(const StrokenVelden &start,
     // Read-only, yet Ctrl+A and Ctrl+C work from the keyboard.
     list->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     list->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QSpinBox *lengte = mmField(&dialog, 1, kMaxStripMm, start.lengte);
+    NumberField *lengte = mmField(&dialog, StrokenDialog::tr("Lengte strook"), 1, kMaxStripMm, start.lengte);
     auto *hoogten = new QLineEdit(start.hoogten, &dialog);
     hoogten->setPlaceholderText(StrokenDialog::tr("b.v. 20 25 30"));
-    auto *hint = new QLabel(&dialog);
-    hint->setWordWrap(true);
-    hint->setStyleSheet(QStringLiteral("color: #a00000"));
-    hint->hide();
+    QLabel *hint = hintLine(&dialog);
     auto *dit = new QRadioButton(StrokenDialog::tr("Dit supplement"), &dialog);
     auto *alle = new QRadioButton(StrokenDialog::tr("Alle supplementen in de bibliotheek"), &dialog);
     auto *scope = new QButtonGroup(&dialog);
@@ -75,19 +72,19 @@ StrokenVelden QtExtraDialogs::stroken(const StrokenVelden &start,
     outer->addLayout(buttons);
     tabChain({list, lengte, hoogten, dit, alle, afdrukken, sluiten});
 
-    auto fields = [=] { return StrokenVelden{lengte->value(), hoogten->text(), alle->isChecked()}; };
+    auto fields = [=] { return StrokenVelden{lengte->value().value_or(start.lengte), hoogten->text(), alle->isChecked()}; };
     // A field that cannot be read leaves the last list in view, greyed, and
     // nothing can be printed until the fields say what to print.
     auto refresh = [=] {
         const StrokenUitkomst uit = cutList(fields());
-        hint->setText(uit.hint);
-        hint->setVisible(!uit.hint.isEmpty());
-        if (uit.hint.isEmpty())
+        const QString problem = lengte->problem().isEmpty() ? uit.hint : lengte->problem();
+        showHint(hint, problem, lengte->conversion());
+        if (problem.isEmpty())
             list->setPlainText(uit.lijst);
-        list->setEnabled(uit.hint.isEmpty());
-        afdrukken->setEnabled(uit.hint.isEmpty());
+        list->setEnabled(problem.isEmpty());
+        afdrukken->setEnabled(problem.isEmpty());
     };
-    QObject::connect(lengte, &QSpinBox::valueChanged, &dialog, refresh);
+    QObject::connect(lengte, &QLineEdit::textChanged, &dialog, refresh);
     QObject::connect(hoogten, &QLineEdit::textChanged, &dialog, refresh);
     QObject::connect(alle, &QRadioButton::toggled, &dialog, refresh);
     QObject::connect(afdrukken, &QPushButton::clicked, &dialog, [=] { print(list->toPlainText()); });

@@ -122,9 +122,15 @@ private slots:
         m.action("ExtraKaderInvoeren")->trigger();
         QCOMPARE(m.pic()->picture(), pagePicture(m.design()));
         m.action("EditUndo")->trigger();
-        // Undo takes the frame back on the new paper.
+        // Undo takes the paper back with the frame as it stood, and Redo
+        // brings it again; the paper for new pages stays as chosen.
         m.action("EditUndo")->trigger();
-        QCOMPARE(m.pic()->picture(), pagePicture(PageDesign{.sheet = kSheetLetter}));
+        QCOMPARE(m.design().sheet, kSheetA4);
+        QCOMPARE(int(m.design().KaderCount), 1);
+        QCOMPARE(m.pic()->picture(), pagePicture(m.design()));
+        m.action("EditRedo")->trigger();
+        QCOMPARE(m.pic()->picture().size(), QSize(341, 476));
+        QCOMPARE(fileBytes(h.dir.filePath("Papier.ini")), QByteArray("215.9\r\n279.4\r\n"));
 
         h.dialogs.answers.enqueue(true);
         m.action("FileNew")->trigger();

@@ -128,6 +128,10 @@ SG 8; 21.5; 25; 3</translation>
         <source>Grootte van de koppen</source>
         <translation>Size of the headings</translation>
     </message>
+    <message>
+        <source>Pagina %1 van %2 van de vorige, goede lijst</source>
+        <translation>Page %1 of %2 of the last good list</translation>
+    </message>
 </context>
 <context>
     <name>Calibration</name>
@@ -924,6 +928,22 @@ SG 8; 21.5; 25; 3</translation>
         <source>%1; %2 kan niet.</source>
         <translation>%1; %2 cannot be taken.</translation>
     </message>
+    <message>
+        <source>%1 = %2 mm</source>
+        <translation>%1 = %2 mm</translation>
+    </message>
+    <message>
+        <source>%1; de eenheid &apos;%2&apos; is onbekend: gebruik mm, cm, in of &quot;.</source>
+        <translation>%1; the unit &apos;%2&apos; is unknown: use mm, cm, in or &quot;.</translation>
+    </message>
+    <message>
+        <source>%1, met één cijfer na de komma; %2 kan niet.</source>
+        <translation>%1, with one figure after the point; %2 cannot be.</translation>
+    </message>
+    <message>
+        <source>%1; %2 (%3 mm) kan niet.</source>
+        <translation>%1; %2 (%3 mm) cannot be.</translation>
+    </message>
 </context>
 <context>
     <name>PageEdit</name>
@@ -1013,6 +1033,10 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>kader %1: %2</source>
         <translation>frame %1: %2</translation>
+    </message>
+    <message>
+        <source>plaatje onleesbaar: geen gewoon bestand</source>
+        <translation>picture unreadable: not a plain file</translation>
     </message>
 </context>
 <context>
@@ -1788,6 +1812,12 @@ Do you want to save the changes?</translation>
     <message>
         <source>De kop &apos;%1&apos; is breder dan het blad; maak de koppen kleiner.</source>
         <translation>The heading &apos;%1&apos; is wider than the sheet; make the headings smaller.</translation>
+    </message>
+    <message>
+        <source>Het open supplement %1 is in de bibliotheek vervangen door het nieuwe.
+Uw wijzigingen staan alleen nog in het venster; met Opslaan komen ze over het nieuwe.</source>
+        <translation>The open page %1 has been replaced in the library by the new one.
+Your changes are now only in the window; Save puts them over the new one.</translation>
     </message>
 </context>
 </TS>

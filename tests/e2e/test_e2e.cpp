@@ -176,9 +176,9 @@ private slots:
         QVERIFY(QDir(p.dir.path()).entryList({"geen*"}).isEmpty()); // no fourth sheet
     }
 
-    // Cancel while the pages are read. The first page is a pipe that holds
-    // the reading until Escape is pressed in the progress window, so the
-    // press lands inside the reading however fast the machine is.
+    // Cancel while the pages are read. Opening the first page's picture
+    // waits until Escape is pressed in the progress window, so the press
+    // lands inside the reading however fast the machine is.
     void albumCancelledWhileReading()
     {
         Program p;
@@ -186,10 +186,16 @@ private slots:
         QDir().mkpath(lib);
         for (const QString &f : QDir(QStringLiteral(PLENVIK_EXAMPLES)).entryList(QDir::Files))
             QVERIFY(QFile::copy(QStringLiteral(PLENVIK_EXAMPLES "/") + f, lib + "/" + f));
-        const QString pipe = lib + "/0 wacht.bmp";
-        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const QString held = lib + "/0 wacht.bmp";
         QVERIFY(QFile::copy(lib + "/Europa CEPT.sup", lib + "/0 wacht.sup"));
-        QVERIFY(p.start());
+        QVERIFY(QFile::copy(lib + "/Europa CEPT.bmp", held));
+        // Reading that page's picture waits until the test lets it go.
+        qputenv("PLENVIK_HOLD_OPEN", held.toLocal8Bit());
+        qputenv("LD_PRELOAD", PLENVIK_HOLDOPEN);
+        qputenv("ASAN_OPTIONS", qgetenv("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+        const bool started = p.start();
+        qunsetenv("LD_PRELOAD");
+        QVERIFY(started);
         p.menu(3, 8); // Extra > Album afdrukken...
         const QString chooser = xdo({"search", "--sync", "--onlyvisible", "--name", "Album afdrukken"}).split('\n').value(0);
         xdo({"windowfocus", "--sync", chooser});
@@ -202,10 +208,9 @@ private slots:
         QVERIFY(!progress.isEmpty() && progress != chooser);
         xdo({"windowfocus", "--sync", progress});
         xdo({"key", "Escape"});
-        QFile writer(pipe); // lets the reading go on: the page is no picture
-        QVERIFY(writer.open(QIODevice::WriteOnly));
-        writer.write("geen plaatje");
-        writer.close();
+        QFile release(held + ".los"); // lets the reading go on
+        QVERIFY(release.open(QIODevice::WriteOnly));
+        release.close();
         for (int i = 0; i < 100 && !xdo({"search", "--onlyvisible", "--name", "Album afdrukken"}).isEmpty(); ++i)
             QThread::msleep(100);
         QVERIFY(xdo({"search", "--onlyvisible", "--name", "Album afdrukken"}).isEmpty());
