@@ -90,10 +90,9 @@ void FrameTool::move(Qt::MouseButtons buttons, double x, double y)
 
 void FrameTool::onPaper(double &x, double &y) const
 {
-    // On a sheet other than A4 the plate beside the sheet is not paper: a
-    // drag stops at the sheet's edge. A4 draws as it always did.
-    if (m_design.sheet == kSheetA4)
-        return;
+    // The plate beside the sheet is not paper: a drag stops at the sheet's
+    // edge. A4 fills the canvas, so only a drag past the canvas is held
+    // back there, which would leave a frame off the paper.
     const CanvasGeometry &g = m_pic.sheetGeometry();
     x = std::clamp(x, 0.0, double(g.width - 1));
     y = std::clamp(y, 0.0, double(g.height - 1));
