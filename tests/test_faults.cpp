@@ -12,7 +12,14 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QTest>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+#include "fixtures.h"
+#include "library/pagesave.h"
+#include "library/pagefiles.h"
 
 using namespace plenvik;
 using namespace plenvik::test;
@@ -208,6 +215,42 @@ private slots:
         QCOMPARE(h.dialogs.messages(), QStringList{"Kan dit supplement niet laden!\nhet bestand is te groot"});
         QVERIFY(m.design() == before);
         QCOMPARE(m.listingText(), listing);
+    }
+
+    // A FIFO, a socket and such beside the pages are named as unreadable
+    // and left alone; nothing waits on them. A hang here ends the test.
+    void filesThatAreNoPlainFilesHangNothing()
+    {
+        alarm(120);
+        Harness h;
+        const QString lib = h.library();
+        for (const char *name : {"P", "Q"})
+            QVERIFY(savePageFiles(lib, name, gridPicture(), somePage()));
+        QVERIFY(QFile::remove(lib + "/Q.bmp"));
+        for (const char *fifo : {"/.X.plenvik-paar", "/P.afb", "/Q.bmp", "/Plenvik.ini"})
+            QCOMPARE(::mkfifo(QFile::encodeName(lib + fifo).constData(), 0600), 0);
+        QVERIFY(QFile::rename(lib + "/Plenvik.ini", h.dir.filePath("Plenvik.ini")));
+        const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un at{};
+        at.sun_family = AF_UNIX;
+        qstrncpy(at.sun_path, QFile::encodeName(lib + "/S.bmp").constData(), sizeof at.sun_path);
+        QCOMPARE(::bind(sock, reinterpret_cast<sockaddr *>(&at), sizeof at), 0);
+        QVERIFY(savePageFiles(lib, "S", gridPicture(), somePage()) == false);
+
+        Main &m = h.start();
+        doubleClickEntry(m, "Q");
+        QCOMPARE(h.dialogs.messages().value(0), "Kan dit supplement niet laden!\nplaatje onleesbaar: geen gewoon bestand");
+        h.dialogs.inputs << "P";
+        h.dialogs.answers << true;
+        m.action("FileSave")->trigger();
+        QVERIFY(QFileInfo(lib + "/P.afb").isFile() == false && QFileInfo::exists(lib + "/P.afb"));
+        h.extra.albums << AlbumKeuze{{"P", "Q", "S"}, false};
+        m.action("ExtraAlbum")->trigger();
+        h.extra.strokenStarts.clear();
+        m.action("ExtraStroken")->trigger();
+        QCOMPARE(h.extra.strokenStarts.size(), 1);
+        ::close(sock);
+        alarm(0);
     }
 };
 

@@ -88,24 +88,30 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  (QStringList{".Azie.sup.plenvik-Ef34Gh", "Azie.bmp", "Azie.sup", "Europa.bmp", "Europa.sup", "notes.txt"}));
 
-        // A part file that is a link to a private file elsewhere: the file
-        // keeps its mode and contents, the page its own, and the record
-        // stays unfinished, so the page is not read.
+        // A part file that is a link to a private file elsewhere, or a
+        // second name of one: the file keeps its mode and contents, the
+        // page its own, and the record stays unfinished, so the page is
+        // not read.
         QDir().mkpath(dir.filePath("elders"));
         touch(dir.filePath("elders/geheim"), "private");
         QVERIFY(QFile::setPermissions(dir.filePath("elders/geheim"), QFile::ReadOwner | QFile::WriteOwner));
-        QVERIFY(QFile::link(dir.filePath("elders/geheim"), dir.filePath(".Europa.sup.plenvik-Ij56Kl")));
         const QByteArray europa = fileBytes(dir.filePath("Europa.sup")), picture = fileBytes(dir.filePath("Europa.bmp"));
-        touch(dir.filePath(".Europa.bmp.plenvik-Ij56Kl"), "new picture");
-        touch(dir.filePath(".Europa.plenvik-paar"),
-              "Plenvik paar 1\r\nEuropa.bmp\t.Europa.bmp.plenvik-Ij56Kl\r\nEuropa.sup\t.Europa.sup.plenvik-Ij56Kl\r\n");
-        QVERIFY(!readPageFiles(dir.path(), "Europa", PageDesign{}).has_value());
-        QCOMPARE(fileBytes(dir.filePath("Europa.bmp")), picture);
-        QVERIFY(!placePart(dir.filePath(".Europa.sup.plenvik-Ij56Kl"), dir.filePath("Europa.sup")));
-        QVERIFY(!(QFile::permissions(dir.filePath("elders/geheim")) & (QFile::ReadGroup | QFile::ReadOther)));
-        QCOMPARE(fileBytes(dir.filePath("elders/geheim")), QByteArray("private"));
-        QCOMPARE(fileBytes(dir.filePath("Europa.sup")), europa);
-        QVERIFY(QFileInfo(dir.filePath(".Europa.sup.plenvik-Ij56Kl")).isSymLink());
+        for (const bool hard : {false, true}) {
+            const QString part = dir.filePath(".Europa.sup.plenvik-Ij56Kl");
+            QFile::remove(part);
+            QVERIFY(hard ? ::link(QFile::encodeName(dir.filePath("elders/geheim")).constData(), QFile::encodeName(part).constData()) == 0
+                         : QFile::link(dir.filePath("elders/geheim"), part));
+            touch(dir.filePath(".Europa.bmp.plenvik-Ij56Kl"), "new picture");
+            touch(dir.filePath(".Europa.plenvik-paar"),
+                  "Plenvik paar 1\r\nEuropa.bmp\t.Europa.bmp.plenvik-Ij56Kl\r\nEuropa.sup\t.Europa.sup.plenvik-Ij56Kl\r\n");
+            QVERIFY(!readPageFiles(dir.path(), "Europa", PageDesign{}).has_value());
+            QCOMPARE(fileBytes(dir.filePath("Europa.bmp")), picture);
+            QVERIFY(!placePart(part, dir.filePath("Europa.sup")));
+            QVERIFY(!(QFile::permissions(dir.filePath("elders/geheim")) & (QFile::ReadGroup | QFile::ReadOther)));
+            QCOMPARE(fileBytes(dir.filePath("elders/geheim")), QByteArray("private"));
+            QCOMPARE(fileBytes(dir.filePath("Europa.sup")), europa);
+            QVERIFY(QFileInfo::exists(part));
+        }
     }
 
     // Part files that cut-off writes left go when the library is listed,
