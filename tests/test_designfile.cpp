@@ -1,11 +1,14 @@
 // The design file: exact bytes out, field rules in, and every malformed
 // file refused with the line named and the design untouched.
 
+#include "design/pageedit.h"
+#include "design/textsafe.h"
 #include "library/designfile.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QTest>
+#include <random>
 
 using namespace plenvik;
 
@@ -125,6 +128,38 @@ private slots:
         }
     }
 
+    // Any text the field takes comes back from the file as it was typed:
+    // random strings from the whole of Unicode, the invisible characters
+    // pasted text brings and halves of surrogate pairs among them.
+    void anyTextTheFieldTakesComesBack()
+    {
+        std::mt19937 random(39);
+        const char16_t pasted[] = {0xFEFF, 0x200B, 0x200C, 0x200D, 0x200E, 0x2028, 0xD800, 0xDC00, 0x00A0, u'"', u'%', u'\t'};
+        int kept = 0, refused = 0;
+        for (int i = 0; i < 3000; ++i) {
+            QString text;
+            for (int n = 1 + int(random() % 8); n > 0; --n) {
+                if (random() % 4 == 0)
+                    text += QChar(pasted[random() % std::size(pasted)]);
+                else
+                    text += QString::fromUcs4(std::array<char32_t, 1>{char32_t(1 + random() % 0x10FFFF)}.data(), 1);
+            }
+            if (!firstControl(text).isEmpty() || text.trimmed().isEmpty()) {
+                ++refused;
+                continue;
+            }
+            PageDesign d;
+            QVERIFY(addTekst(d, Tekst{text, 25, 30, false, 12, false}));
+            PageDesign back;
+            DesignFileReader reader;
+            QVERIFY2(reader.read(designFileBytes(d), back), qPrintable(reader.errorString()));
+            QCOMPARE(back.tekst(1).Regel, text);
+            ++kept;
+        }
+        QVERIFY(kept > 1000 && refused > 500);
+        QCOMPARE(firstControl(QStringLiteral("\uFEFF1852")), "U+FEFF");
+    }
+
     void codePageTexts()
     {
         PageDesign d;
@@ -206,6 +241,7 @@ private slots:
         QTest::newRow("text of 5 pt") << good + "\"Tekst\",25,30,5,0,\"x\"\r\n" << QStringLiteral("regel 15: de grootte van de tekst moet");
         QTest::newRow("text bold 2") << good + "\"Tekst\",25,30,12,2,\"x\"\r\n" << QStringLiteral("regel 15: vet moet een geheel getal van 0 tot 1 zijn");
         QTest::newRow("text with a tab") << good + "\"Tekst\",25,30,12,0,U\"a%09b\"\r\n" << QStringLiteral("regel 15: de tekst bevat het stuurteken U+0009");
+        QTest::newRow("text behind U+FEFF") << good + "\"Tekst\",25,30,12,0,U\"%EF%BB%BFx\"\r\n" << QStringLiteral("regel 15: de tekst bevat het stuurteken U+FEFF");
         QTest::newRow("text not UTF-8") << good + "\"Tekst\",25,30,12,0,U\"%C3\"\r\n" << QStringLiteral("regel 15: de tekst is geen geldige UTF-8");
         QTest::newRow("text left in words") << good + "\"Tekst\",25,\"Links\",12,0,\"x\"\r\n" << QStringLiteral("regel 15");
         QTest::newRow("21 text lines") << good + QByteArray("\"Tekst\",25,30,12,0,\"x\"\r\n").repeated(21) << QStringLiteral("regel 35");
