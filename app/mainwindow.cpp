@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -248,6 +249,8 @@ void Main::buildControls()
     connect(m_pic, &Pic::mouseDoubleClick, this, &Main::onPicDoubleClick);
     connect(m_pic, &Pic::keyPressed, this, &Main::onPicKey);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &Main::onList1DblClick);
+    m_text->installEventFilter(this);
+    m_list->installEventFilter(this);
     connect(qobject_cast<QPushButton *>(control("DelKnop")), &QPushButton::clicked, this, &Main::onDelKnopClick);
 
     // The window opens with the canvas focused, so the list shows no
@@ -375,6 +378,20 @@ bool Main::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_logo && event->type() == QEvent::MouseButtonRelease) {
         onLogoImageClick();
         return true;
+    }
+    // The listing and the library list would keep Ctrl+Z and Ctrl+Y for
+    // themselves once clicked into; every menu shortcut is the window's,
+    // wherever the focus is. Copying the listing stays the listing's.
+    if ((watched == m_text || watched == m_list) && event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll))
+            return false;
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction *a : std::as_const(m_actions))
+            if (a->shortcuts().contains(pressed)) {
+                event->ignore();
+                return true;
+            }
     }
     return QMainWindow::eventFilter(watched, event);
 }

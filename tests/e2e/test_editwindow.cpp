@@ -67,6 +67,20 @@ private slots:
         key("Right");
         key("Up");
         p.drag(QPoint(164, 173), QPoint(180, 190)); // the lower right handle, 10 mm each way
+        // Keys while the button holds a drag: Delete, Tab and Ctrl+Z wait,
+        // Escape puts the frame back, and the moves after it change nothing.
+        auto moveTo = [&](QPoint at) {
+            xdo({"mousemove", QString::number((p.canvas + at).x()), QString::number((p.canvas + at).y())});
+            QThread::msleep(100);
+        };
+        moveTo(QPoint(150, 160));
+        xdo({"mousedown", "1"});
+        moveTo(QPoint(190, 200));
+        for (const char *k : {"Delete", "Tab", "ctrl+z", "Right", "Escape"})
+            key(k);
+        moveTo(QPoint(200, 230));
+        xdo({"mouseup", "1"});
+        QCOMPARE(p.process.state(), QProcess::Running);
         QCOMPARE(save("Bewerkt"), QByteArray(entered).replace("60,50,30,30,0", "71,69,40,40,0"));
 
         const QPoint centre = p.canvas + QPoint(150, 160);
@@ -76,10 +90,19 @@ private slots:
         key("Delete");
         QCOMPARE(save("Weg"), QByteArray("20,50,30,30,0\r\n\"NVPH 1\"\r\n100,50,30,30,0\r\n\"NVPH 3\"\r"));
 
-        // Back through the six edits, and forward again with Ctrl+Y.
+        // Back through the six edits with Ctrl+Z and forward again with
+        // Ctrl+Y, typed after a click into the listing: the shortcuts are
+        // still the window's.
+        auto clickListing = [&] {
+            const QPoint listing = p.client + QPoint(700, 400);
+            xdo({"mousemove", QString::number(listing.x()), QString::number(listing.y())});
+            xdo({"click", "1"});
+        };
+        clickListing();
         for (int i = 0; i < 6; ++i)
-            p.menu(1, 1); // Edit > Undo
+            key("ctrl+z");
         QCOMPARE(save("Terug"), entered);
+        clickListing();
         for (int i = 0; i < 6; ++i)
             key("ctrl+y");
         save("Vooruit");
