@@ -106,7 +106,11 @@ void Main::onExtraStroken()
     // The library is read once, when it is first asked for, not at every
     // change of a field.
     std::optional<CutListRequest> library;
+    // The list prints on the paper of what it lists: the open page's, or
+    // the paper chosen for the library's pages.
+    Sheet paper = m_design.sheet;
     auto cutList = [&](const StrokenVelden &v) -> StrokenUitkomst {
+        paper = v.bibliotheek ? m_chosenSheet : m_design.sheet;
         CutListRequest r;
         if (!parseHeights(v.hoogten, &r.heights))
             return {QString(), tr("Beschikbare hoogten: hele millimeters van 1 tot %1, gescheiden door spaties of komma's.")
@@ -127,7 +131,7 @@ void Main::onExtraStroken()
     };
     const StrokenVelden closed = m_services.extra->stroken(
         StrokenVelden{saved.length, heights.join(QLatin1Char(' ')), false}, cutList,
-        [this](const QString &text) { printCutList(text); });
+        [&](const QString &text) { printCutList(text, paper); });
 
     // Each field that can be read is kept; heights that cannot keep the
     // heights there were.

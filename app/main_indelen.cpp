@@ -88,7 +88,11 @@ void Main::onExtraAlbumIndelen()
 {
     const QString settingsPath = m_paths.settingsFile(QLatin1String(kIndelenSettingsFileName));
     // Without a Vervolgtekst of the user's, the window's language gives it.
-    const IndelenVelden saved = readIndelenSettings(settingsPath, tr(" (vervolg)"));
+    // The program's own text, kept by a window of either language, is the
+    // program's own in this one too; only a text of the user's stays as typed.
+    IndelenVelden saved = readIndelenSettings(settingsPath, tr(" (vervolg)"));
+    if (saved.vervolg == QLatin1String(" (vervolg)") || saved.vervolg == QLatin1String(" (continued)"))
+        saved.vervolg = tr(" (vervolg)");
     Indeling shown;  // what the preview shows
     bool good = false;
     // Pictures named in the list stand beside it; a list typed in the

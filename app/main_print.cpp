@@ -84,13 +84,13 @@ bool Main::choosePdfWhenNoPrinter(const QString &suggested, QString *pdfPath)
     return !pdfPath->isEmpty();
 }
 
-void Main::printCutList(const QString &text)
+void Main::printCutList(const QString &text, const Sheet &sheet)
 {
     QString pdfPath;
     if (!choosePdfWhenNoPrinter(tr("stroken.pdf"), &pdfPath))
         return;
     PrintJob job;
-    DrawText(text.split(QLatin1Char('\n')), job);
+    DrawText(text.split(QLatin1Char('\n')), job, sheet);
     if (!m_services.printer->print(job, pdfPath, correctionFor(pdfPath)))
         m_services.dialogs->message(tr("Kan de stroken niet afdrukken!"));
 }

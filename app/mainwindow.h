@@ -163,7 +163,7 @@ private:
     // Asks for a PDF file when there is no printer; false when the user
     // cancelled. 'suggested' is the file name offered.
     bool choosePdfWhenNoPrinter(const QString &suggested, QString *pdfPath);
-    void printCutList(const QString &text);
+    void printCutList(const QString &text, const Sheet &sheet);
     // The page as last loaded, saved or started is now the open page, of
     // that name (empty for a page not yet saved).
     void markSaved(const QString &name);

@@ -27,6 +27,9 @@ struct Kader {
 // A line of text anywhere on the page: an issue's heading, a note.
 inline constexpr int kMaxTeksten = 20;
 inline constexpr int kMinPunten = 6;
+// More characters than the widest sheet shows at the smallest size, the
+// narrowest letters included: a longer line is no line of the page.
+inline constexpr int kMaxTekstTekens = 1000;
 inline constexpr int kMaxPunten = 36;
 inline constexpr int kDefaultPunten = 10;
 struct Tekst {

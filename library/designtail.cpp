@@ -177,6 +177,10 @@ bool readText(Parser &p, const FieldReader::Field &tag, Tekst &t, QString *error
         return false;
     }
     t.Regel = *text;
+    if (t.Regel.size() > kMaxTekstTekens) {
+        *error = DesignFileText::tr("regel %1: de tekst is langer dan %2 tekens").arg(tag.line).arg(kMaxTekstTekens);
+        return false;
+    }
     if (!p.lastOnLine()) {
         *error = DesignFileText::tr("regel %1: te veel velden").arg(tag.line);
         return false;

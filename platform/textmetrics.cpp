@@ -41,6 +41,8 @@ QString checkTekst(const Tekst &t, const Sheet &sheet)
     const QLocale shown; // the window's language
     if (t.Regel.trimmed().isEmpty())
         return TextMetricsTexts::tr("Geef de tekst die op het blad moet komen.");
+    if (t.Regel.size() > kMaxTekstTekens)
+        return TextMetricsTexts::tr("De tekst is langer dan %1 tekens; maak hem korter.").arg(kMaxTekstTekens);
     if (const QString c = firstControl(t.Regel); !c.isEmpty())
         return TextMetricsTexts::tr("De tekst bevat het teken %1, dat niet afgedrukt kan worden.").arg(c);
     const RectMm v = tekstVorm(t, sheet).vak;

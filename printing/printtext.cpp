@@ -5,14 +5,15 @@
 
 namespace plenvik {
 
-int linesPerSheet()
+int linesPerSheet(const Sheet &sheet)
 {
-    return static_cast<int>((kSheetHeightMm - 2 * kTextMarginMm) / kTextLineMm) + 1;
+    return static_cast<int>((sheet.heightMm - 2 * kTextMarginMm) / kTextLineMm) + 1;
 }
 
-void DrawText(const QStringList &lines, PrinterSurface &pr)
+void DrawText(const QStringList &lines, PrinterSurface &pr, const Sheet &sheet)
 {
-    const int perSheet = linesPerSheet();
+    const int perSheet = linesPerSheet(sheet);
+    pr.setSheet(sheet);
     // Blank lines at the end would only start a sheet of nothing.
     qsizetype count = lines.size();
     while (count > 0 && lines.at(count - 1).isEmpty())

@@ -1,5 +1,7 @@
 #pragma once
-// Plain text printed on A4 sheets, as many as it takes.
+// Plain text printed on sheets of one paper, as many as it takes.
+
+#include "design/sheet.h"
 
 #include <QStringList>
 
@@ -12,10 +14,10 @@ inline constexpr double kTextLineMm = 5;      // from one line to the next
 inline constexpr double kTextPoints = 10;
 
 // Lines a sheet holds between the top and bottom margins.
-int linesPerSheet();
+int linesPerSheet(const Sheet &sheet = kSheetA4);
 
 // Draws the lines in Arial, a new sheet whenever one is full; blank lines
 // at the end take no room.
-void DrawText(const QStringList &lines, PrinterSurface &printer);
+void DrawText(const QStringList &lines, PrinterSurface &printer, const Sheet &sheet = kSheetA4);
 
 } // namespace plenvik

@@ -241,6 +241,7 @@ private slots:
         QTest::newRow("text of 5 pt") << good + "\"Tekst\",25,30,5,0,\"x\"\r\n" << QStringLiteral("regel 15: de grootte van de tekst moet");
         QTest::newRow("text bold 2") << good + "\"Tekst\",25,30,12,2,\"x\"\r\n" << QStringLiteral("regel 15: vet moet een geheel getal van 0 tot 1 zijn");
         QTest::newRow("text with a tab") << good + "\"Tekst\",25,30,12,0,U\"a%09b\"\r\n" << QStringLiteral("regel 15: de tekst bevat het stuurteken U+0009");
+        QTest::newRow("text too long") << good + "\"Tekst\",25,30,6,0,\"" + QByteArray(1001, 'i') + "\"\r\n" << QStringLiteral("regel 15: de tekst is langer dan 1000 tekens");
         QTest::newRow("text behind U+FEFF") << good + "\"Tekst\",25,30,12,0,U\"%EF%BB%BFx\"\r\n" << QStringLiteral("regel 15: de tekst bevat het stuurteken U+FEFF");
         QTest::newRow("text not UTF-8") << good + "\"Tekst\",25,30,12,0,U\"%C3\"\r\n" << QStringLiteral("regel 15: de tekst is geen geldige UTF-8");
         QTest::newRow("text left in words") << good + "\"Tekst\",25,\"Links\",12,0,\"x\"\r\n" << QStringLiteral("regel 15");

@@ -8,6 +8,7 @@
 #include "design/stamplist.h"
 #include "library/indelensettings.h"
 #include "library/pagefiles.h"
+#include "library/safewrite.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -113,12 +114,16 @@ private slots:
         const PageDesign open = m.design();
         const QImage picture = m.pic()->picture();
 
+        // The program's own Vervolgtekst kept by an English window opens in
+        // this one's language.
+        QVERIFY(writeFileWhole(h.dir.filePath("Indelen.ini"), "Blad\r\nProef\r\n1\r\n5\r\n12\r\n0.0\r\n0\r\n\" (continued)\"\r\n"));
         IndelenVelden velden;
         velden.titel = QStringLiteral("Proef");
         velden.naam = QStringLiteral("Blad");
         velden.koppen = false;
         h.extra.indelenStappen = {{"= 1852\nNVPH 1; 22; 30; 7", velden, {0}, true}};
         m.action("ExtraAlbumIndelen")->trigger();
+        QCOMPARE(h.extra.indelenStarts.value(0).vervolg, QStringLiteral(" (vervolg)"));
         QCOMPARE(h.extra.indelenUitkomsten.value(0).regel, QStringLiteral("1 pagina, 7 kaders"));
         QCOMPARE(h.extra.indelenMeldingen, QStringList{"1 supplement in de bibliotheek gezet."});
         QVERIFY(m.design() == open);

@@ -128,6 +128,13 @@ private slots:
         DrawText(lines.mid(0, 52) << QString(), oneSheet);
         QCOMPARE(oneSheet.ops.count("newpage"), 0);
         QCOMPARE(oneSheet.ops.count(), 4 + 52 * 3);
+
+        // On Letter, 279.4 mm: 48 lines a sheet, on Letter paper.
+        RecordingSurface letter;
+        DrawText(lines, letter, kSheetLetter);
+        QCOMPARE(letter.ops.value(0), "sheet 215.9x279.4");
+        QVERIFY(letter.ops.indexOf("print regel 48") < letter.ops.indexOf("newpage"));
+        QVERIFY(letter.ops.indexOf("print regel 49") > letter.ops.indexOf("newpage"));
     }
 };
 

@@ -341,6 +341,10 @@ SG 8; 21.5; 25; 3</translation>
         <source>regel %1: %2 bevat het stuurteken %3</source>
         <translation>line %1: %2 holds the control character %3</translation>
     </message>
+    <message>
+        <source>regel %1: de tekst is langer dan %2 tekens</source>
+        <translation>line %1: the text is longer than %2 characters</translation>
+    </message>
 </context>
 <context>
     <name>DialogStyle</name>
@@ -1406,6 +1410,10 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>De tekst bevat het teken %1, dat niet afgedrukt kan worden.</source>
         <translation>The text holds the character %1, which cannot be printed.</translation>
+    </message>
+    <message>
+        <source>De tekst is langer dan %1 tekens; maak hem korter.</source>
+        <translation>The text is longer than %1 characters; make it shorter.</translation>
     </message>
 </context>
 <context>
