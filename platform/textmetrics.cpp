@@ -36,6 +36,16 @@ TekstVorm tekstVorm(const Tekst &t, const Sheet &sheet)
     return v;
 }
 
+double penBeforeCentreMm(const QString &text, double points, bool bold)
+{
+    QFont font = screenFont(Face::Arial, 1, bold);
+    font.setPixelSize(kMeasurePixels);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    const QRectF ink = QFontMetricsF(font).tightBoundingRect(text);
+    const double mmPerPixel = points * 25.4 / 72.0 / kMeasurePixels;
+    return (ink.width() / 2 + ink.left()) * mmPerPixel;
+}
+
 QString checkTekst(const Tekst &t, const Sheet &sheet)
 {
     const QLocale shown; // the window's language

@@ -20,6 +20,10 @@ struct TekstVorm {
 
 TekstVorm tekstVorm(const Tekst &tekst, const Sheet &sheet);
 
+// How far left of a centre a text in the program's printing face starts
+// (its pen) for its ink to lie centred there, in millimetres at 'points'.
+double penBeforeCentreMm(const QString &text, double points, bool bold);
+
 // Why the line cannot stand on the sheet, in the program's words: wider
 // than the sheet, or off it; empty when it can.
 QString checkTekst(const Tekst &tekst, const Sheet &sheet);

@@ -5,27 +5,15 @@
 #include "platform/printer.h"
 #include "platform/textmetrics.h"
 
-#include <QFontMetrics>
 
 namespace plenvik {
 
 namespace {
 const QColor kBlack(0, 0, 0);
 const QColor kFrameGrey(240, 240, 240);
-constexpr double kTwipsPerPixel = 15; // 96 DPI
 } // namespace
 
-double measureTwips(MeasureFont font, const QString &text)
-{
-    static const QFont title = screenFont(Face::Arial, 15.75, true);
-    static const QFont subtitle = screenFont(Face::Arial, 12);
-    static const QFont caption = screenFont(Face::Arial, 9.75);
-    const QFont &f = font == MeasureFont::Title ? title : font == MeasureFont::Subtitle ? subtitle : caption;
-    // A label sizes itself in whole pixels.
-    return QFontMetrics(f).horizontalAdvance(text) * kTwipsPerPixel;
-}
-
-void DrawPage(const PageDesign &d, PrinterSurface &pr, const TwipsMeasure &measure)
+void DrawPage(const PageDesign &d, PrinterSurface &pr, const CentreMeasure &measure)
 {
     const QColor colour(d.ColourR, d.ColourG, d.ColourB);
     pr.setSheet(d.sheet);
@@ -49,19 +37,18 @@ void DrawPage(const PageDesign &d, PrinterSurface &pr, const TwipsMeasure &measu
         pr.filledBox({right, 17}, {right - t, bottom}, colour);
     }
 
-    auto centredText = [&](const QString &text, MeasureFont mf, double points, bool bold, double top) {
-        const double w = measure(mf, text);
+    auto centredText = [&](const QString &text, double points, bool bold, double top) {
         pr.setFontSize(points);
         pr.setFontBold(bold);
-        pr.setCurrentX(centre - (w / 2) / kTwipsPerMmForCentring);
+        pr.setCurrentX(centre - measure(text, points, bold));
         pr.setCurrentY(top);
         pr.setForeColor(kBlack);
         pr.print(text);
     };
     if (!d.PageTitle.isEmpty())
-        centredText(d.PageTitle, MeasureFont::Title, 16, true, 23);
+        centredText(d.PageTitle, 16, true, 23);
     if (!d.PageSubtitle.isEmpty())
-        centredText(d.PageSubtitle, MeasureFont::Subtitle, 12, false, 33);
+        centredText(d.PageSubtitle, 12, false, 33);
 
     for (int k = 1; k <= d.KaderCount && k <= kMaxKaders; ++k) {
         const Kader &f = d.kader(k);
@@ -80,10 +67,9 @@ void DrawPage(const PageDesign &d, PrinterSurface &pr, const TwipsMeasure &measu
                            {r.left + r.width - kPrintableOffsetMm, r.top + r.height - kPrintableOffsetMm}, stored,
                            d.pictures.Grijstinten, d.pictures.Sterkte);
         }
-        const double w = measure(MeasureFont::Caption, f.Onderschrift);
         pr.setFontSize(10);
         pr.setFontBold(false);
-        pr.setCurrentX((f.LeftMm + f.WidthMm / 2 - 3) - (w / 2) / kTwipsPerMmForCentring);
+        pr.setCurrentX((f.LeftMm + f.WidthMm / 2 - 3) - measure(f.Onderschrift, 10, false));
         pr.setCurrentY(f.TopMm + f.HeightMm + 1);
         pr.setForeColor(kBlack);
         pr.print(f.Onderschrift);
@@ -100,14 +86,8 @@ void DrawPage(const PageDesign &d, PrinterSurface &pr, const TwipsMeasure &measu
         pr.printOnBaseline({v.beginMm - kPrintableOffsetMm, v.basislijnMm - kPrintableOffsetMm}, x.Regel);
     }
 
-    if (!d.PageNumber.isEmpty()) {
-        pr.setFontSize(12);
-        pr.setFontBold(true);
-        pr.setCurrentX(centre - 2);                                       // 100 on A4
-        pr.setCurrentY(d.sheet.heightMm - kBorderFromEdgeMm);             // 277 on A4
-        pr.setForeColor(kBlack);
-        pr.print(d.PageNumber);
-    }
+    if (!d.PageNumber.isEmpty())
+        centredText(d.PageNumber, 12, true, d.sheet.heightMm - kBorderFromEdgeMm); // 277 on A4
 }
 
 } // namespace plenvik

@@ -4,6 +4,7 @@
 // of and 3 mm below the sheet's corner.
 
 #include "design/pagedesign.h"
+#include "platform/textmetrics.h"
 
 #include <QString>
 #include <functional>
@@ -13,16 +14,14 @@ namespace plenvik {
 class PrinterSurface;
 
 inline constexpr double kBorderFromEdgeMm = 20;
-inline constexpr double kTwipsPerMmForCentring = 60; // not 56.7: centring uses 60
 
-// Width of a text in twips as it stands on screen in a measuring font.
-enum class MeasureFont { Title, Subtitle, Caption };
-double measureTwips(MeasureFont font, const QString &text);
-
-using TwipsMeasure = std::function<double(MeasureFont, const QString &)>;
+// How far left of its centre a centred text starts, in millimetres, for its
+// ink to stand centred on paper: measured in the face and at the size it
+// is printed in (penBeforeCentreMm), never in a screen font.
+using CentreMeasure = std::function<double(const QString &text, double points, bool bold)>;
 
 // Draws the page on the sheet the surface is at, and nothing else, so one
 // job can hold many pages.
-void DrawPage(const PageDesign &design, PrinterSurface &printer, const TwipsMeasure &measure = measureTwips);
+void DrawPage(const PageDesign &design, PrinterSurface &printer, const CentreMeasure &measure = penBeforeCentreMm);
 
 } // namespace plenvik

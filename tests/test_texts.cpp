@@ -73,6 +73,11 @@ private slots:
         d.sheet = sheet;
         addTekst(d, Tekst{QStringLiteral("EH"), 25, 30, false, 12, false});
         addTekst(d, Tekst{QStringLiteral("EH"), 60, 0, true, 12, true});
+        // The title, a caption and the page number are centred on their
+        // lines as the lines of text are, in the face they are printed in.
+        d.PageTitle = QStringLiteral("Europa CEPT 1956");
+        d.PageNumber = QStringLiteral("12");
+        d.appendKader(Kader{40, 150, 60, 30, 0, QStringLiteral("NVPH 1 - 10 cent rood, plaat IV")});
         const QImage img = printed(d, dir.path());
         QVERIFY(!img.isNull());
         const QRect left = inkIn(img, QRect(200, 200, 400, 100));
@@ -81,6 +86,17 @@ private slots:
         const double middle = sheet.widthMm * 5; // in pixels
         QVERIFY2(qAbs(centred.left() + centred.right() + 1 - 2 * middle) <= 2 && qAbs(centred.top() - 600) <= 1,
                  qPrintable(QStringLiteral("%1..%2, %3").arg(centred.left()).arg(centred.right()).arg(centred.top())));
+        const struct {
+            QRect band;
+            double middle;
+        } lines[] = {{QRect(400, 240, img.width() - 400, 90), middle},
+                     {QRect(0, 1830, img.width(), 60), 700},
+                     {QRect(0, int(sheet.heightMm * 10) - 180, img.width(), 60), middle}};
+        for (const auto &l : lines) {
+            const QRect ink = inkIn(img, l.band);
+            QVERIFY2(!ink.isEmpty() && qAbs(ink.left() + ink.right() + 1 - 2 * l.middle) <= 2,
+                     qPrintable(QStringLiteral("%1..%2 about %3").arg(ink.left()).arg(ink.right()).arg(l.middle)));
+        }
     }
 };
 
