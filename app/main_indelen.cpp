@@ -155,7 +155,7 @@ void Main::onExtraAlbumIndelen()
             for (const QString &name : read.list.issues)
                 headings << (name.isEmpty() ? 0 : band);
             for (const QString &name : read.list.issues)
-                if (!name.isEmpty() && !checkTekst(Tekst{name + v.vervolg, 0, 0, true, v.kopPunten, true}, m_chosenSheet).isEmpty())
+                if (!name.isEmpty() && tekstVorm(Tekst{name + v.vervolg, 0, 0, true, v.kopPunten, true}, m_chosenSheet).vak.width > m_chosenSheet.widthMm)
                     faults << tr("De kop '%1' is breder dan het blad; maak de koppen kleiner.").arg(name);
             if (!faults.isEmpty())
                 return {faults.mid(0, kFaultsShown).join(QLatin1Char('\n')), int(shown.pages.size()), false};

@@ -32,7 +32,13 @@ TekstVorm tekstVorm(const Tekst &t, const Sheet &sheet)
     TekstVorm v;
     v.basislijnMm = t.BovenMm + fm.capHeight() * mmPerPixel;
     v.beginMm = inkLeft - ink.left() * mmPerPixel;
-    v.vak = RectMm{inkLeft, t.BovenMm, width, (fm.capHeight() + fm.descent()) * mmPerPixel};
+    // Accents and ascenders stand above the capitals ("ÅLAND", "Willem"):
+    // the box reaches up to their ink, so it is they that stay on the sheet.
+    const double bottom = t.BovenMm + (fm.capHeight() + fm.descent()) * mmPerPixel;
+    // A hundredth of a millimetre is the measure's rounding, not ink.
+    const double inkTop = v.basislijnMm + ink.top() * mmPerPixel;
+    const double top = inkTop < t.BovenMm - 0.01 ? inkTop : t.BovenMm;
+    v.vak = RectMm{inkLeft, top, width, bottom - top};
     return v;
 }
 

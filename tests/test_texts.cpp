@@ -57,6 +57,16 @@ private slots:
     // bearing, 158/2048 em) and 0.92 mm lower (ascent 1854/2048 em less the
     // capitals' 1409/2048 em). Centred, its ink lies as far left of the
     // sheet's middle as right of it.
+    // The ring above a capital is ink on the sheet too: "ÅLAND" at 36
+    // points bold has it well above its capitals' top, so at 2 mm it would
+    // run off the paper; flat capitals stand at 0.
+    void accentsStayOnTheSheet()
+    {
+        QVERIFY(!checkTekst(Tekst{QStringLiteral("ÅLAND ÄÖ"), 2, 0, true, 36, true}, kSheetA4).isEmpty());
+        QCOMPARE(checkTekst(Tekst{QStringLiteral("ÅLAND ÄÖ"), 4, 0, true, 36, true}, kSheetA4), QString());
+        QCOMPARE(checkTekst(Tekst{QStringLiteral("ALAND"), 0, 0, true, 36, true}, kSheetA4), QString());
+    }
+
     void inkWhereTheMillimetresSay_data()
     {
         QTest::addColumn<Sheet>("sheet");
