@@ -94,6 +94,7 @@ void Main::onExtraAlbum()
     // The whole album is drawn before any of it is handed over: Cancel, or
     // a failure, leaves nothing at the printer and no file.
     PrintJob job;
+    job.setTitle(tr("Plenvik album: %1").arg(order.value(0)));
     bool ok = true;
     int drawn = 0;
     {

@@ -79,8 +79,12 @@ bool Main::choosePdfWhenNoPrinter(const QString &suggested, QString *pdfPath)
     pdfPath->clear();
     if (m_services.printer->hasDestination())
         return true;
-    *pdfPath = m_services.dialogs->saveFileName(tr(" Print naar PDF-bestand"), QDir::home().filePath(suggested),
+    // The question opens where the last PDF file went, at first the home folder.
+    const QDir folder(m_lastPdfFolder.isEmpty() ? QDir::homePath() : m_lastPdfFolder);
+    *pdfPath = m_services.dialogs->saveFileName(tr(" Print naar PDF-bestand"), folder.filePath(suggested),
                                                 QStringLiteral("PDF (*.pdf)"));
+    if (!pdfPath->isEmpty())
+        m_lastPdfFolder = QFileInfo(*pdfPath).absolutePath();
     return !pdfPath->isEmpty();
 }
 
@@ -98,13 +102,14 @@ void Main::printCutList(const QString &text, const Sheet &sheet)
 bool Main::printToSurface(const QString &pdfPath)
 {
     PrintJob job;
+    job.setTitle(m_pageName.isEmpty() ? QString() : tr("Plenvik supplement %1").arg(m_pageName));
     DrawPage(m_design, job);
     return m_services.printer->print(job, pdfPath, correctionFor(pdfPath));
 }
 
 void Main::onFilePrintSetup()
 {
-    m_services.printer->setup(this);
+    m_services.printer->setup(this, m_design.sheet);
 }
 
 } // namespace plenvik

@@ -17,6 +17,9 @@
 namespace plenvik {
 
 namespace {
+// Where the listing begins, right of the label under the magnifier.
+constexpr int kLabelRoomRight = 536;
+
 // "A5 (148 x 210 mm)", or "230 x 300 mm" for a size of one's own.
 QString shownSheet(const Sheet &s)
 {
@@ -86,6 +89,12 @@ void Main::showSheet()
     else
         label->setText(tr("Coordinaten  %1 x %2").arg(shown.toString(m_design.sheet.widthMm), shown.toString(m_design.sheet.heightMm)));
     label->adjustSize();
+    // The listing begins beside it: a sheet too long to name whole there is
+    // named by its size alone, which is what the read-out needs.
+    if (label->x() + label->width() > kLabelRoomRight) {
+        label->setText(tr("%1 x %2 mm").arg(shown.toString(m_design.sheet.widthMm), shown.toString(m_design.sheet.heightMm)));
+        label->adjustSize();
+    }
 }
 
 } // namespace plenvik

@@ -195,6 +195,7 @@ private:
     PageDesign m_savedDesign; // the page as last loaded, saved or started
     QString m_pageName;       // its name in the library; empty before it is saved
     bool m_printing = false;
+    QString m_lastPdfFolder; // where the last PDF file was asked for
     bool m_closeConfirmed = false;
 
     QHash<QString, QWidget *> m_controls;

@@ -288,8 +288,9 @@ bool QtPrinter::hasDestination()
     return m_chosen || !QPrinterInfo::availablePrinters().isEmpty();
 }
 
-void QtPrinter::setup(QWidget *parent)
+void QtPrinter::setup(QWidget *parent, const Sheet &sheet)
 {
+    printer().setPageSize(pageSizeOf(sheet));
     // Qt's print dialog serves here only to choose the printer and its
     // settings: its confirming button says "OK", not "Print", and the page
     // range, which belongs to a print job, is left out.
@@ -325,7 +326,7 @@ QString QtPrinter::destinationPrinter()
 bool QtPrinter::print(const PrintJob &job, const QString &pdfPath, const PrinterCorrection &correction)
 {
     QPrinter &p = printer();
-    p.setDocName(PrinterTexts::tr("Plenvik supplement"));
+    p.setDocName(job.title().isEmpty() ? PrinterTexts::tr("Plenvik supplement") : job.title());
     if (!pdfPath.isEmpty())
         return writePdf(p, job, pdfPath);
     // "Print to File" in Print Setup: the file is written as any PDF is.

@@ -110,6 +110,9 @@ public:
     }
     // Every paper the job's sheets are on.
     QList<Sheet> sheets() const;
+    // What the job is called in the queue and in a PDF file's title.
+    void setTitle(const QString &title) { m_title = title; }
+    QString title() const { return m_title; }
 
     // Draws the whole job on a real surface, in order. The stamps' pictures
     // are made ready a few ahead on other threads while it draws. False,
@@ -132,6 +135,7 @@ private:
     std::vector<Op> m_ops;
     std::shared_ptr<QTemporaryFile> m_spool;
     bool m_spoolFailed = false;
+    QString m_title;
 };
 
 // The paper size a printer is asked for: the standard size by its name,
@@ -209,7 +213,8 @@ public:
     // An installed printer, or a printer or file chosen in Print Setup.
     virtual bool hasDestination() = 0;
     // The print dialog; Cancel and errors pass silently.
-    virtual void setup(QWidget *parent) = 0;
+    // Print Setup, opening on the paper of the page it is for.
+    virtual void setup(QWidget *parent, const Sheet &sheet) = 0;
     // The printer a job without a PDF path goes to; empty when it goes to a
     // file (no printer, or "Print to File" chosen in Print Setup).
     virtual QString destinationPrinter() = 0;
@@ -228,7 +233,7 @@ public:
     QtPrinter();
     ~QtPrinter() override;
     bool hasDestination() override;
-    void setup(QWidget *parent) override;
+    void setup(QWidget *parent, const Sheet &sheet) override;
     QString destinationPrinter() override;
     bool print(const PrintJob &job, const QString &pdfPath, const PrinterCorrection &correction = {}) override;
     QString refusedPaper(const PrintJob &job, const QString &pdfPath) override;

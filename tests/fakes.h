@@ -339,7 +339,13 @@ public:
     QList<PrinterCorrection> corrections; // of each job
 
     bool hasDestination() override { return destination; }
-    void setup(QWidget *) override { ++setups; destination = true; }
+    QList<Sheet> setupSheets; // the paper each Print Setup opened on
+    void setup(QWidget *, const Sheet &sheet) override
+    {
+        ++setups;
+        setupSheets << sheet;
+        destination = true;
+    }
     QString destinationPrinter() override { return destination ? name : QString(); }
     bool print(const PrintJob &job, const QString &pdfPath, const PrinterCorrection &correction) override
     {

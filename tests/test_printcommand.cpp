@@ -111,7 +111,7 @@ private slots:
                     shown << b->text().remove(u'&');
             qobject_cast<QDialog *>(dlg)->reject();
         });
-        printer.setup(nullptr);
+        printer.setup(nullptr, kSheetA4);
         QCOMPARE(title, QStringLiteral(" Print Setup"));
         QVERIFY(shown.contains(QStringLiteral("OK")));
         for (const QString &text : shown)

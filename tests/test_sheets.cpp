@@ -112,6 +112,11 @@ private slots:
         QVERIFY(m.listingText().endsWith(QStringLiteral("Papier...........: Letter, 215.9 x 279.4 mm\r\n")));
         QCOMPARE(fileBytes(h.dir.filePath("Papier.ini")), QByteArray("215.9\r\n279.4\r\n"));
         QCOMPARE(fileBytes(h.dir.filePath("Plenvik.ini")), ini);
+        // Print Setup opens on the page's paper; the label under the
+        // magnifier ends before the listing begins.
+        m.action("FilePrintSetup")->trigger();
+        QCOMPARE(h.printer.setupSheets, QList<Sheet>{kSheetLetter});
+        QVERIFY(m.control("Label4")->geometry().right() < 536);
         // At Letter's scale, 1.5748 and 1.7012 pixels a millimetre: a drag
         // across the whole sheet ends at 215 mm, not at 215.9 rounded up,
         // and a frame entered is painted where the page picture has it.

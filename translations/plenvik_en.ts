@@ -1827,5 +1827,13 @@ Uw wijzigingen staan alleen nog in het venster; met Opslaan komen ze over het ni
         <translation>The open page %1 has been replaced in the library by the new one.
 Your changes are now only in the window; Save puts them over the new one.</translation>
     </message>
+    <message>
+        <source>Plenvik album: %1</source>
+        <translation>Plenvik album: %1</translation>
+    </message>
+    <message>
+        <source>Plenvik supplement %1</source>
+        <translation>Plenvik page %1</translation>
+    </message>
 </context>
 </TS>
