@@ -128,6 +128,28 @@ private slots:
         entered.onderschrift = QStringLiteral("1599");
         QVERIFY(changeKader(d, 1, kaderFromChange(d.kader(1), shown, entered)).isEmpty());
         QCOMPARE(d.kader(1), (Kader{12.5, 100, 67, 33, 1, QStringLiteral("1599")}));
+        // The inner frame switched off is off; under 1 mm is refused.
+        entered.binnenkader = !shown.binnenkader;
+        QCOMPARE(kaderFromChange(d.kader(1), shown, entered).Binnenrand, 0);
+        QVERIFY(!changeKader(d, 1, Kader{10, 10, 0.5, 10, 0, {}}).isEmpty());
+        // The last frame off a smaller paper is named too.
+        d.appendKader(Kader{150, 250, 30, 30, 0, {}});
+        QCOMPARE(kadersOffSheet(d, kSheetA5), QList<int>{2});
+    }
+
+    // Lines of text: the last one removed, a move down held by the sheet's
+    // height, a centred line moved sideways standing where its ink stood.
+    void textLines()
+    {
+        PageDesign d;
+        addTekst(d, Tekst{QStringLiteral("a"), 10, 0, true, 12, false});
+        addTekst(d, Tekst{QStringLiteral("b"), 20, 0, true, 12, false});
+        removeTekst(d, 2);
+        QCOMPARE(int(d.TekstCount), 1);
+        const RectMm vak{80.4, 280, 49, 10};
+        QCOMPARE(movedTekst(d.tekst(1), vak, 0, 20, kSheetA4).BovenMm, 17.0);
+        const Tekst sideways = movedTekst(d.tekst(1), vak, 1, 0, kSheetA4);
+        QCOMPARE(std::tuple(sideways.Midden, sideways.LinksMm), std::tuple(false, 81.0));
     }
 };
 
