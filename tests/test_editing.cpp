@@ -60,10 +60,17 @@ private slots:
         drag(m.pic(), QPoint(120, 110), QPoint(136, 145));
         QCOMPARE(line(m, 2), "Kader 2...: 70,70,30,30,0,NVPH 2");
         key(m, Qt::Key_Right);
+        key(m, Qt::Key_Right);
+        key(m, Qt::Key_Left);
         key(m, Qt::Key_Up);
         QCOMPARE(line(m, 2), "Kader 2...: 71,69,30,30,0,NVPH 2");
-        // Its lower right handle, at (164, 173), 16 and 17 pixels further.
-        drag(m.pic(), QPoint(164, 173), QPoint(180, 190));
+        // Its lower right handle, at (164, 173), taken 2 pixels off its
+        // centre; 16 and 17 pixels further, with the size read out on the way.
+        QTest::mousePress(m.pic(), Qt::LeftButton, {}, QPoint(162, 171));
+        QTest::mouseMove(m.pic(), QPoint(178, 171));
+        QCOMPARE(m.pic()->mmLabelText(), "40 x 30 mm");
+        QTest::mouseRelease(m.pic(), Qt::LeftButton, {}, QPoint(178, 171));
+        drag(m.pic(), QPoint(180, 171), QPoint(180, 188));
         QCOMPARE(line(m, 2), "Kader 2...: 71,69,40,40,0,NVPH 2");
         QCOMPARE(m.pic()->picture(), pagePicture(m.design()));
 
@@ -78,15 +85,15 @@ private slots:
         QCOMPARE(line(m, 2), "Kader 2...: 100,50,30,30,0,NVPH 3");
         QCOMPARE(m.chosenKader(), 0);
 
-        // Back through the six edits to the three frames entered, and forward
+        // Back through the nine edits to the three frames entered, and forward
         // again; each is one step.
         const QString twoFrames = m.listingText();
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < 9; ++i)
             m.action("EditUndo")->trigger();
         QCOMPARE(line(m, 2), "Kader 2...: 60,50,30,30,0,NVPH 2");
         QCOMPARE(int(m.design().KaderCount), 3);
         QVERIFY(m.action("EditRedo")->isEnabled());
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < 9; ++i)
             m.action("EditRedo")->trigger();
         QCOMPARE(m.listingText(), twoFrames);
         QVERIFY(!m.action("EditRedo")->isEnabled());
@@ -121,6 +128,8 @@ private slots:
         QCOMPARE(m.chosenKader(), 0);
         key(m, Qt::Key_Tab);
         QCOMPARE(m.chosenKader(), 1);
+        key(m, Qt::Key_Backtab);
+        QCOMPARE(m.chosenKader(), 5);
         drag(m.pic(), QPoint(300, 450), QPoint(300, 450));
         QCOMPARE(m.chosenKader(), 0);
         key(m, Qt::Key_Tab);
