@@ -2,11 +2,13 @@
 
 #include "design/rows.h"
 #include "design/textsafe.h"
+#include "design/typedlength.h"
 #include "design/units.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <cmath>
 #include <optional>
 
 namespace plenvik {
@@ -17,14 +19,19 @@ struct StampListTexts {
     Q_DECLARE_TR_FUNCTIONS(StampList)
 };
 
-// A length as written ("22", "21,5", "21.25") in thousandths of a
-// millimetre, rounded up: a mount may never be smaller than its stamp.
+// A length as written ("22", "21,5", "21.25", or with a unit: "0.87in",
+// "2,2 cm") in thousandths of a millimetre, rounded up: a mount may never
+// be smaller than its stamp.
 std::optional<qint64> thousandths(const QString &field)
 {
     static const QRegularExpression number(QStringLiteral("^([0-9]{1,6})(?:[.,]([0-9]+))?$"));
     const QRegularExpressionMatch m = number.match(field);
-    if (!m.hasMatch())
-        return std::nullopt;
+    if (!m.hasMatch()) {
+        const TypedLength t = readTypedLength(field);
+        if (t.fault != TypedLength::Fault::None || t.unit.isEmpty() || t.mm < 0 || t.mm > 999999)
+            return std::nullopt;
+        return qint64(std::ceil(t.mm * 1000 - 1e-6));
+    }
     const QString fraction = m.captured(2);
     qint64 v = m.captured(1).toLongLong() * 1000 + (fraction + QStringLiteral("000")).left(3).toLongLong();
     if (fraction.size() > 3 && fraction.mid(3).contains(QRegularExpression(QStringLiteral("[1-9]"))))

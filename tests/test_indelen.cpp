@@ -23,7 +23,7 @@ private slots:
     void readsTheList()
     {
         const QString text = QStringLiteral("# Nederland\r\n"
-                                            "Zonder uitgifte; 20; 25\r\n"
+                                            "Zonder uitgifte; 2 cm; 1in\r\n"
                                             "= 1852 Koning Willem III;;;\r\n"
                                             ";;\t;\r\n"
                                             "  NVPH 1 ;22; 26;; nvph1.jpg \r\n"
@@ -36,7 +36,7 @@ private slots:
         QVERIFY2(r.errors.isEmpty(), qPrintable(r.errors.join('\n')));
         QCOMPARE(r.list.issues, (QStringList{"", "1852 Koning Willem III", "1864"}));
         // A picture may follow with the count left empty.
-        QCOMPARE(r.list.frames, (QList<StampFrame>{{"Zonder uitgifte", 21, 26, 0, "", 2}, {"NVPH 1", 23, 27, 1, "nvph1.jpg", 5},
+        QCOMPARE(r.list.frames, (QList<StampFrame>{{"Zonder uitgifte", 21, 27, 0, "", 2}, {"NVPH 1", 23, 27, 1, "nvph1.jpg", 5},
                                                    {"NVPH 0098", 23, 26, 1, "", 6}, {"NVPH 0099", 23, 26, 1, "", 6},
                                                    {"NVPH 0100", 23, 26, 1, "", 6}, {"Blok", 102, 61, 2, "", 9}}));
         // A stamp of exactly the area's width still fits, and so does a list
