@@ -142,6 +142,15 @@ private slots:
         key(m, Qt::Key_Down);
         QVERIFY(!m.action("EditRedo")->isEnabled());
         QCOMPARE(line(m, 1), "Kader 1...: 20,51,30,30,0,NVPH 1");
+        // An arrow against the sheet's edge moves nothing, and is no step.
+        h.extra.kaders.enqueue(KaderInvoer{0, 0, 10, 10, false, QString(), {}});
+        m.action("ExtraKaderInvoeren")->trigger();
+        key(m, Qt::Key_Escape);
+        key(m, Qt::Key_Backtab);
+        const int steps = m.undoStore().size();
+        key(m, Qt::Key_Left);
+        key(m, Qt::Key_Up);
+        QCOMPARE(m.undoStore().size(), steps);
     }
 
     // Text lines are edited as frames are, and a heading in Greek letters,
