@@ -198,7 +198,7 @@ private slots:
         QTest::addColumn<double>("left");
         const QByteArray tail = "\"--\"\r\n1,2,3\r\n#FALSE#\r\n0\r\n\"\"\r\n\"\"\r\n\"\"\r\n";
         QTest::newRow("fraction accepted") << QByteArray("\"h\"\r\n1\r\n\"--\"\r\n12.5,3,4,5,0\r\n\"c\"\r\n") + tail << 12.5;
-        QTest::newRow("blanks before fields") << QByteArray("\"h\"\r\n 1\r\n\"--\"\r\n 7, 3,4,5,1\r\n \"c\"\r\n") + tail << 7.0;
+        QTest::newRow("blanks and tabs before fields") << QByteArray("\"h\"\r\n 1\r\n\"--\"\r\n 7, 3,4,5,1\r\n\t\"c\"\r\n") + tail << 7.0;
         QTest::newRow("unix line ends") << QByteArray("\"h\"\n1\n\"--\"\n8,3,4,5,0\n\"c\"\n\"--\"\n1,2,3\n#FALSE#\n0\n\"\"\n\"\"\n\"\"\n") << 8.0;
         QTest::newRow("other header and separators") << QByteArray("\"Iets anders\"\r\n1\r\n\"\"\r\n9,3,4,5,0\r\n\"c\"\r\n") + tail << 9.0;
         QTest::newRow("no final line end") << QByteArray("\"h\"\r\n1\r\n\"--\"\r\n6,3,4,5,0\r\n\"c\"\r\n\"--\"\r\n1,2,3\r\n#FALSE#\r\n0\r\n\"\"\r\n\"\"\r\n\"\"") << 6.0;
