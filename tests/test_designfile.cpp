@@ -110,6 +110,13 @@ private slots:
         QCOMPARE(back.kader(5).Onderschrift, QStringLiteral("Nr. 5, blok"));
         QCOMPARE(back.PageTitle, QStringLiteral("  Nederland, 1852 "));
         QCOMPARE(designFileBytes(back), first);
+        // Read into a page that has lines of text and pictures, a page
+        // without them keeps none of those.
+        PageDesign withMore = back;
+        addTekst(withMore, Tekst{QStringLiteral("x"), 25, 30, false, 12, false});
+        withMore.pictures.Bestanden[0] = "jpeg";
+        QVERIFY(reader.read(first, withMore));
+        QVERIFY(withMore == d);
 
         // Another sheet adds one line, and comes back; A4 written in full,
         // or anything else after the page number, is A4.
@@ -241,6 +248,8 @@ private slots:
         QTest::newRow("text of 5 pt") << good + "\"Tekst\",25,30,5,0,\"x\"\r\n" << QStringLiteral("regel 15: de grootte van de tekst moet");
         QTest::newRow("text bold 2") << good + "\"Tekst\",25,30,12,2,\"x\"\r\n" << QStringLiteral("regel 15: vet moet een geheel getal van 0 tot 1 zijn");
         QTest::newRow("text with a tab") << good + "\"Tekst\",25,30,12,0,U\"a%09b\"\r\n" << QStringLiteral("regel 15: de tekst bevat het stuurteken U+0009");
+        QTest::newRow("text far off") << good + "\"Tekst\",1e300,30,12,0,\"x\"\r\n" << QStringLiteral("regel 15: de bovenkant van de tekst is geen getal");
+        QTest::newRow("text with a field more") << good + "\"Tekst\",25,30,12,0,\"x\",1\r\n" << QStringLiteral("regel 15: te veel velden");
         QTest::newRow("text too long") << good + "\"Tekst\",25,30,6,0,\"" + QByteArray(1001, 'i') + "\"\r\n" << QStringLiteral("regel 15: de tekst is langer dan 1000 tekens");
         QTest::newRow("text behind U+FEFF") << good + "\"Tekst\",25,30,12,0,U\"%EF%BB%BFx\"\r\n" << QStringLiteral("regel 15: de tekst bevat het stuurteken U+FEFF");
         QTest::newRow("text not UTF-8") << good + "\"Tekst\",25,30,12,0,U\"%C3\"\r\n" << QStringLiteral("regel 15: de tekst is geen geldige UTF-8");
