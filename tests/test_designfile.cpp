@@ -117,6 +117,18 @@ private slots:
         withMore.pictures.Bestanden[0] = "jpeg";
         QVERIFY(reader.read(first, withMore));
         QVERIFY(withMore == d);
+        // Pictures count by their bytes: equal ones held apart are the same
+        // page, a changed one of the last frame is another.
+        PageDesign one, two;
+        for (PageDesign *p : {&one, &two}) {
+            p->appendKader(Kader{10, 10, 20, 20, 0, {}});
+            p->appendKader(Kader{40, 10, 20, 20, 0, {}});
+        }
+        one.pictures.Bestanden[1] = QByteArray("jpeg");
+        two.pictures.Bestanden[1] = QByteArray("jp") + "eg";
+        QVERIFY(sameSavedPage(one, two));
+        two.pictures.Bestanden[1] = QByteArray("jpeG");
+        QVERIFY(!sameSavedPage(one, two));
 
         // Another sheet adds one line, and comes back; A4 written in full,
         // or anything else after the page number, is A4.
