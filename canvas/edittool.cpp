@@ -104,7 +104,7 @@ void EditTool::change(Item &item, const Item &changed)
         return;
     // One Undo step for the whole gesture, taken at its first change.
     if (!m_recorded)
-        m_undo.record(m_pic.picture(), m_design);
+        m_undo.record(m_pic.picture(), m_design, m_gesture != Gesture::None);
     m_recorded = true;
     item = changed;
     if (m_hooks.pageChanged)
@@ -171,6 +171,7 @@ void EditTool::release(double x, double y)
         return;
     m_frames.cancel();
     m_pic.setMmLabelVisible(false);
+    m_undo.settle();
     if (m_recorded) {
         if (m_hooks.committed && !m_gestureItem.tekst)
             m_hooks.committed(m_gestureItem.nummer);

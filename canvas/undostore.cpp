@@ -7,10 +7,14 @@ UndoStep UndoStore::stepOf(const QImage &canvas, const PageDesign &d) const
     return {m_fromDesign ? QImage() : canvas.copy(), d.KaderCount, d.Kaders, d.pictures, d.TekstCount, d.Teksten, d.sheet};
 }
 
-void UndoStore::record(const QImage &canvas, const PageDesign &design)
+void UndoStore::record(const QImage &canvas, const PageDesign &design, bool withdrawable)
 {
     m_undo.push_back(stepOf(canvas, design));
-    m_redoBeforeRecord = std::move(m_redo);
+    // Each step may keep a canvas picture: the steps that could be redone
+    // are held past a record only while it may still be withdrawn.
+    m_redoBeforeRecord.clear();
+    if (withdrawable)
+        m_redoBeforeRecord = std::move(m_redo);
     m_redo.clear();
 }
 

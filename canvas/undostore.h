@@ -29,11 +29,15 @@ class UndoStore {
 public:
     // Records the page as it stands, before a step on it; what could be
     // redone is forgotten.
-    void record(const QImage &canvas, const PageDesign &design);
+    // A record 'withdrawable' (a drag still under way) keeps what could be
+    // redone until settle(), so that withdraw() can bring it back.
+    void record(const QImage &canvas, const PageDesign &design, bool withdrawable = false);
     // Takes the newest record back as though it had never been made, what
     // could be redone before it included: a gesture given up. Nothing when
     // there is none.
     std::optional<UndoStep> withdraw();
+    // The gesture is done: what could be redone before it is let go.
+    void settle() { m_redoBeforeRecord.clear(); }
     // Whether the canvas picture is now the page drawn from its design.
     void setPictureFromDesign(bool fromDesign) { m_fromDesign = fromDesign; }
     bool pictureFromDesign() const { return m_fromDesign; }
