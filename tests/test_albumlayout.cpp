@@ -192,6 +192,19 @@ private slots:
         QCOMPARE(placed.first(), "54,104 22x30");
         QCOMPARE(placed.last(), "121,184 22x30");
         QCOMPARE(tops, (QList<std::pair<int, int>>{{0, 97}}));
+
+        // Frames of 90 mm high leave 28 mm, too little to spread the rows
+        // 12 mm apart: the 199 mm block is centred 8 mm down, its heading
+        // at 56, the rows at 63 and 63 + 90 + 12 = 165.
+        const QList<StampFrame> tall = frames(7, 22, 90);
+        tops.clear();
+        placed.clear();
+        for (const Kader &k : placeFrames(tall, layAlbum(tall, s, kA4Area, Headings{70}).at(0), s, false, kA4Area,
+                                          Headings{70}, &tops))
+            placed << place(k);
+        QCOMPARE(placed.first(), "54,63 22x90");
+        QCOMPARE(placed.last(), "121,165 22x90");
+        QCOMPARE(tops, (QList<std::pair<int, int>>{{0, 56}}));
     }
 };
 

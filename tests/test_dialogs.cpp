@@ -180,12 +180,12 @@ private slots:
         QString title, shown;
         // Shown as the window's language writes it.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        typeWhenOpen({"178,4", "\t", "269.5", "\t", "30,1", "\n"}, &title, &shown);
+        typeWhenOpen({"178,4", "\t", "269.5", "\t", "30,1", "\t", "1,2 in", "\n"}, &title, &shown);
         QCOMPARE(dialogs.printerIjken(QStringLiteral("Proef"), QStringLiteral("geen"), maten), IjkKeuze::Ok);
         QLocale::setDefault(QLocale::c());
         QCOMPARE(shown, QStringLiteral("178.2"));
         QCOMPARE(title, QStringLiteral(" Printer ijken"));
-        QCOMPARE(maten, (IjkMaten{178.4, 269.5, 30.1, 30}));
+        QCOMPARE(maten, (IjkMaten{178.4, 269.5, 30.1, 30.5})); // 1.2 in = 30.48 mm
         typeWhenOpen({"\e"});
         QCOMPARE(dialogs.printerIjken(QStringLiteral("Proef"), QStringLiteral("geen"), maten), IjkKeuze::Annuleren);
     }
