@@ -9,6 +9,7 @@
 #include "canvas/frametool.h"
 #include "canvas/pagerender.h"
 #include "canvas/pic.h"
+#include "canvas/shapedraw.h"
 #include "library/stamppicture.h"
 #include "platform/dialogs.h"
 #include "platform/extradialogs.h"
@@ -127,7 +128,9 @@ void Main::onExtraKaderWijzigen()
         values, *m_services.dialogs, *m_pic,
         [&](const KaderInvoer &start) {
             return m_services.extra->kaderInvoeren(start, venster, [&](const KaderInvoer &v) {
-                m_pic->setPreview({canvasRectOf(kaderFromChange(before, shown, v), m_pic->sheetGeometry())});
+                const Kader changed = kaderFromChange(before, shown, v);
+                m_pic->setPreview({canvasRectOf(changed, m_pic->sheetGeometry())},
+                                  previewShapes({changed}, m_pic->sheetGeometry()));
             });
         },
         [&](const KaderInvoer &v) {

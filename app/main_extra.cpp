@@ -7,6 +7,7 @@
 
 #include "canvas/frametool.h"
 #include "canvas/pic.h"
+#include "canvas/shapedraw.h"
 #include "platform/dialogs.h"
 #include "design/strips.h"
 #include "library/pagefiles.h"
@@ -42,7 +43,8 @@ void Main::onExtraKaderInvoeren()
         m_lastKader, *m_services.dialogs, *m_pic,
         [this](const KaderInvoer &start) {
             return m_services.extra->kaderInvoeren(start, KaderVenster{m_design.sheet, false}, [this](const KaderInvoer &v) {
-                m_pic->setPreview({canvasRectOf(kaderOf(v), m_pic->sheetGeometry())});
+                m_pic->setPreview({canvasRectOf(kaderOf(v), m_pic->sheetGeometry())},
+                                  previewShapes({kaderOf(v)}, m_pic->sheetGeometry()));
             });
         },
         [&](const KaderInvoer &v) {
@@ -80,9 +82,8 @@ void Main::onExtraRijKaders()
         [this](const RijInvoer &start) {
             return m_services.extra->rijKaders(start, m_design.sheet, [this](const RijInvoer &v) {
                 // Only a row that can be laid out is shown.
-                m_pic->setPreview(v.aantal >= 1 && v.aantal <= kMaxKaders
-                                      ? canvasRects(rowFrames(v, m_design.sheet), m_pic->sheetGeometry())
-                                      : QList<QRect>{});
+                const QList<Kader> row = v.aantal >= 1 && v.aantal <= kMaxKaders ? rowFrames(v, m_design.sheet) : QList<Kader>{};
+                m_pic->setPreview(canvasRects(row, m_pic->sheetGeometry()), previewShapes(row, m_pic->sheetGeometry()));
             });
         },
         [this](const RijInvoer &v) { return checkRij(v, m_design.KaderCount, m_design.sheet); });
@@ -124,7 +125,8 @@ void Main::onExtraStroken()
         } else {
             r.heading = tr("Stroken voor dit supplement");
             for (int k = 1; k <= m_design.KaderCount; ++k)
-                r.pieces << StripPiece{m_design.kader(k).WidthMm, m_design.kader(k).HeightMm, tr("kader %1").arg(k)};
+                r.pieces << StripPiece{m_design.kader(k).WidthMm, m_design.kader(k).HeightMm, tr("kader %1").arg(k),
+                                      m_design.kader(k).vorm};
         }
         r.length = v.lengte;
         return {buildCutList(r), QString()};

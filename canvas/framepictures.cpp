@@ -1,5 +1,8 @@
 #include "canvas/framepictures.h"
 
+#include "canvas/shapedraw.h"
+#include "design/rows.h"
+
 #include "library/stamppicture.h"
 
 #include <QCache>
@@ -54,7 +57,15 @@ QList<CanvasPicture> canvasPictures(const PageDesign &design, const CanvasGeomet
             cached = new QImage(shown.scaled(rect.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
             shownCache().insert(key, cached, int(cached->sizeInBytes()));
         }
-        out.append({rect, *cached});
+        const Kader &kader = design.kader(k);
+        QPolygonF clip;
+        if (kader.vorm != Vorm::Rechthoek) {
+            const double inset = kPictureEdgeMm + (kader.Binnenrand == 1 ? kInnerFrameInsetMm : 0.0);
+            clip = canvasOutline(vormInset(kader.vorm, kader.box(), inset), kader.box(), canvasRectOf(kader, g));
+            if (clip.isEmpty())
+                continue; // no room inside the shape
+        }
+        out.append({rect, *cached, clip});
     }
     return out;
 }

@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QPolygonF>
 #include <QRect>
 
 namespace plenvik {
@@ -15,6 +16,7 @@ namespace plenvik {
 struct CanvasPicture {
     QRect rect; // canvas pixels the picture covers
     QImage image; // at that size, shown as the page asks
+    QPolygonF clip; // the frame's inner shape, 1 mm free of it; empty for a rectangle
 };
 
 // Where each frame's picture stands on the canvas and what it looks like

@@ -1,6 +1,7 @@
 #include "canvas/frametool.h"
 
 #include "canvas/pic.h"
+#include "canvas/shapedraw.h"
 #include "canvas/undostore.h"
 #include "design/pagedesign.h"
 #include "design/rows.h"
@@ -137,8 +138,12 @@ void paintCaptionOn(QImage &picture, const QString &caption, double x1, double x
 void paintKaderOn(QImage &picture, const Kader &kader, const QColor &outline, const CanvasGeometry &geometry)
 {
     const QRect corners = canvasRectOf(kader, geometry);
-    paintFrameOn(picture, corners.topLeft(), corners.bottomRight(), outline, kader.Binnenrand == 1);
+    if (kader.vorm == Vorm::Rechthoek && kader.lijn == Lijn::Doorgetrokken)
+        paintFrameOn(picture, corners.topLeft(), corners.bottomRight(), outline, kader.Binnenrand == 1);
+    else
+        paintShapeOn(picture, kader, corners, outline, kFrameInside);
     paintCaptionOn(picture, kader.Onderschrift, corners.left(), corners.right(), corners.bottom());
+    paintMoreCaptionLinesOn(picture, kader, corners, kCaptionColour);
 }
 
 void FrameTool::paintFrame(QPoint from, QPoint to, bool inner)
@@ -189,9 +194,13 @@ bool FrameTool::placeFrame(const QRect &corners, const Kader &kader)
     if (m_design.KaderCount >= kMaxKaders)
         return false;
     m_undo.record(m_pic.picture(), m_design);
-    paintFrame(corners.topLeft(), corners.bottomRight(), kader.Binnenrand == 1);
+    if (kader.isPlain()) {
+        paintFrame(corners.topLeft(), corners.bottomRight(), kader.Binnenrand == 1);
+        paintCaption(kader.Onderschrift, corners.left(), corners.right(), corners.bottom());
+    } else {
+        paintKaderOn(m_pic.picture(), kader, QColor(m_design.ColourR, m_design.ColourG, m_design.ColourB), m_pic.sheetGeometry());
+    }
     m_design.appendKader(kader);
-    paintCaption(kader.Onderschrift, corners.left(), corners.right(), corners.bottom());
     m_pic.pictureChanged();
     return true;
 }

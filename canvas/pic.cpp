@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <cmath>
 
 namespace plenvik {
@@ -182,11 +183,12 @@ void Pic::setCrossHairLines(const QLine &hor, const QLine &ver)
         update();
 }
 
-void Pic::setPreview(const QList<QRect> &corners)
+void Pic::setPreview(const QList<QRect> &corners, const QList<QPolygonF> &shapes)
 {
-    if (corners == m_preview)
+    if (corners == m_preview && shapes == m_previewShapes)
         return;
     m_preview = corners;
+    m_previewShapes = shapes;
     update();
 }
 
@@ -222,8 +224,15 @@ void Pic::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.drawImage(0, 0, m_picture);
-    for (const CanvasPicture &f : std::as_const(m_framePictures))
+    for (const CanvasPicture &f : std::as_const(m_framePictures)) {
+        if (!f.clip.isEmpty()) {
+            QPainterPath shape;
+            shape.addPolygon(f.clip);
+            p.setClipPath(shape);
+        }
         p.drawImage(f.rect.topLeft(), f.image);
+        p.setClipping(false);
+    }
 
     if (m_lijstVisible && m_lijstWidth > 0) {
         p.setPen(m_lijstColour);
@@ -267,6 +276,8 @@ void Pic::paintEvent(QPaintEvent *)
         p.setBrush(Qt::NoBrush);
         for (const QRect &r : m_preview)
             p.drawRect(r.adjusted(0, 0, -1, -1));
+        for (const QPolygonF &shape : m_previewShapes)
+            p.drawPolygon(shape);
     }
 
     if (!m_chosen.isNull()) {

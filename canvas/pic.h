@@ -13,6 +13,7 @@
 #include <QLine>
 #include <QList>
 #include <QRect>
+#include <QPolygonF>
 #include <QWidget>
 
 namespace plenvik {
@@ -91,7 +92,9 @@ public:
 
     // Where frames being entered will stand, each by its corner pixels:
     // outlines over the picture that never become part of it.
-    void setPreview(const QList<QRect> &corners);
+    // Dashed outlines where frames would go, with the shapes of those that
+    // are not rectangles.
+    void setPreview(const QList<QRect> &corners, const QList<QPolygonF> &shapes = {});
     QList<QRect> preview() const { return m_preview; }
 
     // The chosen frame's outline, marked with handles that are never part
@@ -149,6 +152,7 @@ private:
     bool m_crossVisible = false;
     QLine m_lineHor, m_lineVer;
     QList<QRect> m_preview;
+    QList<QPolygonF> m_previewShapes;
     QRect m_chosen;
     bool m_chosenHandles = true;
     bool m_printVisible = false;

@@ -278,7 +278,7 @@ QList<Kader> placeFrames(const QList<StampFrame> &frames, const LaidPage &page, 
         for (int i = row.first; i < row.first + row.count; ++i) {
             const StampFrame &f = frames.at(i);
             out.append(Kader{double(left), double(top + height - f.height), double(f.width), double(f.height),
-                             innerFrames ? 1 : 0, f.caption});
+                             innerFrames ? 1 : 0, f.caption, f.vorm, Lijn::Doorgetrokken, f.regel2, f.regel3});
             left += f.width + s.gap;
         }
     }

@@ -10,6 +10,27 @@ namespace {
 struct Listing {
     Q_DECLARE_TR_FUNCTIONS(Listing)
 };
+// What a frame has beyond a rectangle with one caption line: its further
+// lines after " | ", its shape and line in brackets.
+QString moreOf(const Kader &f)
+{
+    if (f.isPlain())
+        return {};
+    static const char *const vormen[] = {QT_TRANSLATE_NOOP("Listing", "rechthoek"), QT_TRANSLATE_NOOP("Listing", "driehoek"),
+                                         QT_TRANSLATE_NOOP("Listing", "driehoek omlaag"), QT_TRANSLATE_NOOP("Listing", "ruit"),
+                                         QT_TRANSLATE_NOOP("Listing", "ovaal")};
+    static const char *const lijnen[] = {QT_TRANSLATE_NOOP("Listing", "doorgetrokken"), QT_TRANSLATE_NOOP("Listing", "gestreept"),
+                                         QT_TRANSLATE_NOOP("Listing", "geen lijn")};
+    QString s;
+    if (!f.Regel2.isEmpty() || !f.Regel3.isEmpty())
+        s += QStringLiteral(" | ") + f.Regel2;
+    if (!f.Regel3.isEmpty())
+        s += QStringLiteral(" | ") + f.Regel3;
+    if (f.vorm != Vorm::Rechthoek || f.lijn != Lijn::Doorgetrokken)
+        s += QStringLiteral(" (") + Listing::tr(vormen[int(f.vorm)]) + QStringLiteral(", ") + Listing::tr(lijnen[int(f.lijn)])
+             + u')';
+    return s;
+}
 } // namespace
 
 QString buildListing(const PageDesign &d)
@@ -31,7 +52,7 @@ QString buildListing(const PageDesign &d)
         s += (k < 10 ? Listing::tr("Kader %1...: ") : Listing::tr("Kader %1..: ")).arg(k);
         s += formatListingNumber(f.LeftMm) + u',' + formatListingNumber(f.TopMm) + u','
              + formatListingNumber(f.WidthMm) + u',' + formatListingNumber(f.HeightMm) + u','
-             + QString::number(f.Binnenrand) + u',' + f.Onderschrift + crlf;
+             + QString::number(f.Binnenrand) + u',' + f.Onderschrift + moreOf(f) + crlf;
     }
     // The lines of text, after the frames, as plainly as the frames:
     // top, left or "midden", points, bold or not, the text.

@@ -3,6 +3,7 @@
 // window owns one of each and every subsystem works on those, never on a copy.
 
 #include "design/framepicture.h"
+#include "design/kadervorm.h"
 #include "design/sheet.h"
 #include "design/units.h"
 
@@ -20,8 +21,19 @@ struct Kader {
     double HeightMm = 0;
     std::int32_t Binnenrand = 0;
     QString Onderschrift;
+    // The frame's shape in its box, its line, and the caption's lines 2
+    // and 3; a frame of today's kind has none of these others.
+    Vorm vorm = Vorm::Rechthoek;
+    Lijn lijn = Lijn::Doorgetrokken;
+    QString Regel2;
+    QString Regel3;
 
     bool operator==(const Kader &) const = default;
+    bool isPlain() const
+    {
+        return vorm == Vorm::Rechthoek && lijn == Lijn::Doorgetrokken && Regel2.isEmpty() && Regel3.isEmpty();
+    }
+    RectMm box() const { return {LeftMm, TopMm, WidthMm, HeightMm}; }
 };
 
 // A line of text anywhere on the page: an issue's heading, a note.

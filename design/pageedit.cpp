@@ -155,7 +155,8 @@ void removeKader(PageDesign &d, int k)
 KaderInvoer invoerOf(const Kader &k)
 {
     return KaderInvoer{int(roundHalfEven(k.LeftMm)), int(roundHalfEven(k.TopMm)), int(roundHalfEven(k.WidthMm)),
-                       int(roundHalfEven(k.HeightMm)), k.Binnenrand == 1, k.Onderschrift, QString()};
+                       int(roundHalfEven(k.HeightMm)), k.Binnenrand == 1, k.Onderschrift, QString(),
+                       k.Regel2, k.Regel3, k.vorm, k.lijn};
 }
 
 Kader kaderFromChange(const Kader &before, const KaderInvoer &shown, const KaderInvoer &entered)

@@ -33,7 +33,18 @@ QString shownMm(double mm)
 Kader kaderOf(const KaderInvoer &in)
 {
     return Kader{double(in.links), double(in.boven), double(in.breedte), double(in.hoogte), in.binnenkader ? 1 : 0,
-                 makeFileSafe(in.onderschrift)};
+                 makeFileSafe(in.onderschrift), in.vorm, in.lijn, in.regel2, in.regel3};
+}
+
+QString checkCaptionLines(const QString &regel2, const QString &regel3)
+{
+    for (const QString &line : {regel2, regel3}) {
+        if (line.size() > kMaxTekstTekens)
+            return Rows::tr("Een regel van het onderschrift is langer dan %1 tekens; maak hem korter.").arg(kMaxTekstTekens);
+        if (const QString c = firstControl(line); !c.isEmpty())
+            return Rows::tr("Een regel van het onderschrift bevat het teken %1, dat niet afgedrukt kan worden.").arg(c);
+    }
+    return {};
 }
 
 QString checkKader(const KaderInvoer &in, int kaderCount, const Sheet &sheet)
@@ -44,7 +55,7 @@ QString checkKader(const KaderInvoer &in, int kaderCount, const Sheet &sheet)
         return Rows::tr(kTooSmall);
     if (!onSheet(kaderOf(in), sheet))
         return offSheetMessage(sheet);
-    return {};
+    return checkCaptionLines(in.regel2, in.regel3);
 }
 
 QList<Kader> rowFrames(const RijInvoer &in, const Sheet &sheet)
@@ -55,7 +66,7 @@ QList<Kader> rowFrames(const RijInvoer &in, const Sheet &sheet)
     QString caption = makeFileSafe(in.eersteOnderschrift);
     for (int i = 0; i < in.aantal; ++i) {
         out.append(Kader{first + double(i) * (in.breedte + in.tussenruimte), double(in.boven), double(in.breedte),
-                         double(in.hoogte), in.binnenkader ? 1 : 0, caption});
+                         double(in.hoogte), in.binnenkader ? 1 : 0, caption, in.vorm, in.lijn, in.regel2, in.regel3});
         caption = nextCaption(caption);
     }
     return out;
@@ -82,7 +93,7 @@ QString checkRij(const RijInvoer &in, int kaderCount, const Sheet &sheet)
         return Rows::tr("De rij is breder dan het blad (%1 mm).").arg(shownMm(sheet.widthMm));
     if (in.boven < 0 || in.boven + in.hoogte > sheet.heightMm)
         return Rows::tr("De rij past niet op het blad (%1 mm hoog).").arg(shownMm(sheet.heightMm));
-    return {};
+    return checkCaptionLines(in.regel2, in.regel3);
 }
 
 QString nextCaption(const QString &caption)

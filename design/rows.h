@@ -20,6 +20,10 @@ struct KaderInvoer {
     bool binnenkader = false;
     QString onderschrift;
     QString afbeelding; // a picture file for the frame; empty for none
+    QString regel2;
+    QString regel3;
+    Vorm vorm = Vorm::Rechthoek;
+    Lijn lijn = Lijn::Doorgetrokken;
     bool operator==(const KaderInvoer &) const = default;
 };
 
@@ -31,6 +35,11 @@ struct RijInvoer {
     int boven = 50;
     bool binnenkader = false;
     QString eersteOnderschrift;
+    // The same for every frame of the row.
+    QString regel2;
+    QString regel3;
+    Vorm vorm = Vorm::Rechthoek;
+    Lijn lijn = Lijn::Doorgetrokken;
     bool operator==(const RijInvoer &) const = default;
 };
 
@@ -40,6 +49,10 @@ Kader kaderOf(const KaderInvoer &in);
 // Why the frame cannot be added to a page of kaderCount frames, in the
 // program's words; empty when it can.
 QString checkKader(const KaderInvoer &in, int kaderCount, const Sheet &sheet = kSheetA4);
+
+// Why a caption's lines 2 and 3 cannot be kept: too long, or a character
+// that cannot be printed; empty when they can.
+QString checkCaptionLines(const QString &regel2, const QString &regel3);
 
 // The row's frames from left to right: centred on the middle of the sheet,
 // the first left edge rounded half to even to a whole millimetre, then one

@@ -70,21 +70,33 @@ StampListResult readStampList(const QString &text, int marginTenths, const Layou
         QStringList fields = line.split(separators);
         for (QString &f : fields)
             f = f.trimmed();
-        if (fields.size() < 3 || fields.size() > 5) {
+        if (fields.size() < 3 || fields.size() > 6) {
             error(StampListTexts::tr("verwacht onderschrift; breedte; hoogte en eventueel een aantal"));
             continue;
         }
-        // A fifth field names a picture of the stamp; the count before it
-        // may then be left empty.
+        // A fifth field names a picture of the stamp, a sixth the shape; the
+        // fields before them may then be left empty.
         const QString picture = fields.value(4);
-        if (fields.size() == 5 && fields.at(3).isEmpty())
+        if (fields.size() >= 5 && fields.at(3).isEmpty())
             fields[3] = QStringLiteral("1");
-        const QString caption = fields.at(0);
         const std::optional<qint64> width = thousandths(fields.at(1));
         const std::optional<qint64> height = thousandths(fields.at(2));
         bool countOk = true;
         const int count = fields.size() >= 4 ? fields.at(3).toInt(&countOk) : 1;
-        if (const QString c = firstUnstorable(caption); !c.isEmpty())
+        const std::optional<Vorm> vorm = fields.value(5).isEmpty() ? Vorm::Rechthoek : vormUitLijst(fields.value(5));
+        QStringList captionLines = fields.at(0).split(QLatin1Char('|'));
+        for (QString &l : captionLines)
+            l = l.trimmed();
+        const QString caption = captionLines.at(0);
+        const QString moreLines = captionLines.mid(1).join(QString());
+        if (captionLines.size() > 3)
+            error(StampListTexts::tr("het onderschrift heeft meer dan drie regels"));
+        else if (!vorm)
+            error(StampListTexts::tr("de vorm '%1' bestaat niet; kies rechthoek, driehoek, driehoek omlaag, ruit of ovaal")
+                      .arg(fields.value(5)));
+        else if (const QString c = firstControl(moreLines); !c.isEmpty())
+            error(StampListTexts::tr("het onderschrift bevat '%1', dat een supplement niet kan bewaren").arg(c));
+        else if (const QString c = firstUnstorable(caption); !c.isEmpty())
             error(StampListTexts::tr("het onderschrift bevat '%1', dat een supplement niet kan bewaren").arg(c));
         else if (!width)
             error(StampListTexts::tr("de breedte '%1' is geen getal").arg(fields.at(1)));
@@ -118,7 +130,8 @@ StampListResult readStampList(const QString &text, int marginTenths, const Layou
                 }
                 QString next = caption;
                 for (int i = 0; i < count; ++i) {
-                    r.list.frames.append(StampFrame{next, w, h, issue, picture, number});
+                    r.list.frames.append(StampFrame{next, w, h, issue, picture, number, captionLines.value(1),
+                                                    captionLines.value(2), *vorm});
                     next = nextCaption(next);
                 }
             }

@@ -8,11 +8,15 @@
 //     NVPH 4; 21,5; 25; 3              (and a count: NVPH 4, 5 and 6)
 //     NVPH 7; 22; 26; 1; nvph7.jpg     (and a picture of the stamp, its
 //                                       file relative to the list's folder)
+//     NVPH 8 | 5 c | 1852; 22; 26; ; ; ruit
+//                                      (caption lines 2 and 3 after " | ",
+//                                       and a shape in Dutch or English)
 //
 // Each stamp becomes a frame: the stamp and the margin on every side,
 // rounded up to whole millimetres, so a mount is never smaller than its
 // stamp. Pure code: the window reads the file and shows what is wrong.
 
+#include "design/kadervorm.h"
 #include "design/sheet.h"
 
 #include <QByteArray>
@@ -38,6 +42,11 @@ struct StampFrame {
     int issue = 0;  // index into StampList::issues
     QString picture; // the picture file as the list names it; empty for none
     int line = 0;    // the list's line the frame comes from
+    // The caption's further lines ("NVPH 1 | 5 c blauw | 1852") and the
+    // frame's shape, from an optional sixth field.
+    QString regel2;
+    QString regel3;
+    Vorm vorm = Vorm::Rechthoek;
     bool operator==(const StampFrame &) const = default;
 };
 

@@ -162,6 +162,21 @@ bool parseHeights(const QString &text, QList<int> *heights)
     return true;
 }
 
+namespace {
+// A shape as a sentence names it.
+QString vormNoun(Vorm vorm)
+{
+    switch (vorm) {
+    case Vorm::Driehoek: return Strips::tr("driehoek");
+    case Vorm::DriehoekOmlaag: return Strips::tr("driehoek met de punt omlaag");
+    case Vorm::Ruit: return Strips::tr("ruit");
+    case Vorm::Ovaal: return Strips::tr("ovaal");
+    case Vorm::Rechthoek: break;
+    }
+    return Strips::tr("rechthoek");
+}
+} // namespace
+
 QString buildCutList(const CutListRequest &r)
 {
     QStringList lines;
@@ -172,6 +187,7 @@ QString buildCutList(const CutListRequest &r)
     // 29.9999 or 43.0004, which are 30 and 43 to cut.
     std::map<double, QList<double>> groups;
     QStringList apart;
+    QStringList shaped;
     for (const StripPiece &p : r.pieces) {
         const double width = roundHalfEven(p.width);
         const double pieceHeight = roundHalfEven(p.height);
@@ -191,6 +207,9 @@ QString buildCutList(const CutListRequest &r)
             continue;
         }
         groups[height] << width;
+        if (p.vorm != Vorm::Rechthoek)
+            shaped << Strips::tr("%1 is een %2: zijn strook wordt recht gesneden, %3 x %4 mm")
+                          .arg(p.name, vormNoun(p.vorm), mm(width), mm(pieceHeight));
     }
 
     auto strips = [](int n) { return n == 1 ? Strips::tr("1 strook") : Strips::tr("%1 stroken").arg(n); };
@@ -214,6 +233,8 @@ QString buildCutList(const CutListRequest &r)
         }
         lines << QString();
     }
+    if (!shaped.isEmpty())
+        lines << shaped << QString();
     for (const QString &name : r.unread)
         apart << Strips::tr("Niet gelezen: %1").arg(name);
     if (!apart.isEmpty())

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "design/kadervorm.h"
+
 #include <chrono>
 
 namespace plenvik {
@@ -16,6 +18,7 @@ struct StripPiece {
     double width = 0;
     double height = 0;
     QString name; // "kader 3", or "Pagina Europa, kader 3"
+    Vorm vorm = Vorm::Rechthoek; // a mount is cut from its box whatever the shape
 };
 
 // At most this many pieces of one height are packed to a proven minimum.

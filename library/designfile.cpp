@@ -137,11 +137,12 @@ bool DesignFileReader::read(const QByteArray &bytes, PageDesign &into)
     const auto number = p.text(QT_TRANSLATE_NOOP("DesignFileText", "het paginanummer"));
     if (!number)
         return fail();
+    // The lines after the page number may name the frames read.
+    d.KaderCount = static_cast<std::uint8_t>(*count);
     bool expected = false;
     if (!readDesignTail(p, d, &expected, &m_error))
         return false;
 
-    d.KaderCount = static_cast<std::uint8_t>(*count);
     d.ColourR = int(*r);
     d.ColourG = int(*g);
     d.ColourB = int(*b);

@@ -30,6 +30,7 @@ inline constexpr char kDesignSeparator[] = "--------------------------";
 inline constexpr char kDesignSheetTag[] = "Papier";
 inline constexpr char kDesignPicturesTag[] = "Afbeeldingen";
 inline constexpr char kDesignTextTag[] = "Tekst";
+inline constexpr char kDesignFrameTag[] = "Kader";
 // Far above any real page; keeps a stray huge file from filling memory.
 inline constexpr qint64 kMaxDesignFileBytes = 4 * 1024 * 1024;
 

@@ -2,6 +2,7 @@
 
 #include "library/designfields.h"
 #include "library/designfile.h"
+#include "library/designshapes.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -12,8 +13,10 @@
 namespace plenvik {
 
 namespace {
-const QLatin1String kTags[] = {QLatin1String(kDesignSheetTag), QLatin1String(kDesignPicturesTag), QLatin1String(kDesignTextTag)};
+const QLatin1String kTags[] = {QLatin1String(kDesignSheetTag), QLatin1String(kDesignPicturesTag), QLatin1String(kDesignTextTag),
+                               QLatin1String(kDesignFrameTag)};
 constexpr int kTextTag = 2;
+constexpr int kFrameTag = 3;
 const QByteArray kCentred("Midden");
 
 // A sheet's size as the program writes it: millimetres in whole tenths,
@@ -203,6 +206,7 @@ void appendDesignTail(QByteArray &out, const PageDesign &d)
                             + (t.Midden ? '"' + kCentred + '"' : numberField(t.LinksMm)) + ',' + QByteArray::number(t.Punten)
                             + ',' + (t.Vet ? "1" : "0") + ',' + anyTextField(t.Regel));
     }
+    appendFrameLines(out, d);
 }
 
 bool readDesignTail(Parser &p, PageDesign &d, bool *picturesExpected, QString *error)
@@ -215,6 +219,7 @@ bool readDesignTail(Parser &p, PageDesign &d, bool *picturesExpected, QString *e
     d.Teksten.fill(Tekst{});
     *picturesExpected = false;
     bool seen[std::size(kTags)] = {};
+    QList<bool> framesNamed(kMaxKaders, false);
     while (!p.atEnd()) {
         const auto tag = p.any();
         if (!tag) {
@@ -238,6 +243,11 @@ bool readDesignTail(Parser &p, PageDesign &d, bool *picturesExpected, QString *e
             if (!readText(p, *tag, t, error))
                 return false;
             d.tekst(++d.TekstCount) = t;
+            continue;
+        }
+        if (known == kFrameTag && tag->quoted && text == kTags[known]) {
+            if (!readFrameLine(p, *tag, d, framesNamed, error))
+                return false;
             continue;
         }
         if (!tag->quoted || text != kTags[known] || seen[known]) {

@@ -386,7 +386,7 @@ CutListRequest libraryCutList(const QString &folder)
         ++read;
         for (int k = 1; k <= design->KaderCount; ++k) {
             const Kader &f = design->kader(k);
-            r.pieces << StripPiece{f.WidthMm, f.HeightMm, PageFiles::tr("Pagina %1, kader %2").arg(name).arg(k)};
+            r.pieces << StripPiece{f.WidthMm, f.HeightMm, PageFiles::tr("Pagina %1, kader %2").arg(name).arg(k), f.vorm};
         }
     }
     r.heading = read == 1 ? PageFiles::tr("Stroken voor 1 supplement")

@@ -5,6 +5,7 @@
 #include "platform/numberfield.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -115,6 +116,45 @@ struct Form {
     {
         return add(label, new QLineEdit(value, &dialog));
     }
+    // A list to choose from, 'names' in the order of 'values', on 'current'.
+    template <typename T, size_t N>
+    QComboBox *choice(const QString &label, const T (&values)[N], const char *const (&names)[N], T current)
+    {
+        auto *box = new QComboBox(&dialog);
+        for (size_t i = 0; i < N; ++i) {
+            box->addItem(FrameDialogs::tr(names[i]), int(values[i]));
+            if (values[i] == current)
+                box->setCurrentIndex(int(i));
+        }
+        return add(label, box);
+    }
+    // The caption's lines 2 and 3, its shape and its line, after every
+    // other field; 'whole' then also checks the lines.
+    struct Shape {
+        QLineEdit *regel2, *regel3;
+        QComboBox *vorm, *lijn;
+        Vorm chosenVorm() const { return Vorm(vorm->currentData().toInt()); }
+        Lijn chosenLijn() const { return Lijn(lijn->currentData().toInt()); }
+    };
+    Shape shape(const QString &regel2, const QString &regel3, Vorm vorm, Lijn lijn)
+    {
+        static const char *const vormen[] = {
+            QT_TRANSLATE_NOOP("FrameDialogs", "Rechthoek"), QT_TRANSLATE_NOOP("FrameDialogs", "Driehoek"),
+            QT_TRANSLATE_NOOP("FrameDialogs", "Driehoek omlaag"), QT_TRANSLATE_NOOP("FrameDialogs", "Ruit"),
+            QT_TRANSLATE_NOOP("FrameDialogs", "Ovaal")};
+        static const char *const lijnen[] = {QT_TRANSLATE_NOOP("FrameDialogs", "Doorgetrokken"),
+                                             QT_TRANSLATE_NOOP("FrameDialogs", "Gestreept"),
+                                             QT_TRANSLATE_NOOP("FrameDialogs", "Geen")};
+        Shape out{text(FrameDialogs::tr("Regel 2"), regel2), text(FrameDialogs::tr("Regel 3"), regel3),
+                  choice(FrameDialogs::tr("Vorm"), kVormen, vormen, vorm), choice(FrameDialogs::tr("Lijn"), kLijnen, lijnen, lijn)};
+        std::function<QString()> before = whole;
+        whole = [before, out] {
+            if (const QString p = before ? before() : QString(); !p.isEmpty())
+                return p;
+            return checkCaptionLines(out.regel2->text(), out.regel3->text());
+        };
+        return out;
+    }
     // Shows the dialog with the preview following the fields; the values
     // on OK, nothing on Cancel.
     template <typename Values, typename Read>
@@ -144,6 +184,8 @@ private:
             QObject::connect(c, &QCheckBox::toggled, &dialog, changed);
         for (QLineEdit *l : dialog.findChildren<QLineEdit *>())
             QObject::connect(l, &QLineEdit::textChanged, &dialog, changed);
+        for (QComboBox *c : dialog.findChildren<QComboBox *>())
+            QObject::connect(c, &QComboBox::currentIndexChanged, &dialog, changed);
     }
 };
 
@@ -192,11 +234,14 @@ std::optional<KaderInvoer> QtExtraDialogs::kaderInvoeren(const KaderInvoer &star
         if (files.exec() == QDialog::Accepted && !files.selectedFiles().isEmpty())
             afbeelding->setText(files.selectedFiles().constFirst());
     });
+    f.previous = kiezen;
+    const Form::Shape shape = f.shape(start.regel2, start.regel3, start.vorm, start.lijn);
     return f.run<KaderInvoer>(
         [=] {
             return KaderInvoer{links->value().value_or(0), boven->value().value_or(0), breedte->value().value_or(0),
                                hoogte->value().value_or(0), binnen->isChecked(), onderschrift->text(),
-                               afbeelding->text().trimmed()};
+                               afbeelding->text().trimmed(), shape.regel2->text(), shape.regel3->text(),
+                               shape.chosenVorm(), shape.chosenLijn()};
         },
         preview);
 }
@@ -213,10 +258,12 @@ std::optional<RijInvoer> QtExtraDialogs::rijKaders(const RijInvoer &start, const
     NumberField *boven = f.number(FrameDialogs::tr("Boven"), 0, down - 1, start.boven);
     QCheckBox *binnen = f.check(FrameDialogs::tr("Binnenkader"), start.binnenkader);
     QLineEdit *eerste = f.text(FrameDialogs::tr("Eerste onderschrift"), start.eersteOnderschrift);
+    const Form::Shape shape = f.shape(start.regel2, start.regel3, start.vorm, start.lijn);
     return f.run<RijInvoer>(
         [=] {
             return RijInvoer{aantal->value().value_or(0), breedte->value().value_or(0), hoogte->value().value_or(0),
-                             tussen->value().value_or(0), boven->value().value_or(0), binnen->isChecked(), eerste->text()};
+                             tussen->value().value_or(0), boven->value().value_or(0), binnen->isChecked(), eerste->text(),
+                             shape.regel2->text(), shape.regel3->text(), shape.chosenVorm(), shape.chosenLijn()};
         },
         preview);
 }

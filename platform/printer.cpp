@@ -14,6 +14,7 @@
 #include <QFontMetricsF>
 #include <QPushButton>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintDialog>
@@ -120,6 +121,50 @@ void QtPrinterSurface::box(QPointF a, QPointF b, const QColor &line)
 void QtPrinterSurface::filledBox(QPointF a, QPointF b, const QColor &line)
 {
     drawBox(a, b, line, &line);
+}
+
+void QtPrinterSurface::polygon(const QList<QPointF> &points, const QColor &line, bool dashed)
+{
+    if (!ensureStarted() || points.size() < 2)
+        return;
+    QPolygonF shape;
+    for (const QPointF &p : points)
+        shape << dev(p);
+    QPen pen(line);
+    pen.setWidthF(1.0); // one printer dot, as a box's
+    pen.setJoinStyle(Qt::MiterJoin);
+    if (dashed) {
+        // Dashes of 1.5 mm, 1 mm apart, at any resolution; the pattern
+        // counts in pen widths, here one dot each.
+        const double dotsPerMm = m_printer.resolution() / 25.4;
+        pen.setDashPattern({1.5 * dotsPerMm, 1.0 * dotsPerMm});
+    }
+    m_painter->save();
+    m_painter->setRenderHint(QPainter::Antialiasing);
+    m_painter->setPen(pen);
+    if (m_fillStyle == FillStyle::Solid)
+        m_painter->setBrush(m_fill);
+    else
+        m_painter->setBrush(Qt::NoBrush);
+    m_painter->drawPolygon(shape);
+    m_painter->restore();
+}
+
+void QtPrinterSurface::clip(const QList<QPointF> &points)
+{
+    if (!ensureStarted())
+        return;
+    if (points.isEmpty()) {
+        m_painter->setClipping(false);
+        return;
+    }
+    QPolygonF shape;
+    for (const QPointF &p : points)
+        shape << dev(p);
+    QPainterPath path;
+    path.addPolygon(shape);
+    path.closeSubpath();
+    m_painter->setClipPath(path);
 }
 
 void QtPrinterSurface::print(const QString &text)

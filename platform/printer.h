@@ -46,6 +46,12 @@ public:
     virtual void box(QPointF a, QPointF b, const QColor &line) = 0;
     // Box painted wholly in the line colour.
     virtual void filledBox(QPointF a, QPointF b, const QColor &line) = 0;
+    // Outlined shape through 'points', closed, its inside as a box's; the
+    // line solid or dashed.
+    virtual void polygon(const QList<QPointF> &points, const QColor &line, bool dashed) = 0;
+    // What is drawn from now on shows only inside 'points'; none shows
+    // everything again.
+    virtual void clip(const QList<QPointF> &points) = 0;
     virtual void setCurrentX(double mm) = 0;
     virtual void setCurrentY(double mm) = 0;
     // Text whose cell has its top-left corner at the current position.
@@ -92,6 +98,11 @@ public:
     void setFillColor(const QColor &c) override { m_ops.push_back({Op::FillColor, {}, {}, c, 0, {}}); }
     void box(QPointF a, QPointF b, const QColor &line) override { m_ops.push_back({Op::Box, a, b, line, 0, {}}); }
     void filledBox(QPointF a, QPointF b, const QColor &line) override { m_ops.push_back({Op::FilledBox, a, b, line, 0, {}}); }
+    void polygon(const QList<QPointF> &points, const QColor &line, bool dashed) override
+    {
+        m_ops.push_back({Op::Polygon, {}, {}, line, dashed ? 1.0 : 0.0, {}, 0, 0, false, points});
+    }
+    void clip(const QList<QPointF> &points) override { m_ops.push_back({Op::Clip, {}, {}, {}, 0, {}, 0, 0, false, points}); }
     void setCurrentX(double mm) override { m_ops.push_back({Op::CurrentX, {}, {}, {}, mm, {}}); }
     void setCurrentY(double mm) override { m_ops.push_back({Op::CurrentY, {}, {}, {}, mm, {}}); }
     void print(const QString &text) override { m_ops.push_back({Op::Print, {}, {}, {}, 0, text}); }
@@ -123,7 +134,7 @@ public:
 
 private:
     struct Op {
-        enum Kind { FontName, FontSize, FontBold, ForeColor, FillStyle, FillColor, Box, FilledBox, CurrentX, CurrentY, Print, NewPage, SheetSize, Picture, Baseline } kind;
+        enum Kind { FontName, FontSize, FontBold, ForeColor, FillStyle, FillColor, Box, FilledBox, CurrentX, CurrentY, Print, NewPage, SheetSize, Picture, Baseline, Polygon, Clip } kind;
         QPointF a, b;
         QColor colour;
         double value;
@@ -131,6 +142,7 @@ private:
         qint64 offset = 0; // a picture's place in the spool
         qint64 length = 0;
         bool grey = false;
+        QList<QPointF> points; // a shape's
     };
     std::vector<Op> m_ops;
     std::shared_ptr<QTemporaryFile> m_spool;
@@ -164,6 +176,8 @@ public:
     void setFillColor(const QColor &c) override { m_fill = c; }
     void box(QPointF a, QPointF b, const QColor &line) override;
     void filledBox(QPointF a, QPointF b, const QColor &line) override;
+    void polygon(const QList<QPointF> &points, const QColor &line, bool dashed) override;
+    void clip(const QList<QPointF> &points) override;
     void setCurrentX(double mm) override { m_current.setX(mm); }
     void setCurrentY(double mm) override { m_current.setY(mm); }
     void print(const QString &text) override;

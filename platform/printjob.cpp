@@ -103,6 +103,8 @@ bool PrintJob::replay(PrinterSurface &t) const
         case Op::FillColor: t.setFillColor(op.colour); break;
         case Op::Box: t.box(op.a, op.b, op.colour); break;
         case Op::FilledBox: t.filledBox(op.a, op.b, op.colour); break;
+        case Op::Polygon: t.polygon(op.points, op.colour, op.value != 0); break;
+        case Op::Clip: t.clip(op.points); break;
         case Op::CurrentX: t.setCurrentX(op.value); break;
         case Op::CurrentY: t.setCurrentY(op.value); break;
         case Op::Print: t.print(op.text); break;

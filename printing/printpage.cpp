@@ -11,6 +11,15 @@ namespace plenvik {
 namespace {
 const QColor kBlack(0, 0, 0);
 const QColor kFrameGrey(240, 240, 240);
+// Sheet millimetres to the printable area's.
+QList<QPointF> printed(const QList<PointMm> &points)
+{
+    QList<QPointF> out;
+    out.reserve(points.size());
+    for (const PointMm &p : points)
+        out << QPointF(p.x - kPrintableOffsetMm, p.y - kPrintableOffsetMm);
+    return out;
+}
 } // namespace
 
 void DrawPage(const PageDesign &d, PrinterSurface &pr, const CentreMeasure &measure)
@@ -54,18 +63,38 @@ void DrawPage(const PageDesign &d, PrinterSurface &pr, const CentreMeasure &meas
         const Kader &f = d.kader(k);
         pr.setFillStyle(FillStyle::Solid);
         pr.setFillColor(kFrameGrey);
-        pr.box({f.LeftMm - 3, f.TopMm - 3}, {f.LeftMm + f.WidthMm - 3, f.TopMm + f.HeightMm - 3}, colour);
-        if (f.Binnenrand == 1)
-            pr.box({f.LeftMm, f.TopMm}, {f.LeftMm + f.WidthMm - 6, f.TopMm + f.HeightMm - 6}, colour);
-        // The stamp's picture inside the frame, over its grey, under nothing.
+        if (f.vorm == Vorm::Rechthoek && f.lijn == Lijn::Doorgetrokken) {
+            pr.box({f.LeftMm - 3, f.TopMm - 3}, {f.LeftMm + f.WidthMm - 3, f.TopMm + f.HeightMm - 3}, colour);
+            if (f.Binnenrand == 1)
+                pr.box({f.LeftMm, f.TopMm}, {f.LeftMm + f.WidthMm - 6, f.TopMm + f.HeightMm - 6}, colour);
+        } else if (f.lijn != Lijn::Geen) {
+            const bool dashed = f.lijn == Lijn::Gestreept;
+            pr.polygon(printed(vormOutline(f.vorm, f.box())), colour, dashed);
+            if (f.Binnenrand == 1) {
+                const QList<PointMm> inner = vormInset(f.vorm, f.box(), kInnerFrameInsetMm);
+                if (!inner.isEmpty())
+                    pr.polygon(printed(inner), colour, dashed);
+            }
+        }
+        // The stamp's picture inside the frame, over its grey, under nothing;
+        // in a shape, within its inner shape.
         const QByteArray &stored = d.pictures.Bestanden.at(k - 1);
         if (!stored.isEmpty()) {
             const QSize size = storedPictureSize(stored);
             const RectMm r = fitPicture(pictureRoom(f), size.width(), size.height());
-            if (!r.isEmpty())
+            const QList<PointMm> room =
+                f.vorm == Vorm::Rechthoek
+                    ? QList<PointMm>()
+                    : vormInset(f.vorm, f.box(), kPictureEdgeMm + (f.Binnenrand == 1 ? kInnerFrameInsetMm : 0.0));
+            if (!r.isEmpty() && (f.vorm == Vorm::Rechthoek || !room.isEmpty())) {
+                if (!room.isEmpty())
+                    pr.clip(printed(room));
                 pr.picture({r.left - kPrintableOffsetMm, r.top - kPrintableOffsetMm},
                            {r.left + r.width - kPrintableOffsetMm, r.top + r.height - kPrintableOffsetMm}, stored,
                            d.pictures.Grijstinten, d.pictures.Sterkte);
+                if (!room.isEmpty())
+                    pr.clip({});
+            }
         }
         pr.setFontSize(10);
         pr.setFontBold(false);
@@ -73,6 +102,12 @@ void DrawPage(const PageDesign &d, PrinterSurface &pr, const CentreMeasure &meas
         pr.setCurrentY(f.TopMm + f.HeightMm + 1);
         pr.setForeColor(kBlack);
         pr.print(f.Onderschrift);
+        // Each further line where printing the one before left off.
+        if (!f.Regel2.isEmpty() || !f.Regel3.isEmpty())
+            for (const QString &line : {f.Regel2, f.Regel3}) {
+                pr.setCurrentX((f.LeftMm + f.WidthMm / 2 - 3) - measure(line, 10, false));
+                pr.print(line);
+            }
     }
 
     // The lines of text: the top of their letters and their ink where their

@@ -290,6 +290,14 @@ public:
     {
         ops << QStringLiteral("BF %1,%2 %3,%4 %5").arg(n(a.x()), n(a.y()), n(b.x()), n(b.y()), c(line));
     }
+    void polygon(const QList<QPointF> &points, const QColor &line, bool dashed) override
+    {
+        QStringList at;
+        for (const QPointF &p : points)
+            at << n(p.x()) + ',' + n(p.y());
+        ops << QStringLiteral("S%1 %2 %3").arg(dashed ? "-" : "", at.join(' '), c(line));
+    }
+    void clip(const QList<QPointF> &points) override { ops << QStringLiteral("clip %1").arg(points.size()); }
     void setCurrentX(double mm) override { ops << QStringLiteral("x ") + n(mm); }
     void setCurrentY(double mm) override { ops << QStringLiteral("y ") + n(mm); }
     // Only a sheet other than A4 is worth a line.
@@ -320,7 +328,8 @@ public:
     {
         QStringList out;
         for (const QString &o : ops)
-            if (o.startsWith("B ") || o.startsWith("BF ") || o.startsWith("print ") || o.startsWith("P ") || o.startsWith("T "))
+            if (o.startsWith("B ") || o.startsWith("BF ") || o.startsWith("S ") || o.startsWith("S- ") || o.startsWith("print ")
+                || o.startsWith("P ") || o.startsWith("T ") || o.startsWith("clip "))
                 out << o;
         return out;
     }

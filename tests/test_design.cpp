@@ -212,6 +212,10 @@ private slots:
         for (int i = 0; i < 20; ++i)
             d.addFrame(0, 0, 10, 10, false);
         d.kader(3).Onderschrift = QStringLiteral("a,b , c");
+        d.kader(4).Regel3 = QStringLiteral("1852");
+        d.kader(4).vorm = Vorm::DriehoekOmlaag;
+        d.kader(5).Regel2 = QStringLiteral("5 c");
+        d.kader(6).lijn = Lijn::Geen;
         d.PageTitle = QStringLiteral("  Europa ");
         const QStringList l = lines(buildListing(d));
         QCOMPARE(l.size(), 28);
@@ -221,6 +225,9 @@ private slots:
         QCOMPARE(l[8 + 8].indexOf(QLatin1Char(':')) + 2, 12);
         QCOMPARE(l[8 + 19].indexOf(QLatin1Char(':')) + 2, 12);
         QCOMPARE(l[10], QStringLiteral("Kader 3...: 0,0,6,6,0,a,b , c"));
+        QCOMPARE(l[11], QStringLiteral("Kader 4...: 0,0,6,6,0, |  | 1852 (driehoek omlaag, doorgetrokken)"));
+        QCOMPARE(l[12], QStringLiteral("Kader 5...: 0,0,6,6,0, | 5 c"));
+        QCOMPARE(l[13], QStringLiteral("Kader 6...: 0,0,6,6,0, (rechthoek, geen lijn)"));
         QCOMPARE(l[4], QStringLiteral("Paginatitel.......:   Europa "));
     }
 

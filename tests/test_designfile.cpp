@@ -137,6 +137,22 @@ private slots:
         QCOMPARE(designFileBytes(letter), first + "\"Papier\",215.9,279.4\r\n");
         QVERIFY(reader.read(designFileBytes(letter), back));
         QCOMPARE(back.sheet, kSheetLetter);
+        // A frame of another shape or with more caption lines adds a line
+        // after the texts; one with a line that Windows-1252 cannot hold
+        // writes it as a text line's.
+        PageDesign shaped = letter;
+        shaped.kader(2).vorm = Vorm::Ruit;
+        shaped.kader(2).lijn = Lijn::Gestreept;
+        shaped.kader(2).Regel2 = QStringLiteral("5 c blauw");
+        shaped.kader(2).Regel3 = QStringLiteral("1852");
+        shaped.kader(20).Regel3 = QStringLiteral("\u03A9");
+        QCOMPARE(designFileBytes(shaped), designFileBytes(letter) + "\"Kader\",2,\"Ruit\",\"Gestreept\",\"5 c blauw\",\"1852\"\r\n"
+                                          "\"Kader\",20,\"Rechthoek\",\"Doorgetrokken\",\"\",U\"%CE%A9\"\r\n");
+        QVERIFY2(reader.read(designFileBytes(shaped), back), qPrintable(reader.errorString()));
+        QVERIFY(back == shaped);
+        // and a page read after it has plain frames again.
+        QVERIFY(reader.read(first, back));
+        QVERIFY(back == d);
         // The largest sheet the dialog offers is read back.
         QVERIFY2(reader.read(first + "\"Papier\",330,483\r\n", back), qPrintable(reader.errorString()));
         QCOMPARE(back.sheet, (Sheet{330, 483}));
@@ -267,6 +283,20 @@ private slots:
         QTest::newRow("text not UTF-8") << good + "\"Tekst\",25,30,12,0,U\"%C3\"\r\n" << QStringLiteral("regel 15: de tekst is geen geldige UTF-8");
         QTest::newRow("text left in words") << good + "\"Tekst\",25,\"Links\",12,0,\"x\"\r\n" << QStringLiteral("regel 15");
         QTest::newRow("21 text lines") << good + QByteArray("\"Tekst\",25,30,12,0,\"x\"\r\n").repeated(21) << QStringLiteral("regel 35");
+        QTest::newRow("frame line for no frame") << good + "\"Kader\",3,\"Ruit\",\"Geen\",\"\",\"\"\r\n"
+                                                 << QStringLiteral("regel 15: de pagina heeft geen kader 3");
+        QTest::newRow("frame line twice") << good + QByteArray("\"Kader\",1,\"Ruit\",\"Geen\",\"\",\"\"\r\n").repeated(2)
+                                          << QStringLiteral("regel 16: kader 1 staat er twee keer");
+        QTest::newRow("unknown shape") << good + "\"Kader\",1,\"Ster\",\"Geen\",\"\",\"\"\r\n"
+                                       << QStringLiteral("regel 15: de vorm \"Ster\" bestaat niet");
+        QTest::newRow("shape in lower case") << good + "\"Kader\",1,\"ruit\",\"Geen\",\"\",\"\"\r\n"
+                                             << QStringLiteral("regel 15: de vorm \"ruit\"");
+        QTest::newRow("unknown line") << good + "\"Kader\",1,\"Ruit\",\"Dik\",\"\",\"\"\r\n"
+                                      << QStringLiteral("regel 15: de lijn \"Dik\" bestaat niet");
+        QTest::newRow("frame line short") << good + "\"Kader\",1,\"Ruit\",\"Geen\",\"\"\r\n"
+                                          << QStringLiteral("regel 15: regel 3 ontbreekt");
+        QTest::newRow("frame line long") << good + "\"Kader\",1,\"Ruit\",\"Geen\",\"\",\"\",\"\"\r\n"
+                                         << QStringLiteral("regel 15: te veel velden");
         QTest::newRow("count 21") << replaced("\r\n2\r\n", "\r\n21\r\n") << QStringLiteral("regel 2");
         QTest::newRow("count 255") << replaced("\r\n2\r\n", "\r\n255\r\n") << QStringLiteral("regel 2");
         QTest::newRow("count -1") << replaced("\r\n2\r\n", "\r\n-1\r\n") << QStringLiteral("regel 2");

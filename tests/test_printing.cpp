@@ -69,6 +69,28 @@ private slots:
         QCOMPARE(ops.mid(box + 1), (QStringList{"size 10", "bold 0", "x 138.5", "y 127", "fore 0/0/0", "print 1598"}));
     }
 
+    // A diamond of 40 x 20 at 20, 30 has its corners at the middles of its
+    // box's sides, 3 mm less in the printable area; its inner diamond
+    // follows it. Further caption lines follow the first, each centred.
+    void shapesAtTrueSize()
+    {
+        PageDesign d;
+        d.KaderCount = 1;
+        d.kader(1) = Kader{20, 30, 40, 20, 1, "a", Vorm::Ruit, Lijn::Gestreept, "b", {}};
+        QStringList ops = printed(d);
+        const int shape = ops.indexOf("S- 37,27 57,37 37,47 17,37 120/180/120");
+        QVERIFY(shape > 0);
+        QVERIFY(ops.at(shape + 1).startsWith("S- 37,30.354"));
+        QCOMPARE(ops.mid(shape + 2), (QStringList{"size 10", "bold 0", "x 36", "y 51", "fore 0/0/0", "print a", "x 36",
+                                                  "print b", "x 37", "print "}));
+        // Without a line only the captions are printed.
+        d.kader(1).lijn = Lijn::Geen;
+        d.kader(1).Regel2.clear();
+        ops = printed(d);
+        QCOMPARE(ops.filter(QRegularExpression("^(S|B)")), QStringList());
+        QCOMPARE(ops.filter(QRegularExpression("^print")), QStringList{"print a"});
+    }
+
     void innerFrames_data()
     {
         QTest::addColumn<Kader>("kader");

@@ -345,6 +345,42 @@ SG 8; 21.5; 25; 3</translation>
         <source>regel %1: de tekst is langer dan %2 tekens</source>
         <translation>line %1: the text is longer than %2 characters</translation>
     </message>
+    <message>
+        <source>het kadernummer</source>
+        <translation>the frame number</translation>
+    </message>
+    <message>
+        <source>de vorm</source>
+        <translation>the shape</translation>
+    </message>
+    <message>
+        <source>de lijn</source>
+        <translation>the line</translation>
+    </message>
+    <message>
+        <source>regel 2</source>
+        <translation>line 2</translation>
+    </message>
+    <message>
+        <source>regel 3</source>
+        <translation>line 3</translation>
+    </message>
+    <message>
+        <source>regel %1: de pagina heeft geen kader %2</source>
+        <translation>line %1: the page has no frame %2</translation>
+    </message>
+    <message>
+        <source>regel %1: kader %2 staat er twee keer</source>
+        <translation>line %1: frame %2 is there twice</translation>
+    </message>
+    <message>
+        <source>regel %1: de vorm &quot;%2&quot; bestaat niet</source>
+        <translation>line %1: there is no shape &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>regel %1: de lijn &quot;%2&quot; bestaat niet</source>
+        <translation>line %1: there is no line &quot;%2&quot;</translation>
+    </message>
 </context>
 <context>
     <name>DialogStyle</name>
@@ -461,6 +497,54 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>Vet</source>
         <translation>Bold</translation>
+    </message>
+    <message>
+        <source>Rechthoek</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Driehoek</source>
+        <translation>Triangle</translation>
+    </message>
+    <message>
+        <source>Driehoek omlaag</source>
+        <translation>Triangle down</translation>
+    </message>
+    <message>
+        <source>Ruit</source>
+        <translation>Diamond</translation>
+    </message>
+    <message>
+        <source>Ovaal</source>
+        <translation>Oval</translation>
+    </message>
+    <message>
+        <source>Doorgetrokken</source>
+        <translation>Solid</translation>
+    </message>
+    <message>
+        <source>Gestreept</source>
+        <translation>Dashed</translation>
+    </message>
+    <message>
+        <source>Geen</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Regel 2</source>
+        <translation>Line 2</translation>
+    </message>
+    <message>
+        <source>Regel 3</source>
+        <translation>Line 3</translation>
+    </message>
+    <message>
+        <source>Vorm</source>
+        <translation>Shape</translation>
+    </message>
+    <message>
+        <source>Lijn</source>
+        <translation>Line</translation>
     </message>
 </context>
 <context>
@@ -777,6 +861,38 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>gewoon</source>
         <translation>plain</translation>
+    </message>
+    <message>
+        <source>rechthoek</source>
+        <translation>rectangle</translation>
+    </message>
+    <message>
+        <source>driehoek</source>
+        <translation>triangle</translation>
+    </message>
+    <message>
+        <source>driehoek omlaag</source>
+        <translation>triangle down</translation>
+    </message>
+    <message>
+        <source>ruit</source>
+        <translation>diamond</translation>
+    </message>
+    <message>
+        <source>ovaal</source>
+        <translation>oval</translation>
+    </message>
+    <message>
+        <source>doorgetrokken</source>
+        <translation>solid</translation>
+    </message>
+    <message>
+        <source>gestreept</source>
+        <translation>dashed</translation>
+    </message>
+    <message>
+        <source>geen lijn</source>
+        <translation>no line</translation>
     </message>
 </context>
 <context>
@@ -1177,6 +1293,14 @@ SG 8; 21.5; 25; 3</translation>
         <source>De rij past niet op het blad (%1 mm hoog).</source>
         <translation>The row does not fit on the sheet (%1 mm high).</translation>
     </message>
+    <message>
+        <source>Een regel van het onderschrift is langer dan %1 tekens; maak hem korter.</source>
+        <translation>A line of the caption is longer than %1 characters; make it shorter.</translation>
+    </message>
+    <message>
+        <source>Een regel van het onderschrift bevat het teken %1, dat niet afgedrukt kan worden.</source>
+        <translation>A line of the caption holds the character %1, which cannot be printed.</translation>
+    </message>
 </context>
 <context>
     <name>SheetDialog</name>
@@ -1258,6 +1382,14 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>dit kader is met de kop erboven hoger dan de ruimte op het blad (%1 mm)</source>
         <translation>this frame, with the heading above it, is taller than the room on the sheet (%1 mm)</translation>
+    </message>
+    <message>
+        <source>het onderschrift heeft meer dan drie regels</source>
+        <translation>the caption has more than three lines</translation>
+    </message>
+    <message>
+        <source>de vorm &apos;%1&apos; bestaat niet; kies rechthoek, driehoek, driehoek omlaag, ruit of ovaal</source>
+        <translation>there is no shape &apos;%1&apos;; choose rectangle, triangle, triangle down, diamond or oval</translation>
     </message>
 </context>
 <context>
@@ -1356,6 +1488,30 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>Totaal: %1</source>
         <translation>Total: %1</translation>
+    </message>
+    <message>
+        <source>driehoek</source>
+        <translation>triangle</translation>
+    </message>
+    <message>
+        <source>driehoek met de punt omlaag</source>
+        <translation>triangle with its point down</translation>
+    </message>
+    <message>
+        <source>ruit</source>
+        <translation>diamond</translation>
+    </message>
+    <message>
+        <source>ovaal</source>
+        <translation>oval</translation>
+    </message>
+    <message>
+        <source>rechthoek</source>
+        <translation>rectangle</translation>
+    </message>
+    <message>
+        <source>%1 is een %2: zijn strook wordt recht gesneden, %3 x %4 mm</source>
+        <translation>%1 is a %2: its strip is cut straight, %3 x %4 mm</translation>
     </message>
 </context>
 <context>
