@@ -677,10 +677,6 @@ SG 8; 21.5; 25; 3</translation>
         <translation>   Plenvik - made by the makers of Plenvik</translation>
     </message>
     <message>
-        <source>   onderschrift; breedte; hoogte (mm); [aantal; afbeelding].</source>
-        <translation>   caption; width; height (mm); [count; picture].</translation>
-    </message>
-    <message>
         <source>   Extra: Papierformaat (A4, Letter, A5...), Afbeeldingen.</source>
         <translation>   Extra: Paper Size (A4, Letter, A5...), Pictures.</translation>
     </message>
@@ -743,6 +739,30 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>   slepen, wijzigen en weghalen gaat als bij een kader.</source>
         <translation>   dragging, changing and removing work as for a frame.</translation>
+    </message>
+    <message>
+        <source>   onderschrift; breedte; hoogte (mm); [aantal; afbeelding;</source>
+        <translation>   caption; width; height (mm); [count; picture;</translation>
+    </message>
+    <message>
+        <source>   vorm].</source>
+        <translation>   shape].</translation>
+    </message>
+    <message>
+        <source>   Een kader kan ook een driehoek, ruit of ovaal zijn, met</source>
+        <translation>   A frame may also be a triangle, diamond or oval, with</translation>
+    </message>
+    <message>
+        <source>   een gestreepte lijn of zonder lijn, en drie regels</source>
+        <translation>   a dashed line or no line, and have three caption</translation>
+    </message>
+    <message>
+        <source>   onderschrift hebben (Kader invoeren, Kader wijzigen,</source>
+        <translation>   lines (Enter frame, Change frame,</translation>
+    </message>
+    <message>
+        <source>   Rij kaders; in de lijst: NVPH 1 | 5 c blauw | 1852).</source>
+        <translation>   Row of frames; in the list: NVPH 1 | 5 c blue | 1852).</translation>
     </message>
 </context>
 <context>
