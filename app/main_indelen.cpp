@@ -160,7 +160,10 @@ void Main::onExtraAlbumIndelen()
             if (!faults.isEmpty())
                 return {faults.mid(0, kFaultsShown).join(QLatin1Char('\n')), int(shown.pages.size()), false};
         }
-        const QList<LaidPage> laid = layAlbum(read.list.frames, v.layout, area, headings);
+        // Frames whose captions reach past the gap take room enough for them.
+        QList<StampFrame> frames = read.list.frames;
+        measureCaptions(frames);
+        const QList<LaidPage> laid = layAlbum(frames, v.layout, area, headings);
         Indeling next;
         next.names = albumPageNames(v.naam, v.eerstePagina, int(laid.size()));
         for (int i = 0; i < laid.size(); ++i) {
@@ -174,7 +177,7 @@ void Main::onExtraAlbumIndelen()
             d.Teksten = {};
             QList<std::pair<int, int>> tops;
             // A frame the page cannot take is never dropped without a word.
-            for (const Kader &k : placeFrames(read.list.frames, laid.at(i), v.layout, m_edit.InnerFrameMode, area, headings, &tops)) {
+            for (const Kader &k : placeFrames(frames, laid.at(i), v.layout, m_edit.InnerFrameMode, area, headings, &tops)) {
                 if (!d.appendKader(k)) {
                     shown = {};
                     return {tr("Pagina %1 krijgt meer dan %2 kaders; er is niets ingedeeld.").arg(i + 1).arg(kMaxKaders), 0, false};
@@ -199,9 +202,9 @@ void Main::onExtraAlbumIndelen()
         }
         shown = next;
         good = !shown.pages.isEmpty();
-        const int frames = int(read.list.frames.size());
+        const int count = int(frames.size());
         const QString pages = shown.pages.size() == 1 ? tr("1 pagina") : tr("%1 pagina's").arg(shown.pages.size());
-        const QString kaders = frames == 1 ? tr("1 kader") : tr("%1 kaders").arg(frames);
+        const QString kaders = count == 1 ? tr("1 kader") : tr("%1 kaders").arg(count);
         return {pages + QStringLiteral(", ") + kaders, int(shown.pages.size()), good};
     };
     handlers.voorbeeld = [&](int index) {

@@ -8,6 +8,7 @@
 #include "canvas/frametool.h"
 #include "canvas/grid.h"
 #include "canvas/loep.h"
+#include "canvas/captionclash.h"
 #include "canvas/pic.h"
 #include "design/listing.h"
 #include "platform/dialogs.h"
@@ -345,6 +346,8 @@ void Main::UpdateListing()
     // The stamps' pictures and the lines of text follow every change.
     m_pic->setFramePictures(canvasPictures(m_design, m_pic->sheetGeometry()));
     m_pic->setTeksten(canvasTeksten(m_design, m_pic->sheetGeometry()));
+    if (const QString clashes = markClashingCaptions(*m_pic, m_design); !clashes.isEmpty())
+        m_listing += QStringLiteral("\r\n") + clashes;
     QString shown = m_listing;
     shown.remove(QLatin1Char('\r'));
     m_text->setPlainText(shown);

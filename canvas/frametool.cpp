@@ -124,15 +124,11 @@ void paintCaptionOn(QImage &picture, const QString &caption, double x1, double x
 {
     if (caption.isEmpty())
         return;
-    const QFontMetricsF measure(screenFont(Face::Arial, 8.25));
-    const double w = measure.horizontalAdvance(caption);
-    const double left = x1 + (x2 - x1) / 2.0 - w / 2.0;
-    const double top = y2 + 2.0;
-    const QFont font = screenFont(Face::Arial, 8, true);
+    const CanvasCaption line = firstCaptionLine(caption, x1, x2, y2);
     QPainter p(&picture);
-    p.setFont(font);
+    p.setFont(line.font);
     p.setPen(kCaptionColour);
-    p.drawText(QPoint(px(left), px(top) + QFontMetrics(font).ascent()), caption);
+    p.drawText(line.baseline, line.text);
 }
 
 void paintKaderOn(QImage &picture, const Kader &kader, const QColor &outline, const CanvasGeometry &geometry)

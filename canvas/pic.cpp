@@ -21,6 +21,7 @@ const QColor kMmLabelBackground(255, 255, 192);
 const QColor kCrossHairColour(255, 128, 0);
 const QColor kPrintLijnColour(255, 0, 0);
 const QColor kPreviewColour(0, 0, 192);
+const QColor kClashColour(220, 0, 0);
 // The chosen frame's handles: a colour no frame, border or text is given.
 const QColor kHandleColour(0, 150, 255);
 constexpr int kHandleHalf = 2;
@@ -192,6 +193,18 @@ void Pic::setPreview(const QList<QRect> &corners, const QList<QPolygonF> &shapes
     update();
 }
 
+void Pic::setClashingCaptions(const QList<CanvasCaption> &captions)
+{
+    const bool same = captions.size() == m_clashing.size()
+                      && std::equal(captions.begin(), captions.end(), m_clashing.begin(), [](const auto &a, const auto &b) {
+                             return a.baseline == b.baseline && a.text == b.text && a.font == b.font;
+                         });
+    if (same)
+        return;
+    m_clashing = captions;
+    update();
+}
+
 void Pic::setChosen(const QRect &outline, bool handles)
 {
     if (outline == m_chosen && handles == m_chosenHandles)
@@ -232,6 +245,11 @@ void Pic::paintEvent(QPaintEvent *)
         }
         p.drawImage(f.rect.topLeft(), f.image);
         p.setClipping(false);
+    }
+    p.setPen(kClashColour);
+    for (const CanvasCaption &c : std::as_const(m_clashing)) {
+        p.setFont(c.font);
+        p.drawText(c.baseline, c.text);
     }
 
     if (m_lijstVisible && m_lijstWidth > 0) {

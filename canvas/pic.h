@@ -6,6 +6,7 @@
 
 #include "canvas/canvastexts.h"
 #include "canvas/framepictures.h"
+#include "canvas/shapedraw.h"
 #include "design/canvasgeometry.h"
 
 #include <QColor>
@@ -95,6 +96,10 @@ public:
     // Dashed outlines where frames would go, with the shapes of those that
     // are not rectangles.
     void setPreview(const QList<QRect> &corners, const QList<QPolygonF> &shapes = {});
+    // Caption lines drawn in red over the picture: those that touch
+    // something on paper.
+    void setClashingCaptions(const QList<CanvasCaption> &captions);
+    const QList<CanvasCaption> &clashingCaptions() const { return m_clashing; }
     QList<QRect> preview() const { return m_preview; }
 
     // The chosen frame's outline, marked with handles that are never part
@@ -153,6 +158,7 @@ private:
     QLine m_lineHor, m_lineVer;
     QList<QRect> m_preview;
     QList<QPolygonF> m_previewShapes;
+    QList<CanvasCaption> m_clashing;
     QRect m_chosen;
     bool m_chosenHandles = true;
     bool m_printVisible = false;

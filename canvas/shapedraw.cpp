@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QSet>
 #include <cmath>
 
 namespace plenvik {
@@ -51,26 +52,74 @@ void paintShapeOn(QImage &picture, const Kader &kader, const QRect &corners, con
     }
 }
 
-void paintMoreCaptionLinesOn(QImage &picture, const Kader &kader, const QRect &corners, const QColor &colour)
+namespace {
+int px(double v)
 {
+    return static_cast<int>(std::floor(v + 0.5));
+}
+} // namespace
+
+CanvasCaption firstCaptionLine(const QString &caption, double x1, double x2, double y2)
+{
+    // Measured in the face's regular cut and drawn bold, as it always was.
+    const QFontMetricsF measure(screenFont(Face::Arial, 8.25));
+    const double w = measure.horizontalAdvance(caption);
+    const double left = x1 + (x2 - x1) / 2.0 - w / 2.0;
+    const double top = y2 + 2.0;
+    const QFont font = screenFont(Face::Arial, 8, true);
+    return {QPoint(px(left), px(top) + QFontMetrics(font).ascent()), font, caption, 1};
+}
+
+QList<CanvasCaption> canvasCaptions(const Kader &kader, const QRect &corners)
+{
+    QList<CanvasCaption> out;
+    if (!kader.Onderschrift.isEmpty())
+        out << firstCaptionLine(kader.Onderschrift, corners.left(), corners.right(), corners.bottom());
     if (kader.Regel2.isEmpty() && kader.Regel3.isEmpty())
-        return;
-    const QFont first = screenFont(Face::Arial, 8, true);
+        return out;
     const QFont font = screenFont(Face::Arial, 8);
     const QFontMetricsF measure(font);
-    const int step = QFontMetrics(first).height();
-    QPainter p(&picture);
-    p.setFont(font);
-    p.setPen(colour);
+    const int step = QFontMetrics(screenFont(Face::Arial, 8, true)).height();
     const double middle = corners.left() + (corners.right() - corners.left()) / 2.0;
     int top = corners.bottom() + 2;
+    int regel = 1;
     for (const QString &line : {kader.Regel2, kader.Regel3}) {
         top += step;
+        ++regel;
         if (line.isEmpty())
             continue; // a third line under an empty second keeps its place
         const double left = middle - measure.horizontalAdvance(line) / 2.0;
-        p.drawText(QPoint(int(std::floor(left + 0.5)), top + QFontMetrics(font).ascent()), line);
+        out << CanvasCaption{QPoint(px(left), top + QFontMetrics(font).ascent()), font, line, regel};
     }
+    return out;
+}
+
+void paintMoreCaptionLinesOn(QImage &picture, const Kader &kader, const QRect &corners, const QColor &colour)
+{
+    QPainter p(&picture);
+    p.setPen(colour);
+    for (const CanvasCaption &c : canvasCaptions(kader, corners)) {
+        if (c.regel == 1)
+            continue;
+        p.setFont(c.font);
+        p.drawText(c.baseline, c.text);
+    }
+}
+
+QList<CanvasCaption> clashingCaptions(const PageDesign &d, const QList<CaptionClash> &clashes, const CanvasGeometry &g)
+{
+    QSet<std::pair<int, int>> red;
+    for (const CaptionClash &c : clashes) {
+        red.insert({c.kader, c.regel});
+        if (c.met == CaptionClash::Met::Onderschrift)
+            red.insert({c.other, c.otherRegel});
+    }
+    QList<CanvasCaption> out;
+    for (int k = 1; k <= d.KaderCount && k <= kMaxKaders; ++k)
+        for (const CanvasCaption &c : canvasCaptions(d.kader(k), canvasRectOf(d.kader(k), g)))
+            if (red.contains({k, c.regel}))
+                out << c;
+    return out;
 }
 
 } // namespace plenvik

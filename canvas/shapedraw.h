@@ -4,9 +4,11 @@
 // box and its handles are; and the caption's second and third lines.
 
 #include "design/canvasgeometry.h"
+#include "design/captionfit.h"
 #include "design/pagedesign.h"
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPolygonF>
 #include <QRect>
@@ -23,8 +25,28 @@ QList<QPolygonF> previewShapes(const QList<Kader> &frames, const CanvasGeometry 
 // The frame's shape and inner shape, dashed or solid or not drawn at all.
 void paintShapeOn(QImage &picture, const Kader &kader, const QRect &corners, const QColor &outline, const QColor &inside);
 
-// Lines 2 and 3 under the caption, in its font, regular, each a line below
-// the one before.
+// A caption line as the canvas draws it: from its baseline, in its font.
+struct CanvasCaption {
+    QPoint baseline;
+    QFont font;
+    QString text;
+    int regel = 1;
+};
+
+// The caption's first line under a frame from x1 to x2 whose bottom is y2,
+// in canvas units.
+CanvasCaption firstCaptionLine(const QString &caption, double x1, double x2, double y2);
+
+// Every caption line of the frame: the first bold, lines 2 and 3 in its
+// font, regular, each a line below the one before.
+QList<CanvasCaption> canvasCaptions(const Kader &kader, const QRect &corners);
+
+// Lines 2 and 3 under the caption.
 void paintMoreCaptionLinesOn(QImage &picture, const Kader &kader, const QRect &corners, const QColor &colour);
+
+// The caption lines that touch something on paper, to be drawn in red
+// over the page picture, which stays as it is.
+QList<CanvasCaption> clashingCaptions(const PageDesign &design, const QList<CaptionClash> &clashes,
+                                      const CanvasGeometry &geometry);
 
 } // namespace plenvik

@@ -72,20 +72,21 @@ public:
         const int room = m_area.height + 10 * m_s.rowDistance;
         for (int k = first; k < last; ++k) {
             const std::vector<Partial> &here = m_fronts[k - first];
-            int width = -m_s.gap, height = 0;
+            int width = -m_s.gap, height = 0, captions = 0;
             // A row that begins an issue on the page stands under its heading.
             const int heading = headingAbove(m_f, first, k, m_headings);
             for (int m = k + 1; m <= last; ++m) {
                 const StampFrame &f = m_f.at(m - 1);
                 if (f.issue != m_f.at(k).issue)
                     break;
-                width += f.width + m_s.gap;
+                width += slotWidth(f, m_s.gap, m_area) + m_s.gap;
                 height = std::max(height, f.height);
+                captions = std::max(captions, captionRoom(f));
                 if (10 * width > m_area.width)
                     break;
                 for (int p = 0; p < int(here.size()); ++p) {
                     Partial next;
-                    next.height = here[p].height + 10 * (height + m_s.rowDistance) + heading;
+                    next.height = here[p].height + 10 * (height + m_s.rowDistance) + captions + heading;
                     if (next.height > room)
                         continue;
                     next.key = here[p].key;
@@ -185,13 +186,40 @@ int LaidPage::frames() const
     return n;
 }
 
-int rowWidth(const QList<StampFrame> &frames, const LaidRow &row, int gap)
+int slotWidth(const StampFrame &f, int gap, const LayoutArea &area)
+{
+    if (f.captionWidth <= f.width + gap)
+        return f.width; // as every page was laid out
+    // Widened, a caption keeps a clear space from its neighbours, so the
+    // two never read as one.
+    const int over = f.captionWidth + kCaptionClearance - f.width - gap;
+    // At most the area's width, still an even number more.
+    const int most = f.width + 2 * std::max(0, (area.width / 10 - f.width) / 2);
+    return std::min(f.width + 2 * ((over + 1) / 2), most);
+}
+
+int captionRoom(const StampFrame &f)
+{
+    return f.regel3.isEmpty() ? (f.regel2.isEmpty() ? 0 : kCaptionLineTenths) : 2 * kCaptionLineTenths;
+}
+
+int rowWidth(const QList<StampFrame> &frames, const LaidRow &row, int gap, const LayoutArea &area)
 {
     int w = (row.count - 1) * gap;
     for (int i = row.first; i < row.first + row.count; ++i)
-        w += frames.at(i).width;
+        w += slotWidth(frames.at(i), gap, area);
     return w;
 }
+
+namespace {
+int rowCaptionRoom(const QList<StampFrame> &frames, const LaidRow &row)
+{
+    int room = 0;
+    for (int i = row.first; i < row.first + row.count; ++i)
+        room = std::max(room, captionRoom(frames.at(i)));
+    return room;
+}
+} // namespace
 
 int rowHeight(const QList<StampFrame> &frames, const LaidRow &row)
 {
@@ -250,7 +278,7 @@ QList<Kader> placeFrames(const QList<StampFrame> &frames, const LaidPage &page, 
     qint64 blocks = 0;
     for (int r = 0; r < count; ++r) {
         above[r] = headingAbove(frames, page.first(), page.rows.at(r).first, headings);
-        blocks += 10 * rowHeight(frames, page.rows.at(r)) + above[r];
+        blocks += 10 * rowHeight(frames, page.rows.at(r)) + rowCaptionRoom(frames, page.rows.at(r)) + above[r];
     }
     const qint64 free = area.height - blocks;
     // Spread evenly: the free height in count + 1 equal parts. Where that
@@ -272,14 +300,16 @@ QList<Kader> placeFrames(const QList<StampFrame> &frames, const LaidPage &page, 
                                         : rounded(2 * heading + free - distance * (count - 1), 20)});
         }
         const int height = rowHeight(frames, row);
-        before += 10 * height + above[r] + (spread ? 0 : 10 * s.rowDistance);
-        const int width = rowWidth(frames, row, s.gap);
+        before += 10 * height + rowCaptionRoom(frames, row) + above[r] + (spread ? 0 : 10 * s.rowDistance);
+        const int width = rowWidth(frames, row, s.gap, area);
         int left = rounded(qint64(area.sheetWidth) - 10 * qint64(width), 20); // the sheet's middle - width / 2
         for (int i = row.first; i < row.first + row.count; ++i) {
             const StampFrame &f = frames.at(i);
-            out.append(Kader{double(left), double(top + height - f.height), double(f.width), double(f.height),
-                             innerFrames ? 1 : 0, f.caption, f.vorm, Lijn::Doorgetrokken, f.regel2, f.regel3});
-            left += f.width + s.gap;
+            const int slot = slotWidth(f, s.gap, area);
+            out.append(Kader{double(left + (slot - f.width) / 2), double(top + height - f.height), double(f.width),
+                             double(f.height), innerFrames ? 1 : 0, f.caption, f.vorm, Lijn::Doorgetrokken, f.regel2,
+                             f.regel3});
+            left += slot + s.gap;
         }
     }
     return out;

@@ -74,9 +74,22 @@ using Headings = QList<int>;
 QList<LaidPage> layAlbum(const QList<StampFrame> &frames, const LayoutSettings &settings, const LayoutArea &area = kA4Area,
                          const Headings &headings = {});
 
+// The width a frame takes in its row: its own, or, where its caption
+// reaches more than the gap past it, as much more as keeps the caption
+// kCaptionClearance clear of its neighbours' (an even number of
+// millimetres more, so the frame stands in the middle of it in whole
+// millimetres), but never wider than the area.
+inline constexpr int kCaptionClearance = 2; // whole millimetres
+int slotWidth(const StampFrame &frame, int gap, const LayoutArea &area);
+
+// The room a frame's caption lines 2 and 3 take under the row, in tenths
+// of a millimetre: a line of 10 points each.
+inline constexpr int kCaptionLineTenths = 41;
+int captionRoom(const StampFrame &frame);
+
 // What makes up a page's rows worth in the choice: its width with gaps,
 // and its height, the tallest frame's.
-int rowWidth(const QList<StampFrame> &frames, const LaidRow &row, int gap);
+int rowWidth(const QList<StampFrame> &frames, const LaidRow &row, int gap, const LayoutArea &area = kA4Area);
 int rowHeight(const QList<StampFrame> &frames, const LaidRow &row);
 
 // The page's frames at their places in whole millimetres: each row's left

@@ -47,6 +47,9 @@ struct StampFrame {
     QString regel2;
     QString regel3;
     Vorm vorm = Vorm::Rechthoek;
+    // The widest caption line as printed, in whole millimetres rounded up;
+    // 0 when not measured.
+    int captionWidth = 0;
     bool operator==(const StampFrame &) const = default;
 };
 

@@ -5,7 +5,11 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QLocale>
+
+#include <algorithm>
+#include <cmath>
 
 namespace plenvik {
 
@@ -50,6 +54,59 @@ double penBeforeCentreMm(const QString &text, double points, bool bold)
     const QRectF ink = QFontMetricsF(font).tightBoundingRect(text);
     const double mmPerPixel = points * 25.4 / 72.0 / kMeasurePixels;
     return (ink.width() / 2 + ink.left()) * mmPerPixel;
+}
+
+namespace {
+constexpr double kCaptionPoints = 10;
+
+QFontMetricsF captionMetrics()
+{
+    QFont font = screenFont(Face::Arial, 1);
+    font.setPixelSize(kMeasurePixels);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return QFontMetricsF(font);
+}
+} // namespace
+
+void measureCaptions(QList<StampFrame> &frames)
+{
+    const QFontMetricsF fm = captionMetrics();
+    const double mmPerPixel = kCaptionPoints * 25.4 / 72.0 / kMeasurePixels;
+    // A list of thousands of stamps repeats its values and years.
+    QHash<QString, int> measured;
+    auto width = [&](const QString &line) {
+        if (line.isEmpty())
+            return 0;
+        auto at = measured.constFind(line);
+        if (at == measured.cend())
+            at = measured.insert(line, int(std::ceil(fm.tightBoundingRect(line).width() * mmPerPixel - 1e-9)));
+        return *at;
+    };
+    for (StampFrame &f : frames)
+        f.captionWidth = std::max({width(f.caption), width(f.regel2), width(f.regel3)});
+}
+
+QList<CaptionInk> captionInks(const PageDesign &d)
+{
+    constexpr double kCellBelowFrameMm = 4; // 1 mm in the printable area, which starts 3 mm in
+    const QFontMetricsF fm = captionMetrics();
+    const double mmPerPixel = kCaptionPoints * 25.4 / 72.0 / kMeasurePixels;
+    QList<CaptionInk> out;
+    for (int k = 1; k <= d.KaderCount && k <= kMaxKaders; ++k) {
+        const Kader &f = d.kader(k);
+        const QString lines[] = {f.Onderschrift, f.Regel2, f.Regel3};
+        for (int r = 0; r < 3; ++r) {
+            if (lines[r].isEmpty())
+                continue;
+            const QRectF ink = fm.tightBoundingRect(lines[r]);
+            const double baseline = f.TopMm + f.HeightMm + kCellBelowFrameMm + (r * fm.height() + fm.ascent()) * mmPerPixel;
+            const double width = ink.width() * mmPerPixel;
+            out.append({k, r + 1,
+                        RectMm{f.LeftMm + f.WidthMm / 2 - width / 2, baseline + ink.top() * mmPerPixel, width,
+                               ink.height() * mmPerPixel}});
+        }
+    }
+    return out;
 }
 
 QString checkTekst(const Tekst &t, const Sheet &sheet)

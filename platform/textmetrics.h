@@ -3,8 +3,10 @@
 // unhinted, as paper has them: the top of its capitals at its millimetres,
 // its ink starting at its left edge or centred on the sheet.
 
+#include "design/captionfit.h"
 #include "design/framepicture.h"
 #include "design/pagedesign.h"
+#include "design/stamplist.h"
 
 #include <QString>
 
@@ -23,6 +25,15 @@ TekstVorm tekstVorm(const Tekst &tekst, const Sheet &sheet);
 // How far left of a centre a text in the program's printing face starts
 // (its pen) for its ink to lie centred there, in millimetres at 'points'.
 double penBeforeCentreMm(const QString &text, double points, bool bold);
+
+// The ink of every caption line of the page as printing puts it: 10
+// points, centred under its frame, the first line's cell 4 mm below the
+// frame and each further line a line lower.
+QList<CaptionInk> captionInks(const PageDesign &design);
+
+// Each frame's captionWidth: its widest caption line's ink as printed,
+// in whole millimetres rounded up.
+void measureCaptions(QList<StampFrame> &frames);
 
 // Why the line cannot stand on the sheet, in the program's words: wider
 // than the sheet, or off it; empty when it can.

@@ -15,6 +15,17 @@ using namespace plenvik;
 using namespace plenvik::test;
 
 namespace {
+// A frame's width in its row: a caption reaching more than the gap past
+// the frame widens it, 2 mm at a time, until the caption is 2 mm clear.
+int slot(const StampFrame &f, int gap, const LayoutArea &area)
+{
+    if (f.captionWidth <= f.width + gap)
+        return f.width;
+    for (int w = f.width;; w += 2)
+        if (f.captionWidth + 2 <= w + gap || w + 2 > area.width / 10)
+            return w;
+}
+
 // Every way to cut the list into rows and the rows into pages, judged as
 // the choice is stated: the slow, obvious oracle. Returns the row sizes and
 // page sizes of the best.
@@ -38,7 +49,7 @@ std::pair<QList<int>, QList<int>> bestByTryingEverything(const QList<StampFrame>
     std::function<void(int)> cutRows = [&](int i) {
         if (i < n) {
             for (int j = i + 1, w = -s.gap; j <= n && f[j - 1].issue == f[i].issue; ++j) {
-                w += f[j - 1].width + s.gap;
+                w += slot(f[j - 1], s.gap, area) + s.gap;
                 if (10 * w > area.width)
                     break;
                 rows << j - i;
@@ -66,15 +77,16 @@ std::pair<QList<int>, QList<int>> bestByTryingEverything(const QList<StampFrame>
                     // that begins another issue.
                     if (q == 0 || f[frame].issue != f[frame - 1].issue)
                         height += headings.value(f[frame].issue, 0);
-                    int w = -s.gap, h = 0;
+                    int w = -s.gap, h = 0, captions = 0;
                     for (int t = frame; t < frame + rows[row]; ++t) {
-                        w += f[t].width + s.gap;
+                        w += slot(f[t], s.gap, area) + s.gap;
                         h = qMax(h, f[t].height);
+                        captions = qMax(captions, f[t].regel3.isEmpty() ? (f[t].regel2.isEmpty() ? 0 : 41) : 82);
                         if (s.issuePerPage && f[t].issue != f[frame - count].issue)
                             return;
                     }
                     j.key[3] += qint64(area.width - 10 * w) * (area.width - 10 * w);
-                    height += 10 * (h + s.rowDistance);
+                    height += 10 * (h + s.rowDistance) + captions;
                     count += rows[row];
                     frame += rows[row];
                 }
@@ -139,6 +151,27 @@ private slots:
             placed << place(k);
         QCOMPARE(placed, (QStringList{"75,50 60x80", "30,152 40x110", "75,142 60x120", "140,182 39x80"}));
 
+        // Captions of 27 mm under frames of 22, 5 mm apart, just keep
+        // clear: the row is today's, 76 mm wide from 67. At 33 mm, and 2 mm
+        // clear of each other, each frame takes 30, 4 mm more each side:
+        // 100 mm from 55, the frames 4 mm in.
+        // One row of 30 mm spreads 185 mm above and below: 140.5, to 140;
+        // a second caption line takes 4.1 mm of it: 138.45, to 138.
+        QList<StampFrame> wide = frames(3, 22, 30);
+        for (StampFrame &f : wide)
+            f.captionWidth = 27;
+        placed.clear();
+        for (const Kader &k : placeFrames(wide, layAlbum(wide, s).at(0), s, false))
+            placed << place(k);
+        QCOMPARE(placed, (QStringList{"67,140 22x30", "94,140 22x30", "121,140 22x30"}));
+        for (StampFrame &f : wide)
+            f.captionWidth = 33;
+        wide[1].regel2 = QStringLiteral("5 c");
+        placed.clear();
+        for (const Kader &k : placeFrames(wide, layAlbum(wide, s).at(0), s, false))
+            placed << place(k);
+        QCOMPARE(placed, (QStringList{"59,138 22x30", "94,138 22x30", "129,138 22x30"}));
+
         // Twenty small frames are one page, never more; the 21st opens a
         // second.
         QCOMPARE(pageSizes(layAlbum(frames(20, 10, 10), s)), (QList<int>{20}));
@@ -162,6 +195,13 @@ private slots:
                 if (i > 0 && random.bounded(4) == 0)
                     ++issue;
                 list << StampFrame{QString(), 15 + int(random.bounded(70)), 15 + int(random.bounded(110)), issue};
+                // Every fifth round with captions wider than some frames,
+                // and lines 2 and 3 under some.
+                if (round % 5 == 4) {
+                    list.last().captionWidth = int(random.bounded(120));
+                    list.last().regel2 = random.bounded(2) ? QStringLiteral("5 c") : QString();
+                    list.last().regel3 = random.bounded(3) ? QString() : QStringLiteral("1852");
+                }
             }
             // Every other round with headings of their own height each.
             Headings headings;

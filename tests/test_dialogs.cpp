@@ -87,11 +87,16 @@ private slots:
         QtExtraDialogs dialogs;
         QString title;
         KaderInvoer previewed;
-        typeWhenOpen({"112", "\t", "93", "\t", "67", "\t", "33", "\t", " ", "\t", "NVPH 1", "\t", " zegel.png ", "\n"}, &title);
+        // After the picture and its button: caption lines 2 and 3, the
+        // shape and the line, chosen by their first letters.
+        typeWhenOpen({"112", "\t", "93", "\t", "67", "\t", "33", "\t", " ", "\t", "NVPH 1", "\t", " zegel.png ", "\t", "\t",
+                      "5 c blauw", "\t", "1852", "\t", "Ru", "\t", "Ges", "\n"},
+                     &title);
         const auto got = dialogs.kaderInvoeren(KaderInvoer{}, KaderVenster{}, [&](const KaderInvoer &v) { previewed = v; });
         QCOMPARE(title, QStringLiteral(" Kader invoeren"));
         QVERIFY(got.has_value());
-        QCOMPARE(*got, (KaderInvoer{112, 93, 67, 33, true, QStringLiteral("NVPH 1"), QStringLiteral("zegel.png")}));
+        QCOMPARE(*got, (KaderInvoer{112, 93, 67, 33, true, QStringLiteral("NVPH 1"), QStringLiteral("zegel.png"),
+                                    QStringLiteral("5 c blauw"), QStringLiteral("1852"), Vorm::Ruit, Lijn::Gestreept}));
         QCOMPARE(previewed, *got);
 
         typeWhenOpen({"55", "\e"});

@@ -180,6 +180,21 @@ SG 8; 21.5; 25; 3</translation>
     </message>
 </context>
 <context>
+    <name>CaptionFit</name>
+    <message>
+        <source>Onderschrift van kader %1 raakt kader %2</source>
+        <translation>The caption of frame %1 touches frame %2</translation>
+    </message>
+    <message>
+        <source>Onderschrift van kader %1 raakt het onderschrift van kader %2</source>
+        <translation>The caption of frame %1 touches the caption of frame %2</translation>
+    </message>
+    <message>
+        <source>Onderschrift van kader %1 raakt tekst %2</source>
+        <translation>The caption of frame %1 touches text %2</translation>
+    </message>
+</context>
+<context>
     <name>DesignFileText</name>
     <message>
         <source>regel %1: veld ontbreekt (einde van het bestand)</source>

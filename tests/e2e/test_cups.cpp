@@ -242,6 +242,59 @@ private slots:
         QFile::remove(pdf);
     }
 
+    // A diamond and a triangle entered by their millimetres with caption
+    // lines, on the canvas and through the queue: corners within 0.1 mm.
+    void shapesThroughTheQueue()
+    {
+        Program p;
+        QDir(p.dir.path()).mkdir("work");
+        QVERIFY(p.start());
+        // Links, Boven, Breedte, Hoogte, Binnenkader, Onderschrift,
+        // Afbeelding and its button, Regel 2, Regel 3, Vorm, Lijn.
+        p.menu(3, 1); // Extra > Kader invoeren...
+        QVERIFY(p.fill(QStringLiteral("Kader invoeren"), {"140", "Tab", "60", "Tab", "40", "Tab", "30", "Tab", "Tab", "NVPH 3", "Tab",
+                                                          "Tab", "Tab", "5 c", "Tab", "1852", "Tab", "Ruit"}));
+        p.menu(3, 1);
+        QVERIFY(p.fill(QStringLiteral("Kader invoeren"), {"30", "Tab", "60", "Tab", "40", "Tab", "40", "Tab", "Tab", "NVPH 1", "Tab",
+                                                          "Tab", "Tab", "10 c", "Tab", "Tab", "Driehoek"}));
+        // On the canvas (1.62 by 1.75 pixels a millimetre) the diamond's box
+        // is bare at its corner and grey in its middle.
+        const QImage screen = p.shot();
+        QVERIFY(p.canvasPixel(screen, 229, 107) != QRgb(0xe6e6e6));
+        QCOMPARE(p.canvasPixel(screen, 259, 131), QRgb(0xe6e6e6));
+
+        const QSet<QString> before = outputFiles();
+        p.menu(0, 3); // File > Print Supplement
+        QVERIFY(p.answer(QStringLiteral("^ Print$")));
+        const QString pdf = waitForNewPdf(before);
+        QVERIFY2(!pdf.isEmpty(), "no sheet came out of the queue");
+        const QImage img = render(pdf, p.dir.filePath("work"));
+        QVERIFY(!img.isNull());
+        // Ink is anything darker than the frames' grey; 10 pixels a mm.
+        auto ink = [&](int x, int y) { return qGray(img.pixel(x, y)) < 236; };
+        auto firstDown = [&](int x, int y0) {
+            for (int y = y0; y < img.height(); ++y)
+                if (ink(x, y))
+                    return y;
+            return -1;
+        };
+        auto firstAcross = [&](int x0, int y, int step) {
+            for (int x = x0; x >= 0 && x < img.width(); x += step)
+                if (ink(x, y))
+                    return x;
+            return -1;
+        };
+        // The corners, and the sides halfway: the diamond's left side at
+        // 67.5 mm down is 10 mm in, the triangle's at 80 mm down 10 mm in.
+        const int measured[] = {firstDown(1600, 550),       firstAcross(1350, 750, 1), firstAcross(1850, 750, -1),
+                                firstAcross(1350, 675, 1),  firstDown(500, 550),       firstAcross(250, 999, 1),
+                                firstAcross(750, 999, -1), firstAcross(250, 800, 1)};
+        const int expected[] = {600, 1400, 1799, 1500, 600, 300, 699, 400};
+        for (int i = 0; i < 8; ++i)
+            QVERIFY2(qAbs(measured[i] - expected[i]) <= 1, qPrintable(QStringLiteral("%1: %2").arg(i).arg(measured[i])));
+        QFile::remove(pdf);
+    }
+
     // A Letter page through the queue: asked for on Letter paper, the frame
     // 30 mm from the left edge within 0.1 mm, the stamp's picture in it.
     void letterThroughTheQueue()
