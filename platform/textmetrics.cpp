@@ -72,15 +72,36 @@ void measureCaptions(QList<StampFrame> &frames)
 {
     const QFontMetricsF fm = captionMetrics();
     const double mmPerPixel = kCaptionPoints * 25.4 / 72.0 / kMeasurePixels;
-    // A list of thousands of stamps repeats its values and years.
-    QHash<QString, int> measured;
+    // Shaping each of ten thousand captions takes a fifth of a second; their
+    // letters' advances and the bearings at either end give the ink's width
+    // to within the kerning of a pair, which the whole millimetre rounded
+    // up and the clearance between captions absorb.
+    struct Letter {
+        double advance, left, right;
+    };
+    static QHash<QChar, Letter> letters;
+    auto letter = [&](QChar c) {
+        auto at = letters.constFind(c);
+        if (at == letters.cend())
+            at = letters.insert(c, Letter{fm.horizontalAdvance(c), fm.leftBearing(c), fm.rightBearing(c)});
+        return *at;
+    };
+    QHash<QString, int> measured; // a list repeats its values and years
     auto width = [&](const QString &line) {
         if (line.isEmpty())
             return 0;
         auto at = measured.constFind(line);
-        if (at == measured.cend())
-            at = measured.insert(line, int(std::ceil(fm.tightBoundingRect(line).width() * mmPerPixel - 1e-9)));
-        return *at;
+        if (at != measured.cend())
+            return *at;
+        double ink = 0;
+        if (std::any_of(line.cbegin(), line.cend(), [](QChar c) { return c.isSurrogate(); })) {
+            ink = fm.tightBoundingRect(line).width();
+        } else {
+            for (QChar c : line)
+                ink += letter(c).advance;
+            ink -= letter(line.front()).left + letter(line.back()).right;
+        }
+        return *measured.insert(line, int(std::ceil(ink * mmPerPixel - 1e-9)));
     };
     for (StampFrame &f : frames)
         f.captionWidth = std::max({width(f.caption), width(f.regel2), width(f.regel3)});
