@@ -201,6 +201,26 @@ std::optional<QString> Parser::anyText(const char *what)
     return text;
 }
 
+bool LineFields::missing(int i)
+{
+    *error = DesignFileText::tr("regel %1: %2 ontbreekt").arg(tag.line).arg(DesignFileText::tr(what[i]));
+    return false;
+}
+
+std::optional<FieldReader::Field> LineFields::next(int i)
+{
+    if (ended) {
+        missing(i);
+        return std::nullopt;
+    }
+    const auto f = p.any();
+    if (!f)
+        *error = p.error;
+    else
+        ended = f->lastOnLine;
+    return f;
+}
+
 std::optional<bool> Parser::flag()
 {
     auto f = any();

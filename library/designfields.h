@@ -79,4 +79,19 @@ private:
     bool m_lastOnLine = false;
 };
 
+// The fields of the line that 'tag' opened, one at a time. A field the
+// line lacks is named by its entry in 'what': "regel 15: de lijn ontbreekt".
+struct LineFields {
+    Parser &p;
+    const FieldReader::Field &tag;
+    const char *const *what;
+    QString *error;
+    bool ended = tag.lastOnLine;
+
+    // Field i of the line, or none with 'error' set.
+    std::optional<FieldReader::Field> next(int i);
+    // Sets 'error' to field i missing; false.
+    bool missing(int i);
+};
+
 } // namespace plenvik

@@ -22,23 +22,8 @@ bool readFrameLine(Parser &p, const FieldReader::Field &tag, PageDesign &d, QLis
         QT_TRANSLATE_NOOP("DesignFileText", "het kadernummer"), QT_TRANSLATE_NOOP("DesignFileText", "de vorm"),
         QT_TRANSLATE_NOOP("DesignFileText", "de lijn"), QT_TRANSLATE_NOOP("DesignFileText", "regel 2"),
         QT_TRANSLATE_NOOP("DesignFileText", "regel 3")};
-    auto missing = [&](int i) {
-        *error = DesignFileText::tr("regel %1: %2 ontbreekt").arg(tag.line).arg(DesignFileText::tr(what[i]));
-        return false;
-    };
-    bool ended = tag.lastOnLine;
-    auto next = [&](int i) -> std::optional<FieldReader::Field> {
-        if (ended) {
-            missing(i);
-            return std::nullopt;
-        }
-        const auto f = p.any();
-        if (!f)
-            *error = p.error;
-        else
-            ended = f->lastOnLine;
-        return f;
-    };
+    LineFields line{p, tag, what, error};
+    auto next = [&](int i) { return line.next(i); };
     const auto number = next(0);
     if (!number)
         return false;
@@ -60,12 +45,11 @@ bool readFrameLine(Parser &p, const FieldReader::Field &tag, PageDesign &d, QLis
     if (!vorm)
         return false;
     const auto v = vorm->quoted ? vormVanNaam(QString::fromLatin1(vorm->text)) : std::nullopt;
-    const auto lijn = v ? next(2) : std::nullopt;
     if (!v) {
-        if (vorm)
-            *error = DesignFileText::tr("regel %1: de vorm \"%2\" bestaat niet").arg(tag.line).arg(QString::fromLatin1(vorm->text));
+        *error = DesignFileText::tr("regel %1: de vorm \"%2\" bestaat niet").arg(tag.line).arg(QString::fromLatin1(vorm->text));
         return false;
     }
+    const auto lijn = next(2);
     if (!lijn)
         return false;
     const auto l = lijn->quoted ? lijnVanNaam(QString::fromLatin1(lijn->text)) : std::nullopt;
@@ -76,8 +60,8 @@ bool readFrameLine(Parser &p, const FieldReader::Field &tag, PageDesign &d, QLis
     f.vorm = *v;
     f.lijn = *l;
     for (int i : {3, 4}) {
-        if (ended)
-            return missing(i);
+        if (line.ended)
+            return line.missing(i);
         const auto text = p.anyText(what[i]);
         if (!text) {
             *error = p.error;
@@ -88,9 +72,9 @@ bool readFrameLine(Parser &p, const FieldReader::Field &tag, PageDesign &d, QLis
             return false;
         }
         (i == 3 ? f.Regel2 : f.Regel3) = *text;
-        ended = p.lastOnLine();
+        line.ended = p.lastOnLine();
     }
-    if (!ended) {
+    if (!line.ended) {
         *error = DesignFileText::tr("regel %1: te veel velden").arg(tag.line);
         return false;
     }

@@ -124,19 +124,8 @@ bool readText(Parser &p, const FieldReader::Field &tag, Tekst &t, QString *error
         QT_TRANSLATE_NOOP("DesignFileText", "de bovenkant van de tekst"), QT_TRANSLATE_NOOP("DesignFileText", "de linkerkant van de tekst"),
         QT_TRANSLATE_NOOP("DesignFileText", "de grootte van de tekst"), QT_TRANSLATE_NOOP("DesignFileText", "vet"),
         QT_TRANSLATE_NOOP("DesignFileText", "de tekst")};
-    bool ended = tag.lastOnLine;
-    auto next = [&](int i) -> std::optional<FieldReader::Field> {
-        if (ended) {
-            *error = DesignFileText::tr("regel %1: %2 ontbreekt").arg(tag.line).arg(DesignFileText::tr(what[i]));
-            return std::nullopt;
-        }
-        const auto f = p.any();
-        if (!f)
-            *error = p.error;
-        else
-            ended = f->lastOnLine;
-        return f;
-    };
+    LineFields line{p, tag, what, error};
+    auto next = [&](int i) { return line.next(i); };
     auto number = [&](const FieldReader::Field &f, int i) -> std::optional<double> {
         bool ok = false;
         const double v = f.quoted ? 0 : f.text.toDouble(&ok);
@@ -170,10 +159,8 @@ bool readText(Parser &p, const FieldReader::Field &tag, Tekst &t, QString *error
         else
             t.Vet = *v == 1;
     }
-    if (ended) {
-        *error = DesignFileText::tr("regel %1: %2 ontbreekt").arg(tag.line).arg(DesignFileText::tr(what[4]));
-        return false;
-    }
+    if (line.ended)
+        return line.missing(4);
     const auto text = p.anyText(what[4]);
     if (!text) {
         *error = p.error;
