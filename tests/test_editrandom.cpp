@@ -28,9 +28,11 @@ private slots:
         std::mt19937 random(20261209);
         auto below = [&](int n) { return int(random() % unsigned(n)); };
         auto point = [&] { return QPoint(below(360), below(540)); };
-        // Frames near the sheet's edges, so A5 is often refused.
+        // Frames near the sheet's edges, so A5 is often refused; a diamond
+        // with caption lines, so its shape is drawn anew at every step.
         h.extra.kaders << KaderInvoer{20, 30, 40, 50, false, QStringLiteral("NVPH 1"), {}}
-                       << KaderInvoer{150, 250, 30, 30, true, QStringLiteral("NVPH 2"), {}};
+                       << KaderInvoer{150, 250, 30, 30, true, QStringLiteral("NVPH 2"), {}, "5 c", "1852", Vorm::Ruit,
+                                      Lijn::Gestreept};
         h.extra.teksten << TekstInvoer{QStringLiteral("1852. Koning Willem III"), 12, 0, true, 12, true};
         const PageDesign first = m.design();
         for (const char *entry : {"ExtraKaderInvoeren", "ExtraKaderInvoeren", "ExtraTekstInvoeren"})

@@ -115,7 +115,7 @@ private slots:
     void changes()
     {
         PageDesign d;
-        d.appendKader(Kader{12.5, 93, 67, 33, 1, QStringLiteral("1598")});
+        d.appendKader(Kader{12.5, 93, 67, 33, 1, QStringLiteral("1598"), Vorm::Ruit, Lijn::Gestreept, "5 c", {}});
         const PageDesign before = d;
         QCOMPARE(changeKader(d, 1, at(150, 93, 67, 33)), QStringLiteral("Het kader ligt niet helemaal op het blad (210 x 297 mm)."));
         QVERIFY(d == before);
@@ -123,11 +123,16 @@ private slots:
         QCOMPARE(shown.links, 12);
         KaderInvoer entered = shown;
         entered.boven = 100;
-        QCOMPARE(kaderFromChange(d.kader(1), shown, entered), (Kader{12.5, 100, 67, 33, 1, QStringLiteral("1598")}));
+        // The shape, its line and the caption's lines come into the form
+        // and back, as they are or as changed there.
+        QCOMPARE(kaderFromChange(d.kader(1), shown, entered),
+                 (Kader{12.5, 100, 67, 33, 1, QStringLiteral("1598"), Vorm::Ruit, Lijn::Gestreept, "5 c", {}}));
         entered.links = 12;
         entered.onderschrift = QStringLiteral("1599");
+        entered.vorm = Vorm::Ovaal;
+        entered.regel3 = QStringLiteral("1852");
         QVERIFY(changeKader(d, 1, kaderFromChange(d.kader(1), shown, entered)).isEmpty());
-        QCOMPARE(d.kader(1), (Kader{12.5, 100, 67, 33, 1, QStringLiteral("1599")}));
+        QCOMPARE(d.kader(1), (Kader{12.5, 100, 67, 33, 1, QStringLiteral("1599"), Vorm::Ovaal, Lijn::Gestreept, "5 c", "1852"}));
         // The inner frame switched off is off; under 1 mm is refused.
         entered.binnenkader = !shown.binnenkader;
         QCOMPARE(kaderFromChange(d.kader(1), shown, entered).Binnenrand, 0);
