@@ -60,7 +60,11 @@ void Main::onToolsBorder(int index)
 
 void Main::applyBorderToControls()
 {
-    m_pic->setLijst(m_design.BorderOn, m_design.BorderWidth, QColor(m_design.ColourR, m_design.ColourG, m_design.ColourB));
+    // The collector's border lines stand in for the Tools menu's line.
+    m_pic->setLijst(m_design.BorderOn && m_design.opmaak.rand == Rand::Eigen, m_design.BorderWidth,
+                    QColor(m_design.ColourR, m_design.ColourG, m_design.ColourB));
+    const Colour rand = m_design.randColour();
+    m_pic->setOpmaak(m_design.opmaak, m_design.sheet, QColor(rand.r, rand.g, rand.b));
     const int checked = m_design.BorderOn ? m_design.BorderWidth : 0;
     for (int i = 0; i < 4; ++i)
         action(QStringLiteral("ToolsBorder(%1)").arg(i))->setChecked(i == checked);
@@ -115,6 +119,8 @@ void Main::onScrollChange(int bar, int value)
     m_valueLabel[bar]->setText(QString::fromLatin1(prefixes[bar]) + QString::number(value));
     m_valueLabel[bar]->adjustSize();
     m_pic->setLijstColour(QColor(m_design.ColourR, m_design.ColourG, m_design.ColourB));
+    const Colour rand = m_design.randColour();
+    m_pic->setOpmaak(m_design.opmaak, m_design.sheet, QColor(rand.r, rand.g, rand.b));
     UpdateListing();
 }
 

@@ -104,6 +104,7 @@ void Main::onEditRedo()
 void Main::showStep(const UndoStep &step)
 {
     const bool otherSheet = step.sheet != m_design.sheet;
+    const bool otherStyle = step.opmaak != m_design.opmaak;
     applyStep(step, m_design);
     // A step across a change of paper goes back to its own paper with it,
     // so its frames lie on the sheet they were placed on.
@@ -111,6 +112,8 @@ void Main::showStep(const UndoStep &step)
         applySheet(step.sheet);
     else
         m_pic->setPicture(step.picture.isNull() ? pagePicture(m_design) : step.picture);
+    if (otherStyle)
+        showOpmaak();
     UpdateListing();
 }
 

@@ -18,7 +18,6 @@
 namespace plenvik {
 
 namespace {
-const char *const kMaximum = QT_TRANSLATE_NOOP("plenvik::Main", "Maximum van 20 kaders bereikt!");
 
 QList<QRect> canvasRects(const QList<Kader> &frames, const CanvasGeometry &geometry)
 {
@@ -32,8 +31,8 @@ QList<QRect> canvasRects(const QList<Kader> &frames, const CanvasGeometry &geome
 
 void Main::onExtraKaderInvoeren()
 {
-    if (m_design.KaderCount >= kMaxKaders) {
-        m_services.dialogs->message(tr(kMaximum));
+    if (m_design.KaderCount >= m_design.kaderLimit()) {
+        m_services.dialogs->message(maximumKaders(m_design.kaderLimit()));
         return;
     }
     // The inner frame starts as the Edit menu's "Binnenkader" stands.
@@ -48,7 +47,7 @@ void Main::onExtraKaderInvoeren()
             });
         },
         [&](const KaderInvoer &v) {
-            const QString refusal = checkKader(v, m_design.KaderCount, m_design.sheet);
+            const QString refusal = checkKader(v, m_design.KaderCount, m_design.sheet, m_design.kaderLimit());
             // A picture that cannot be taken in is said at once, and the
             // frame waits for it to be mended or left out.
             if (refusal.isEmpty() && !v.afbeelding.isEmpty()) {
@@ -72,8 +71,8 @@ void Main::onExtraKaderInvoeren()
 
 void Main::onExtraRijKaders()
 {
-    if (m_design.KaderCount >= kMaxKaders) {
-        m_services.dialogs->message(tr(kMaximum));
+    if (m_design.KaderCount >= m_design.kaderLimit()) {
+        m_services.dialogs->message(maximumKaders(m_design.kaderLimit()));
         return;
     }
     m_nextRij.binnenkader = m_edit.InnerFrameMode;
@@ -86,7 +85,7 @@ void Main::onExtraRijKaders()
                 m_pic->setPreview(canvasRects(row, m_pic->sheetGeometry()), previewShapes(row, m_pic->sheetGeometry()));
             });
         },
-        [this](const RijInvoer &v) { return checkRij(v, m_design.KaderCount, m_design.sheet); });
+        [this](const RijInvoer &v) { return checkRij(v, m_design.KaderCount, m_design.sheet, m_design.kaderLimit()); });
     if (!entered)
         return;
     // Each frame on its own, left to right, so Undo takes them back one by one.

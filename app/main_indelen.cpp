@@ -107,7 +107,11 @@ void Main::onExtraAlbumIndelen()
         if (text.size() > kListMaxBytes)
             faults << tr("De lijst is groter dan 1 MB; dat is te veel voor een album.");
         // Laid out on the paper chosen for new pages.
-        const LayoutArea area = layoutArea(m_chosenSheet);
+        // Inside the border of the style new pages are given.
+        const PaginaOpmaak opmaak = nieuweOpmaakOp(m_chosenSheet);
+        const LayoutArea area = indelenArea(opmaak, m_chosenSheet);
+        LayoutSettings layout = v.layout;
+        layout.kadersPerPagina = opmaak.kadersPerPagina;
         // Each named issue's heading above its rows, when asked: its letters'
         // height and a gap under them.
         const int band = v.koppen ? headingTenths(v.kopPunten, m_chosenSheet) : 0;
@@ -163,7 +167,7 @@ void Main::onExtraAlbumIndelen()
         // Frames whose captions reach past the gap take room enough for them.
         QList<StampFrame> frames = read.list.frames;
         measureCaptions(frames);
-        const QList<LaidPage> laid = layAlbum(frames, v.layout, area, headings);
+        const QList<LaidPage> laid = layAlbum(frames, layout, area, headings);
         Indeling next;
         next.names = albumPageNames(v.naam, v.eerstePagina, int(laid.size()));
         for (int i = 0; i < laid.size(); ++i) {
@@ -171,22 +175,23 @@ void Main::onExtraAlbumIndelen()
             // menu stands.
             PageDesign d = m_design;
             d.sheet = m_chosenSheet;
+            d.opmaak = opmaak;
             d.KaderCount = 0;
             d.Kaders = {};
             d.TekstCount = 0;
             d.Teksten = {};
             QList<std::pair<int, int>> tops;
             // A frame the page cannot take is never dropped without a word.
-            for (const Kader &k : placeFrames(frames, laid.at(i), v.layout, m_edit.InnerFrameMode, area, headings, &tops)) {
+            for (const Kader &k : placeFrames(frames, laid.at(i), layout, m_edit.InnerFrameMode, area, headings, &tops)) {
                 if (!d.appendKader(k)) {
                     shown = {};
-                    return {tr("Pagina %1 krijgt meer dan %2 kaders; er is niets ingedeeld.").arg(i + 1).arg(kMaxKaders), 0, false};
+                    return {tr("Pagina %1 krijgt meer dan %2 kaders; er is niets ingedeeld.").arg(i + 1).arg(d.kaderLimit()), 0, false};
                 }
             }
             // The frames stand in the list's order, and so their pictures.
             int slot = 0;
             for (const LaidRow &row : laid.at(i).rows)
-                for (int j = row.first; j < row.first + row.count && slot < kMaxKaders; ++j)
+                for (int j = row.first; j < row.first + row.count && slot < d.kaderLimit(); ++j)
                     d.pictures.Bestanden.at(slot++) = taken.at(j);
             // The headings, the Vervolgtekst after an issue carried over
             // from the page before; the issues are then not the subtitle.

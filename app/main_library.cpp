@@ -220,6 +220,7 @@ void Main::onFileNew()
     DrawGrid(m_pic->picture());
     m_pic->pictureChanged();
     m_design.resetForNewPage();
+    m_design.opmaak = nieuweOpmaakOp(m_design.sheet);
     applyBorderToControls();
     m_pic->setPageTextCaption(Pic::PageText::PaginaLabel, QString());
     UpdateListing();

@@ -46,6 +46,12 @@ void Main::onExtraPapierformaat()
                 .arg(shownSheet(*chosen), namedKaders(off, offTexts), shownSheet(m_design.sheet)));
         return;
     }
+    // Nor is a sheet the page's border does not fit.
+    if (const QString why = opmaakFout(m_design.opmaak, *chosen); !why.isEmpty()) {
+        m_services.dialogs->message(tr("Op %1 past de opmaak van deze pagina niet: %2\nHet papier blijft %3.")
+                                        .arg(shownSheet(*chosen), why, shownSheet(m_design.sheet)));
+        return;
+    }
     m_chosenSheet = *chosen;
     // A program folder that cannot be written keeps the choice for this run.
     writeSheetSettings(m_paths.settingsFile(QLatin1String(kSheetSettingsFileName)), *chosen);
@@ -78,6 +84,8 @@ void Main::applySheet(const Sheet &sheet)
 void Main::showSheet()
 {
     m_pic->setSheetGeometry(canvasGeometry(m_design.sheet));
+    const Colour rand = m_design.randColour();
+    m_pic->setOpmaak(m_design.opmaak, m_design.sheet, QColor(rand.r, rand.g, rand.b));
     // Under the magnifier, the sheet whose millimetres the read-out gives.
     auto *label = qobject_cast<QLabel *>(control("Label4"));
     const QLocale shown;

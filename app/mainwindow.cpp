@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "library/opmaaksettings.h"
 #include "library/sheetsettings.h"
 
 #include "app/clock.h"
@@ -72,6 +73,7 @@ const MenuSpec kMenus[] = {
     {"Extra", "ExtraRijKaders",      QT_TRANSLATE_NOOP("Menu", "Rij kaders..."),    false, &Main::onExtraRijKaders},
     {"Extra", "ExtraAlbumIndelen",   QT_TRANSLATE_NOOP("Menu", "Album indelen..."), false, &Main::onExtraAlbumIndelen},
     {"Extra", "ExtraPapierformaat",  QT_TRANSLATE_NOOP("Menu", "Papierformaat..."), false, &Main::onExtraPapierformaat},
+    {"Extra", "ExtraPaginaOpmaak",   QT_TRANSLATE_NOOP("Menu", "Pagina-opmaak..."), false, &Main::onExtraPaginaOpmaak},
     {"Extra", "ExtraAfbeeldingen",   QT_TRANSLATE_NOOP("Menu", "Afbeeldingen..."),  false, &Main::onExtraAfbeeldingen},
     {"Extra", "ExtraStroken",        QT_TRANSLATE_NOOP("Menu", "Stroken..."),       false, &Main::onExtraStroken},
     {"Extra", "ExtraAlbum",          QT_TRANSLATE_NOOP("Menu", "Album afdrukken..."), false, &Main::onExtraAlbum},
@@ -151,6 +153,7 @@ Main::Main(const Paths &paths, Services services, QWidget *parent)
     m_chosenSheet = readSheetSettings(m_paths.settingsFile(QLatin1String(kSheetSettingsFileName)));
     if (m_chosenSheet != kSheetA4)
         applySheet(m_chosenSheet);
+    m_nieuweOpmaak = readOpmaakSettings(m_paths.settingsFile(QLatin1String(kOpmaakSettingsFileName)));
     UpdateListing();
     markSaved(QString());
 

@@ -111,6 +111,7 @@ public slots:
     void onExtraRijKaders();
     void onExtraAlbumIndelen();
     void onExtraPapierformaat();
+    void onExtraPaginaOpmaak();
     void onExtraAfbeeldingen();
     void onExtraStroken();
     void onExtraAlbum();
@@ -145,6 +146,9 @@ private:
     void applySheet(const Sheet &sheet);
     // The canvas and the label under the magnifier for the open page's sheet.
     void showSheet();
+    // The page's style on the canvas: its border and the page texts' places.
+    void showOpmaak();
+    PaginaOpmaak nieuweOpmaakOp(const Sheet &sheet) const;
     void showDrawingColour();
     void applyBorderToControls();
     void placeLabels();
@@ -192,6 +196,7 @@ private:
     TekstInvoer m_lastTekst;
     RijInvoer m_nextRij;
     Sheet m_chosenSheet = kSheetA4; // the paper new pages are made on
+    PaginaOpmaak m_nieuweOpmaak;    // and their style
     PageDesign m_savedDesign; // the page as last loaded, saved or started
     QString m_pageName;       // its name in the library; empty before it is saved
     bool m_printing = false;

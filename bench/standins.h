@@ -53,6 +53,8 @@ public:
     // " Papierformaat": the paper it answers with, none for Cancel.
     std::optional<Sheet> paper;
     std::optional<Sheet> papierformaat(const Sheet &) override { return paper; }
+    std::optional<OpmaakKeuze> paginaOpmaak(const OpmaakKeuze &, const QStringList &) override { return opmaak; }
+    std::optional<OpmaakKeuze> opmaak;
     std::optional<AfbeeldingenKeuze> afbeeldingen(const QList<AfbeeldingRegel> &, bool, int) override { return std::nullopt; }
     // " Album indelen": lays out 'lijst' and puts the pages into the library.
     QString lijst;

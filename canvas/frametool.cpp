@@ -154,8 +154,8 @@ void FrameTool::paintCaption(const QString &caption, double x1, double x2, doubl
 
 void FrameTool::release(double x, double y)
 {
-    if (m_design.KaderCount >= kMaxKaders) {
-        m_dialogs.message(FrameToolTexts::tr("Maximum van 20 kaders bereikt!"));
+    if (m_design.KaderCount >= m_design.kaderLimit()) {
+        m_dialogs.message(maximumKaders(m_design.kaderLimit()));
         hideFeedback();
         return;
     }
@@ -187,7 +187,7 @@ void FrameTool::release(double x, double y)
 
 bool FrameTool::placeFrame(const QRect &corners, const Kader &kader)
 {
-    if (m_design.KaderCount >= kMaxKaders)
+    if (m_design.KaderCount >= m_design.kaderLimit())
         return false;
     m_undo.record(m_pic.picture(), m_design);
     if (kader.isPlain()) {

@@ -26,7 +26,9 @@ QImage pageView(const QImage &picture, const PageDesign &design)
     pic.setPicture(picture);
     pic.setFramePictures(canvasPictures(design, pic.sheetGeometry()));
     pic.setTeksten(canvasTeksten(design, pic.sheetGeometry()));
-    pic.setLijst(design.BorderOn, design.BorderWidth, QColor(design.ColourR, design.ColourG, design.ColourB));
+    pic.setLijst(design.BorderOn && design.opmaak.rand == Rand::Eigen, design.BorderWidth, QColor(design.ColourR, design.ColourG, design.ColourB));
+    const Colour rand = design.randColour();
+    pic.setOpmaak(design.opmaak, design.sheet, QColor(rand.r, rand.g, rand.b));
     const std::pair<Pic::PageText, const QString &> texts[] = {{Pic::PageText::Titel, design.PageTitle},
                                                                {Pic::PageText::SubTitel, design.PageSubtitle},
                                                                {Pic::PageText::PaginaLabel, design.PageNumber}};

@@ -43,9 +43,12 @@ void Pic::scalePageTextFonts()
     // The page texts shrink with a sheet scaled down to fit, as their places
     // do, so the title never runs into the subtitle; A4 is at scale 1.
     const double scale = m_geometry.unitsPerMmX / kUnitsPerMmX;
-    m_titel.font = screenFont(Face::Arial, 12 * scale, true);
-    m_subTitel.font = screenFont(Face::Arial, 8.25 * scale);
-    m_pagina.font = screenFont(Face::Arial, 9.75 * scale, true);
+    // The page's own sizes in the proportion of today's 16, 12 and 12 points.
+    const PaginaOpmaak today;
+    auto of = [](int points, int todays) { return points == todays ? 1.0 : double(points) / todays; };
+    m_titel.font = screenFont(Face::Arial, 12 * scale * of(m_style.titelPunten, today.titelPunten), true);
+    m_subTitel.font = screenFont(Face::Arial, 8.25 * scale * of(m_style.subtitelPunten, today.subtitelPunten));
+    m_pagina.font = screenFont(Face::Arial, 9.75 * scale * of(m_style.nummerPunten, today.nummerPunten), true);
 }
 
 void Pic::setSheetGeometry(const CanvasGeometry &geometry)
@@ -53,6 +56,7 @@ void Pic::setSheetGeometry(const CanvasGeometry &geometry)
     if (geometry == m_geometry)
         return;
     m_geometry = geometry;
+    m_opmaak = plenvik::canvasOpmaak(m_geometry, m_style, m_sheet);
     setFixedSize(geometry.width, geometry.height);
     scalePageTextFonts();
     update();
@@ -107,10 +111,20 @@ void Pic::setPageTextCaption(PageText which, const QString &caption)
     update();
 }
 
+void Pic::setOpmaak(const PaginaOpmaak &style, const Sheet &sheet, const QColor &lineColour)
+{
+    m_style = style;
+    m_sheet = sheet;
+    m_lijnColour = lineColour;
+    m_opmaak = plenvik::canvasOpmaak(m_geometry, m_style, m_sheet);
+    scalePageTextFonts();
+    update();
+}
+
 void Pic::centrePageText(PageText which, const QString &text)
 {
     setPageTextCaption(which, trimBlanks(text));
-    placePageText(which, m_geometry.textCentreX - pageTextWidth(which) / 2, pageTextTop(which));
+    placePageText(which, m_opmaak.textCentreX - pageTextWidth(which) / 2, pageTextTop(which));
 }
 
 void Pic::placePageText(PageText which, int left, int top)
@@ -257,7 +271,16 @@ void Pic::paintEvent(QPaintEvent *)
         p.setBrush(Qt::NoBrush);
         // The line grows inwards from the shape's bounds, one pixel a step.
         for (int i = 0; i < m_lijstWidth; ++i)
-            p.drawRect(m_geometry.lijstRect().adjusted(i, i, -i - 1, -i - 1));
+            p.drawRect(m_opmaak.lijst.adjusted(i, i, -i - 1, -i - 1));
+    }
+    // The collector's lines, each a band inwards from its outer edge.
+    for (int i = 0; i < m_opmaak.lijnen.size(); ++i) {
+        const QRect &r = m_opmaak.lijnen.at(i);
+        const QSize d = m_opmaak.dikten.at(i);
+        p.fillRect(QRect(r.left(), r.top(), r.width(), d.height()), m_lijnColour);
+        p.fillRect(QRect(r.left(), r.bottom() - d.height() + 1, r.width(), d.height()), m_lijnColour);
+        p.fillRect(QRect(r.left(), r.top(), d.width(), r.height()), m_lijnColour);
+        p.fillRect(QRect(r.right() - d.width() + 1, r.top(), d.width(), r.height()), m_lijnColour);
     }
 
     p.setPen(Qt::black);

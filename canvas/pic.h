@@ -8,6 +8,7 @@
 #include "canvas/framepictures.h"
 #include "canvas/shapedraw.h"
 #include "design/canvasgeometry.h"
+#include "design/pagestyle.h"
 
 #include <QColor>
 #include <QImage>
@@ -54,13 +55,17 @@ public:
     bool lijstVisible() const { return m_lijstVisible; }
     int lijstWidth() const { return m_lijstWidth; }
     QColor lijstColour() const { return m_lijstColour; }
+    // The page's style: where the border and the page texts stand, and the
+    // collector's border lines in their colour.
+    void setOpmaak(const PaginaOpmaak &style, const Sheet &sheet, const QColor &lineColour);
+    const CanvasOpmaak &canvasOpmaak() const { return m_opmaak; }
 
     // Where the page texts stand: centred on the sheet, their tops here.
     int pageTextTop(PageText which) const
     {
-        return which == PageText::Titel      ? m_geometry.titleTop
-               : which == PageText::SubTitel ? m_geometry.subtitleTop
-                                             : m_geometry.pageNumberTop;
+        return which == PageText::Titel      ? m_opmaak.titleTop
+               : which == PageText::SubTitel ? m_opmaak.subtitleTop
+                                             : m_opmaak.pageNumberTop;
     }
 
     // A self-sizing text label at its place on the canvas.
@@ -141,6 +146,10 @@ private:
     const TextLabel &label(PageText which) const;
 
     CanvasGeometry m_geometry;
+    PaginaOpmaak m_style;
+    Sheet m_sheet = kSheetA4;
+    CanvasOpmaak m_opmaak = plenvik::canvasOpmaak(m_geometry, m_style, m_sheet);
+    QColor m_lijnColour = Qt::black;
     QImage m_picture;
     QList<CanvasPicture> m_framePictures;
     QList<CanvasTekst> m_teksten;

@@ -4,7 +4,7 @@ namespace plenvik {
 
 UndoStep UndoStore::stepOf(const QImage &canvas, const PageDesign &d) const
 {
-    return {m_fromDesign ? QImage() : canvas.copy(), d.KaderCount, d.Kaders, d.pictures, d.TekstCount, d.Teksten, d.sheet};
+    return {m_fromDesign ? QImage() : canvas.copy(), d.KaderCount, d.Kaders, d.pictures, d.TekstCount, d.Teksten, d.sheet, d.opmaak};
 }
 
 void UndoStore::record(const QImage &canvas, const PageDesign &design, bool withdrawable)
@@ -77,6 +77,7 @@ void applyStep(const UndoStep &step, PageDesign &design)
     design.TekstCount = std::uint8_t(step.tekstCount);
     design.Teksten = step.teksten;
     design.sheet = step.sheet;
+    design.opmaak = step.opmaak;
 }
 
 } // namespace plenvik

@@ -23,6 +23,7 @@ struct UndoStep {
     int tekstCount = 0;
     std::array<Tekst, kMaxTeksten> teksten{};
     Sheet sheet; // a change of paper is a step too
+    PaginaOpmaak opmaak; // and a change of style
 };
 
 class UndoStore {

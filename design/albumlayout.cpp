@@ -57,7 +57,7 @@ public:
     {
         m_first = first;
         const int n = int(m_f.size());
-        int last = std::min(n, first + kMaxKaders);
+        int last = std::min(n, first + std::clamp(m_s.kadersPerPagina, 1, kMaxKaders));
         if (m_s.issuePerPage) {
             int end = first;
             while (end < last && m_f.at(end).issue == m_f.at(first).issue)
@@ -244,7 +244,7 @@ QList<LaidPage> layAlbum(const QList<StampFrame> &frames, const LayoutSettings &
         page.run(i);
         Rest best;
         best.end = -1;
-        for (int end = std::min(n, i + kMaxKaders); end > i; --end) {
+        for (int end = std::min(n, i + std::clamp(settings.kadersPerPagina, 1, kMaxKaders)); end > i; --end) {
             const Partial *p = page.best(end);
             if (!p || rest[end].end < 0)
                 continue;

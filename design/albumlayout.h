@@ -2,7 +2,7 @@
 // "Album indelen": the frames of a stamp list laid out on pages. Rows hold
 // consecutive frames of one issue, at most the area's width, gaps
 // included, standing on one bottom line and centred on the page; a page
-// holds at most 20 frames in rows spread evenly over the area's height, or,
+// holds at most 20 frames (or as many as its style allows) in rows spread evenly over the area's height, or,
 // where that brings rows closer than the row distance, that distance apart
 // and centred.
 //
@@ -27,6 +27,7 @@ struct LayoutSettings {
     int gap = 5;            // Tussenruimte: between frames of a row, whole mm
     int rowDistance = 12;   // Rijafstand: the least room between rows, whole mm
     bool issuePerPage = false; // "Elke uitgifte op een nieuwe pagina"
+    int kadersPerPagina = kMinKadersPerPagina; // as the pages' style allows
     bool operator==(const LayoutSettings &) const = default;
 };
 

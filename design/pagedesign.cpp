@@ -17,11 +17,12 @@ void PageDesign::resetForNewPage()
     pictures = Afbeeldingen{};
     TekstCount = 0;
     Teksten.fill(Tekst{});
+    opmaak = PaginaOpmaak{};
 }
 
 bool PageDesign::addFrame(double x1, double y1, double x2, double y2, bool inner)
 {
-    if (KaderCount >= kMaxKaders)
+    if (KaderCount >= kaderLimit())
         return false;
     ++KaderCount;
     Kader &k = kader(KaderCount);
@@ -42,7 +43,7 @@ bool PageDesign::addFrame(double x1, double y1, double x2, double y2, bool inner
 
 bool PageDesign::appendKader(const Kader &k)
 {
-    if (KaderCount >= kMaxKaders)
+    if (KaderCount >= kaderLimit())
         return false;
     ++KaderCount;
     kader(KaderCount) = k;
@@ -52,6 +53,8 @@ bool PageDesign::appendKader(const Kader &k)
 
 void PageDesign::setBorder(int index)
 {
+    // The Tools menu's border takes the place of the collector's lines.
+    opmaak.rand = Rand::Eigen;
     if (index > 0) {
         BorderOn = true;
         BorderWidth = static_cast<std::uint8_t>(index);

@@ -4,6 +4,7 @@
 
 #include "design/framepicture.h"
 #include "design/kadervorm.h"
+#include "design/pagestyle.h"
 #include "design/sheet.h"
 #include "design/units.h"
 
@@ -85,17 +86,24 @@ struct PageDesign {
     // any keeps its files as they always were.
     std::uint8_t TekstCount = 0;
     std::array<Tekst, kMaxTeksten> Teksten{};
+    // The border's lines and places, the font, the frames it may hold; a
+    // page of today's style keeps its files as they always were.
+    PaginaOpmaak opmaak;
 
     bool operator==(const PageDesign &) const = default;
 
+    int kaderLimit() const { return opmaak.kadersPerPagina; }
     Colour drawingColour() const { return {ColourR, ColourG, ColourB}; }
+    // The colour of the collector's border lines.
+    Colour randColour() const { return opmaak.zwart ? Colour{} : drawingColour(); }
     Kader &kader(int k) { return Kaders.at(k - 1); }
     const Kader &kader(int k) const { return Kaders.at(k - 1); }
     Tekst &tekst(int t) { return Teksten.at(t - 1); }
     const Tekst &tekst(int t) const { return Teksten.at(t - 1); }
 
     // Empties the page for "Nieuw": the drawing colour stays, the border
-    // width becomes 1 (start-up leaves it at 0). Pictures and texts go.
+    // width becomes 1 (start-up leaves it at 0). Pictures and texts go, the
+    // style becomes today's.
     void resetForNewPage();
 
     // Stores a frame drawn from canvas point (x1, y1) to (x2, y2) as the next

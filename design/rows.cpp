@@ -47,10 +47,16 @@ QString checkCaptionLines(const QString &regel2, const QString &regel3)
     return {};
 }
 
-QString checkKader(const KaderInvoer &in, int kaderCount, const Sheet &sheet)
+QString maximumKaders(int limit)
 {
-    if (kaderCount >= kMaxKaders)
-        return Rows::tr("Maximum van 20 kaders bereikt!");
+    return limit == kMinKadersPerPagina ? Rows::tr("Maximum van 20 kaders bereikt!")
+                                        : Rows::tr("Maximum van %1 kaders bereikt!").arg(limit);
+}
+
+QString checkKader(const KaderInvoer &in, int kaderCount, const Sheet &sheet, int limit)
+{
+    if (kaderCount >= limit)
+        return maximumKaders(limit);
     if (in.breedte < 1 || in.hoogte < 1)
         return Rows::tr(kTooSmall);
     if (!onSheet(kaderOf(in), sheet))
@@ -72,11 +78,11 @@ QList<Kader> rowFrames(const RijInvoer &in, const Sheet &sheet)
     return out;
 }
 
-QString checkRij(const RijInvoer &in, int kaderCount, const Sheet &sheet)
+QString checkRij(const RijInvoer &in, int kaderCount, const Sheet &sheet, int limit)
 {
-    const int free = kMaxKaders - kaderCount;
+    const int free = limit - kaderCount;
     if (free <= 0)
-        return Rows::tr("Maximum van 20 kaders bereikt!");
+        return maximumKaders(limit);
     if (in.aantal < 1)
         return Rows::tr("Een rij heeft minstens 1 kader.");
     if (in.aantal > free)

@@ -48,7 +48,10 @@ Kader kaderOf(const KaderInvoer &in);
 
 // Why the frame cannot be added to a page of kaderCount frames, in the
 // program's words; empty when it can.
-QString checkKader(const KaderInvoer &in, int kaderCount, const Sheet &sheet = kSheetA4);
+QString checkKader(const KaderInvoer &in, int kaderCount, const Sheet &sheet = kSheetA4, int limit = kMinKadersPerPagina);
+
+// "Maximum van 20 kaders bereikt!" with the page's own limit.
+QString maximumKaders(int limit);
 
 // Why a caption's lines 2 and 3 cannot be kept: too long, or a character
 // that cannot be printed; empty when they can.
@@ -60,7 +63,7 @@ QString checkCaptionLines(const QString &regel2, const QString &regel3);
 QList<Kader> rowFrames(const RijInvoer &in, const Sheet &sheet = kSheetA4);
 
 // Why the row cannot be added; empty when it can.
-QString checkRij(const RijInvoer &in, int kaderCount, const Sheet &sheet = kSheetA4);
+QString checkRij(const RijInvoer &in, int kaderCount, const Sheet &sheet = kSheetA4, int limit = kMinKadersPerPagina);
 
 // The caption after this one: a caption ending in a whole number gets the
 // next number, keeping its leading zeros ("NVPH 0099" gives "NVPH 0100");

@@ -10,7 +10,9 @@ inline constexpr int kCanvasWidth = 341;
 inline constexpr int kCanvasHeight = 521;
 inline constexpr double kUnitsPerMmX = 1.62;
 inline constexpr double kUnitsPerMmY = 1.75;
-inline constexpr int kMaxKaders = 20;
+// The most frames any page holds; a page's own style says how many it may
+// (20, as every page had, unless the collector chose more).
+inline constexpr int kMaxKaders = 100;
 inline constexpr double kSheetWidthMm = 210;
 inline constexpr double kSheetHeightMm = 297;
 

@@ -1,4 +1,5 @@
 #include "library/designfile.h"
+#include "library/designstyle.h"
 
 #include "library/designfields.h"
 #include "library/designtail.h"
@@ -78,7 +79,11 @@ bool DesignFileReader::read(const QByteArray &bytes, PageDesign &into)
 
     if (!p.any())
         return fail();
-    const auto count = p.whole(QT_TRANSLATE_NOOP("DesignFileText", "het aantal kaders"), 0, kMaxKaders);
+    // More than 20 frames only on a page whose style allows them; without a
+    // style line the count is told as it always was.
+    const bool styled = bytes.contains(QByteArray("\"") + kDesignStyleTag + '"');
+    const auto count = p.whole(QT_TRANSLATE_NOOP("DesignFileText", "het aantal kaders"), 0,
+                               styled ? kMaxKaders : kMinKadersPerPagina);
     if (!count)
         return fail();
     if (!p.any())

@@ -3,6 +3,7 @@
 #include "library/designfields.h"
 #include "library/designfile.h"
 #include "library/designshapes.h"
+#include "library/designstyle.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -14,9 +15,10 @@ namespace plenvik {
 
 namespace {
 const QLatin1String kTags[] = {QLatin1String(kDesignSheetTag), QLatin1String(kDesignPicturesTag), QLatin1String(kDesignTextTag),
-                               QLatin1String(kDesignFrameTag)};
+                               QLatin1String(kDesignFrameTag), QLatin1String(kDesignStyleTag)};
 constexpr int kTextTag = 2;
 constexpr int kFrameTag = 3;
+constexpr int kStyleTag = 4;
 const QByteArray kCentred("Midden");
 
 // A sheet's size as the program writes it: millimetres in whole tenths,
@@ -194,6 +196,7 @@ void appendDesignTail(QByteArray &out, const PageDesign &d)
                             + ',' + (t.Vet ? "1" : "0") + ',' + anyTextField(t.Regel));
     }
     appendFrameLines(out, d);
+    appendStyleLine(out, d);
 }
 
 bool readDesignTail(Parser &p, PageDesign &d, bool *picturesExpected, QString *error)
@@ -204,7 +207,23 @@ bool readDesignTail(Parser &p, PageDesign &d, bool *picturesExpected, QString *e
     d.pictures = Afbeeldingen{};
     d.TekstCount = 0;
     d.Teksten.fill(Tekst{});
+    d.opmaak = PaginaOpmaak{};
     *picturesExpected = false;
+    int styleLine = 0;
+    // A page holds the frames its style allows, and a style fits its paper.
+    auto styleFits = [&] {
+        if (const QString why = opmaakFout(d.opmaak, d.sheet); !why.isEmpty()) {
+            *error = DesignFileText::tr("regel %1: %2").arg(styleLine).arg(why);
+            return false;
+        }
+        if (d.KaderCount > d.kaderLimit()) {
+            *error = DesignFileText::tr("regel 2: de pagina heeft %1 kaders, meer dan de %2 van haar opmaak")
+                         .arg(d.KaderCount)
+                         .arg(d.kaderLimit());
+            return false;
+        }
+        return true;
+    };
     bool seen[std::size(kTags)] = {};
     QList<bool> framesNamed(kMaxKaders, false);
     while (!p.atEnd()) {
@@ -220,7 +239,7 @@ bool readDesignTail(Parser &p, PageDesign &d, bool *picturesExpected, QString *e
                 known = i;
         // Anything else after the page number is left alone, as it always was.
         if (known < 0)
-            return true;
+            return styleFits();
         if (known == kTextTag && tag->quoted && text == kTags[known]) {
             if (d.TekstCount >= kMaxTeksten) {
                 *error = DesignFileText::tr("regel %1: meer dan %2 teksten").arg(tag->line).arg(kMaxTeksten);
@@ -245,12 +264,18 @@ bool readDesignTail(Parser &p, PageDesign &d, bool *picturesExpected, QString *e
             return false;
         }
         seen[known] = true;
+        if (known == kStyleTag) {
+            styleLine = tag->line;
+            if (!readStyleLine(p, *tag, d.opmaak, error))
+                return false;
+            continue;
+        }
         const bool read = known == 0 ? readSheet(p, *tag, d.sheet, error) : readPictures(p, *tag, d.pictures, error);
         if (!read)
             return false;
         *picturesExpected = *picturesExpected || known == 1;
     }
-    return true;
+    return styleFits();
 }
 
 } // namespace plenvik

@@ -80,6 +80,13 @@ public:
 
 enum class IjkKeuze { Ok, Herstellen, Annuleren };
 
+// What " Pagina-opmaak" gives: the style, and whether new pages get it too.
+struct OpmaakKeuze {
+    PaginaOpmaak opmaak;
+    bool ookNieuw = false;
+    bool operator==(const OpmaakKeuze &) const = default;
+};
+
 // How " Kader invoeren" opens: the sheet the frame goes on, which sets the
 // fields' limits, and whether it changes a frame of the page instead of
 // adding one (" Kader wijzigen").
@@ -145,6 +152,11 @@ public:
     // " Papierformaat": A4, Letter, A5, or "Eigen formaat" with a width and
     // a height in millimetres with one decimal; opened on 'current'.
     virtual std::optional<Sheet> papierformaat(const Sheet &current) = 0;
+    // " Pagina-opmaak": the border's lines, their thickness, space and
+    // colour, its distances from the edges, the page's font and sizes,
+    // frames per page, and "Ook voor nieuwe pagina's"; opened on 'current'
+    // with the fonts 'families' offers.
+    virtual std::optional<OpmaakKeuze> paginaOpmaak(const OpmaakKeuze &current, const QStringList &families) = 0;
     // " Afbeeldingen": each frame with its caption and picture, "Kiezen..."
     // and "Weg" for each, "Grijstinten" and "Sterkte" for the page.
     virtual std::optional<AfbeeldingenKeuze> afbeeldingen(const QList<AfbeeldingRegel> &kaders, bool grijstinten,
@@ -172,6 +184,7 @@ public:
     IjkKeuze printerIjken(const QString &printer, const QString &inForce, IjkMaten &maten) override;
     IndelenVelden albumIndelen(const IndelenVelden &start, const IndelenHandlers &handlers) override;
     std::optional<Sheet> papierformaat(const Sheet &current) override;
+    std::optional<OpmaakKeuze> paginaOpmaak(const OpmaakKeuze &current, const QStringList &families) override;
     std::optional<AfbeeldingenKeuze> afbeeldingen(const QList<AfbeeldingRegel> &kaders, bool grijstinten,
                                                   int sterkte) override;
 

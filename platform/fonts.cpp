@@ -52,6 +52,17 @@ static QStringList installedFamilies()
 #endif
 }
 
+const QStringList &installedFontFamilies()
+{
+    static const QStringList families = [] {
+        QStringList all = installedFamilies();
+        all.removeDuplicates();
+        all.sort(Qt::CaseInsensitive);
+        return all;
+    }();
+    return families;
+}
+
 QFont screenFont(Face face, double points, bool bold, bool italic)
 {
     // Take the first family that is really installed: fontconfig would

@@ -10,11 +10,16 @@
 // then Liberation Sans, so the listing stays a plain readable face.
 
 #include <QFont>
+#include <QStringList>
 
 namespace plenvik {
 
 enum class Face { Arial, MsSansSerif, ComicSansMs };
 
 QFont screenFont(Face face, double points, bool bold = false, bool italic = false);
+
+// The font families installed on this computer, sorted, each once; read
+// once a run, when first asked.
+const QStringList &installedFontFamilies();
 
 } // namespace plenvik

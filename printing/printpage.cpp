@@ -29,21 +29,39 @@ void DrawPage(const PageDesign &d, PrinterSurface &pr, const CentreMeasure &meas
     pr.setFontName(QStringLiteral("Arial"));
     pr.setFillStyle(FillStyle::Transparent);
 
-    // On any sheet as on A4: the border 20 mm from every edge, the texts
-    // centred on the sheet's middle, the page number 20 mm from the bottom.
-    const double right = d.sheet.widthMm - kBorderFromEdgeMm - kPrintableOffsetMm; // 187 on A4
-    const double bottom = d.sheet.heightMm - kBorderFromEdgeMm - kPrintableOffsetMm; // 274 on A4
-    const double centre = d.sheet.widthMm / 2 - kPrintableOffsetMm; // 102 on A4
-    if (d.BorderOn) {
-        pr.box({17, 17}, {right, bottom}, colour);
-        pr.box({18, 18}, {right - 1, bottom - 1}, colour);
+    // On any sheet as on A4: the border at its distances from the edges
+    // (20 mm unless the page's style says otherwise), the texts centred
+    // between its sides, the title below its top and the page number at
+    // its bottom.
+    const PaginaOpmaak &s = d.opmaak;
+    const double left = s.links - kPrintableOffsetMm, top = s.boven - kPrintableOffsetMm; // 17 on A4
+    const double right = d.sheet.widthMm - s.rechts - kPrintableOffsetMm; // 187 on A4
+    const double bottom = d.sheet.heightMm - s.onder - kPrintableOffsetMm; // 274 on A4
+    const double centre = titelMidden(s, d.sheet) - kPrintableOffsetMm; // 102 on A4
+    const double down = s.boven - kBorderFromEdgeMm;
+    if (d.BorderOn && s.rand == Rand::Eigen) {
+        pr.box({left, top}, {right, bottom}, colour);
+        pr.box({left + 1, top + 1}, {right - 1, bottom - 1}, colour);
         pr.setFillStyle(FillStyle::Solid);
         pr.setFillColor(colour);
         const double t = d.BorderWidth / 2.0;
-        pr.filledBox({17, 17}, {right, 17 + t}, colour);
-        pr.filledBox({17, bottom}, {right, bottom - t}, colour);
-        pr.filledBox({17, 17}, {17 + t, bottom}, colour);
-        pr.filledBox({right, 17}, {right - t, bottom}, colour);
+        pr.filledBox({left, top}, {right, top + t}, colour);
+        pr.filledBox({left, bottom}, {right, bottom - t}, colour);
+        pr.filledBox({left, top}, {left + t, bottom}, colour);
+        pr.filledBox({right, top}, {right - t, bottom}, colour);
+    }
+    const Colour rc = d.randColour();
+    const QColor randColour(rc.r, rc.g, rc.b);
+    for (const RandLijn &l : randLijnen(s, d.sheet)) {
+        // Each line a band inwards from its outer edge, its four sides.
+        pr.setFillStyle(FillStyle::Solid);
+        pr.setFillColor(randColour);
+        const double x0 = l.buiten.left - kPrintableOffsetMm, y0 = l.buiten.top - kPrintableOffsetMm;
+        const double x1 = x0 + l.buiten.width, y1 = y0 + l.buiten.height, t = l.dikte;
+        pr.filledBox({x0, y0}, {x1, y0 + t}, randColour);
+        pr.filledBox({x0, y1 - t}, {x1, y1}, randColour);
+        pr.filledBox({x0, y0}, {x0 + t, y1}, randColour);
+        pr.filledBox({x1 - t, y0}, {x1, y1}, randColour);
     }
 
     auto centredText = [&](const QString &text, double points, bool bold, double top) {
@@ -55,9 +73,9 @@ void DrawPage(const PageDesign &d, PrinterSurface &pr, const CentreMeasure &meas
         pr.print(text);
     };
     if (!d.PageTitle.isEmpty())
-        centredText(d.PageTitle, 16, true, 23);
+        centredText(d.PageTitle, s.titelPunten, true, 23 + down);
     if (!d.PageSubtitle.isEmpty())
-        centredText(d.PageSubtitle, 12, false, 33);
+        centredText(d.PageSubtitle, s.subtitelPunten, false, 33 + down);
 
     for (int k = 1; k <= d.KaderCount && k <= kMaxKaders; ++k) {
         const Kader &f = d.kader(k);
@@ -122,7 +140,7 @@ void DrawPage(const PageDesign &d, PrinterSurface &pr, const CentreMeasure &meas
     }
 
     if (!d.PageNumber.isEmpty())
-        centredText(d.PageNumber, 12, true, d.sheet.heightMm - kBorderFromEdgeMm); // 277 on A4
+        centredText(d.PageNumber, s.nummerPunten, true, d.sheet.heightMm - s.onder); // 277 on A4
 }
 
 } // namespace plenvik

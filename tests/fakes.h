@@ -223,6 +223,15 @@ public:
         return papieren.isEmpty() ? std::nullopt : papieren.dequeue();
     }
 
+    // " Pagina-opmaak": what it opened on, and the answers.
+    QList<OpmaakKeuze> opmaakStarts;
+    QQueue<std::optional<OpmaakKeuze>> opmaken;
+    std::optional<OpmaakKeuze> paginaOpmaak(const OpmaakKeuze &current, const QStringList &) override
+    {
+        opmaakStarts << current;
+        return opmaken.isEmpty() ? std::nullopt : opmaken.dequeue();
+    }
+
     // " Afbeeldingen": the frames' lines it opened with, and the answers.
     QList<QList<AfbeeldingRegel>> afbeeldingRegels;
     QQueue<std::optional<AfbeeldingenKeuze>> afbeeldingKeuzes;

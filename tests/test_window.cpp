@@ -70,7 +70,7 @@ private slots:
         for (QAction *a : m.menuBar()->actions().at(3)->menu()->actions())
             extra << a->text();
         QCOMPARE(extra, (QStringList{"Kader invoeren...", "Kader wijzigen...", "Tekst invoeren...", "Rij kaders...", "Album indelen...",
-                                     "Papierformaat...", "Afbeeldingen...", "Stroken...", "Album afdrukken...", "Printer ijken..."}));
+                                     "Papierformaat...", "Pagina-opmaak...", "Afbeeldingen...", "Stroken...", "Album afdrukken...", "Printer ijken..."}));
         QStringList edit;
         for (QAction *a : m.menuBar()->actions().at(1)->menu()->actions())
             edit << (a->isSeparator() ? QStringLiteral("-") : a->text() + ' ' + a->shortcut().toString());

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="nl">
 <context>
+    <name></name>
+    <message>
+        <source>De afstand van de rand tot de rand van het papier ligt tussen 5 en 60 mm.</source>
+        <translation>The border stands 5 to 60 mm from the edge of the paper.</translation>
+    </message>
+    <message>
+        <source>Een lijn van de rand is 0,1 tot 3 mm dik.</source>
+        <translation>A line of the border is 0.1 to 3 mm thick.</translation>
+    </message>
+    <message>
+        <source>Een lijn van de rand is 0,1 tot 3 mm dik, met 0,3 tot 10 mm tussen twee lijnen.</source>
+        <translation>A line of the border is 0.1 to 3 mm thick, with 0.3 to 10 mm between two lines.</translation>
+    </message>
+    <message>
+        <source>Een lettergrootte ligt tussen 6 en 36 punten.</source>
+        <translation>A font size lies between 6 and 36 points.</translation>
+    </message>
+    <message>
+        <source>Een pagina heeft 20 tot 100 kaders.</source>
+        <translation>A page has 20 to 100 frames.</translation>
+    </message>
+    <message>
+        <source>De rand laat op dit papier geen ruimte over.</source>
+        <translation>The border leaves no room on this paper.</translation>
+    </message>
+    <message>
+        <source>De pagina heeft al %1 kaders; geef haar minstens zoveel kaders per pagina.</source>
+        <translation>The page already has %1 frames; give it at least that many frames per page.</translation>
+    </message>
+</context>
+<context>
     <name>AlbumDialog</name>
     <message>
         <source> Album afdrukken</source>
@@ -396,6 +427,74 @@ SG 8; 21.5; 25; 3</translation>
         <source>regel %1: de lijn &quot;%2&quot; bestaat niet</source>
         <translation>line %1: there is no line &quot;%2&quot;</translation>
     </message>
+    <message>
+        <source>de rand</source>
+        <translation>the border</translation>
+    </message>
+    <message>
+        <source>de dikte van de buitenste lijn</source>
+        <translation>the thickness of the outer line</translation>
+    </message>
+    <message>
+        <source>de dikte van de binnenste lijnen</source>
+        <translation>the thickness of the inner lines</translation>
+    </message>
+    <message>
+        <source>de ruimte tussen de lijnen</source>
+        <translation>the space between the lines</translation>
+    </message>
+    <message>
+        <source>de kleur van de rand</source>
+        <translation>the colour of the border</translation>
+    </message>
+    <message>
+        <source>rechts</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>onder</source>
+        <translation>bottom</translation>
+    </message>
+    <message>
+        <source>het lettertype</source>
+        <translation>the font</translation>
+    </message>
+    <message>
+        <source>de grootte van de titel</source>
+        <translation>the size of the title</translation>
+    </message>
+    <message>
+        <source>de grootte van de subtitel</source>
+        <translation>the size of the subtitle</translation>
+    </message>
+    <message>
+        <source>de grootte van het paginanummer</source>
+        <translation>the size of the page number</translation>
+    </message>
+    <message>
+        <source>de grootte van de onderschriften</source>
+        <translation>the size of the captions</translation>
+    </message>
+    <message>
+        <source>cursief</source>
+        <translation>italic</translation>
+    </message>
+    <message>
+        <source>het aantal kaders per pagina</source>
+        <translation>the number of frames per page</translation>
+    </message>
+    <message>
+        <source>regel %1: %2 kan niet</source>
+        <translation>line %1: %2 cannot be taken</translation>
+    </message>
+    <message>
+        <source>regel %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>regel 2: de pagina heeft %1 kaders, meer dan de %2 van haar opmaak</source>
+        <translation>line 2: the page has %1 frames, more than the %2 of its style</translation>
+    </message>
 </context>
 <context>
     <name>DialogStyle</name>
@@ -564,10 +663,6 @@ SG 8; 21.5; 25; 3</translation>
 </context>
 <context>
     <name>FrameTool</name>
-    <message>
-        <source>Maximum van 20 kaders bereikt!</source>
-        <translation>Maximum of 20 frames reached!</translation>
-    </message>
     <message>
         <source>Geef het onderschrift voor dit kader...</source>
         <translation>Enter the caption for this frame...</translation>
@@ -1060,6 +1155,10 @@ SG 8; 21.5; 25; 3</translation>
         <source>Tekst invoeren...</source>
         <translation>Enter Text...</translation>
     </message>
+    <message>
+        <source>Pagina-opmaak...</source>
+        <translation>Page Style...</translation>
+    </message>
 </context>
 <context>
     <name>NumberField</name>
@@ -1098,6 +1197,113 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>%1; %2 (%3 mm) kan niet.</source>
         <translation>%1; %2 (%3 mm) cannot be.</translation>
+    </message>
+</context>
+<context>
+    <name>OpmaakDialog</name>
+    <message>
+        <source>Lijn van het menu Tools</source>
+        <translation>Line of the Tools menu</translation>
+    </message>
+    <message>
+        <source>Geen</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Enkel</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <source>Dubbel</source>
+        <translation>Double</translation>
+    </message>
+    <message>
+        <source>Drievoudig</source>
+        <translation>Triple</translation>
+    </message>
+    <message>
+        <source> Pagina-opmaak</source>
+        <translation> Page Style</translation>
+    </message>
+    <message>
+        <source>Rand</source>
+        <translation>Border</translation>
+    </message>
+    <message>
+        <source>Buitenste lijn</source>
+        <translation>Outer line</translation>
+    </message>
+    <message>
+        <source>Binnenste lijnen</source>
+        <translation>Inner lines</translation>
+    </message>
+    <message>
+        <source>Tussen de lijnen</source>
+        <translation>Between the lines</translation>
+    </message>
+    <message>
+        <source>Tekenkleur</source>
+        <translation>Drawing colour</translation>
+    </message>
+    <message>
+        <source>Zwart</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Kleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Rechts</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Boven</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>Onder</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>Standaard (Arial)</source>
+        <translation>Default (Arial)</translation>
+    </message>
+    <message>
+        <source>Lettertype</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Titel</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Subtitel</source>
+        <translation>Subtitle</translation>
+    </message>
+    <message>
+        <source>Paginanummer</source>
+        <translation>Page number</translation>
+    </message>
+    <message>
+        <source>Onderschriften</source>
+        <translation>Captions</translation>
+    </message>
+    <message>
+        <source>Onderschriften cursief</source>
+        <translation>Captions in italics</translation>
+    </message>
+    <message>
+        <source>Kaders per pagina</source>
+        <translation>Frames per page</translation>
+    </message>
+    <message>
+        <source>Ook voor nieuwe pagina&apos;s</source>
+        <translation>Also for new pages</translation>
     </message>
 </context>
 <context>
@@ -1335,6 +1541,10 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>Een regel van het onderschrift bevat het teken %1, dat niet afgedrukt kan worden.</source>
         <translation>A line of the caption holds the character %1, which cannot be printed.</translation>
+    </message>
+    <message>
+        <source>Maximum van %1 kaders bereikt!</source>
+        <translation>Maximum of %1 frames reached!</translation>
     </message>
 </context>
 <context>
@@ -1685,10 +1895,6 @@ SG 8; 21.5; 25; 3</translation>
         <translation> Page number</translation>
     </message>
     <message>
-        <source>Maximum van 20 kaders bereikt!</source>
-        <translation>Maximum of 20 frames reached!</translation>
-    </message>
-    <message>
         <source>Beschikbare hoogten: hele millimeters van 1 tot %1, gescheiden door spaties of komma&apos;s.</source>
         <translation>Available heights: whole millimetres from 1 to %1, separated by spaces or commas.</translation>
     </message>
@@ -2025,6 +2231,12 @@ Your changes are now only in the window; Save puts them over the new one.</trans
     <message>
         <source>Plenvik supplement %1</source>
         <translation>Plenvik page %1</translation>
+    </message>
+    <message>
+        <source>Op %1 past de opmaak van deze pagina niet: %2
+Het papier blijft %3.</source>
+        <translation>The style of this page does not fit %1: %2
+The paper stays %3.</translation>
     </message>
 </context>
 </TS>

@@ -182,7 +182,7 @@ private slots:
 
         // The calibration sheet, without correction: its lines at their places.
         before = outputFiles();
-        p.menu(3, 9); // Extra > Printer ijken...
+        p.menu(3, 10); // Extra > Printer ijken...
         QVERIFY(p.answer(QStringLiteral("Printer ijken")));
         pdf = waitForNewPdf(before);
         QVERIFY2(!pdf.isEmpty(), "no calibration sheet came out of the queue");

@@ -108,7 +108,7 @@ private slots:
         QVERIFY(p.start());
         p.drag(QPoint(100, 100), QPoint(200, 158)); // 62 x 33 mm
         QVERIFY(p.answer(QStringLiteral("Onderschrift kader 1")));
-        p.menu(3, 7); // Extra > Stroken...
+        p.menu(3, 8); // Extra > Stroken...
         const QString dlg = xdo({"search", "--sync", "--onlyvisible", "--name", "^ Stroken$"}).split('\n').value(0);
         QVERIFY(!dlg.isEmpty());
         xdo({"windowfocus", "--sync", dlg});
@@ -146,7 +146,7 @@ private slots:
             QVERIFY(QFile::copy(QStringLiteral(PLENVIK_EXAMPLES "/") + f, lib + "/" + f));
         QVERIFY(QFile::copy(lib + "/Europa CEPT.bmp", lib + "/Kapot.bmp")); // a picture without its design
         QVERIFY(p.start());
-        p.menu(3, 8); // Extra > Album afdrukken...
+        p.menu(3, 9); // Extra > Album afdrukken...
         QVERIFY(p.fill(QStringLiteral("Album afdrukken"), {})); // all ticked, by name
         const QString pdf = p.dir.filePath("album.pdf");
         QVERIFY(p.answer(QStringLiteral("naar PDF"), pdf, true));
@@ -196,7 +196,7 @@ private slots:
         const bool started = p.start();
         qunsetenv("LD_PRELOAD");
         QVERIFY(started);
-        p.menu(3, 8); // Extra > Album afdrukken...
+        p.menu(3, 9); // Extra > Album afdrukken...
         const QString chooser = xdo({"search", "--sync", "--onlyvisible", "--name", "Album afdrukken"}).split('\n').value(0);
         xdo({"windowfocus", "--sync", chooser});
         xdo({"key", "Return"});

@@ -189,7 +189,7 @@ private slots:
 
         QList<Read> reads;
         for (const char *item : {"FileNew", "FileSave", "FilePrintSetup", "ExtraKaderInvoeren", "ExtraTekstInvoeren", "ExtraRijKaders",
-                                 "ExtraAlbumIndelen", "ExtraPapierformaat", "ExtraAfbeeldingen", "ExtraStroken", "ExtraAlbum", "ExtraPrinterIjken"})
+                                 "ExtraAlbumIndelen", "ExtraPapierformaat", "ExtraPaginaOpmaak", "ExtraAfbeeldingen", "ExtraStroken", "ExtraAlbum", "ExtraPrinterIjken"})
             reads << readDialog([&] { m.action(QString::fromLatin1(item))->trigger(); });
         reads << readDialog([&] { dialogs.saveFileName(QStringLiteral(" PDF"), dir.filePath(QStringLiteral("a.pdf")), QString()); });
         // The question about changes not saved, and " Kader wijzigen".
