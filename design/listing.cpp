@@ -49,7 +49,7 @@ QString buildListing(const PageDesign &d)
     s += crlf;
     for (int k = 1; k <= d.KaderCount && k <= kMaxKaders; ++k) {
         const Kader &f = d.kader(k);
-        s += (k < 10 ? Listing::tr("Kader %1...: ") : Listing::tr("Kader %1..: ")).arg(k);
+        s += (k < 10 ? Listing::tr("Kader %1...: ") : k < 100 ? Listing::tr("Kader %1..: ") : Listing::tr("Kader %1.: ")).arg(k);
         s += formatListingNumber(f.LeftMm) + u',' + formatListingNumber(f.TopMm) + u','
              + formatListingNumber(f.WidthMm) + u',' + formatListingNumber(f.HeightMm) + u','
              + QString::number(f.Binnenrand) + u',' + f.Onderschrift + moreOf(f) + crlf;
@@ -82,6 +82,35 @@ QString buildListing(const PageDesign &d)
                    .arg(count)
                    .arg(d.pictures.Sterkte)
              + crlf;
+    }
+    // A page in a style of its own names it, last of all.
+    if (!d.opmaak.isToday()) {
+        const QLocale shown;
+        const PaginaOpmaak &o = d.opmaak;
+        auto mm = [&](double v) { return shown.toString(v); };
+        QString rand;
+        if (o.rand == Rand::Eigen)
+            rand = Listing::tr("lijn van het menu Tools");
+        else if (o.rand == Rand::Geen)
+            rand = Listing::tr("geen");
+        else if (o.lijnen() == 1)
+            rand = Listing::tr("enkel, %1 mm").arg(mm(o.dikteBuiten));
+        else
+            rand = (o.lijnen() == 2 ? Listing::tr("dubbel, %1 en %2 mm, %3 mm ertussen")
+                                    : Listing::tr("drievoudig, %1 en %2 mm, %3 mm ertussen"))
+                       .arg(mm(o.dikteBuiten), mm(o.dikteBinnen), mm(o.tussenruimte));
+        if (o.lijnen() > 0 && o.zwart)
+            rand += Listing::tr(", zwart");
+        s += crlf + Listing::tr("Opmaak..........: ") + rand + crlf;
+        s += Listing::tr("Randafstand.....: %1 / %2 / %3 / %4 mm (links / rechts / boven / onder)")
+                 .arg(mm(o.links), mm(o.rechts), mm(o.boven), mm(o.onder))
+             + crlf;
+        s += Listing::tr("Tekstgrootte....: titel %1, subtitel %2, paginanummer %3 pt")
+                 .arg(o.titelPunten)
+                 .arg(o.subtitelPunten)
+                 .arg(o.nummerPunten)
+             + crlf;
+        s += Listing::tr("Kaders..........: %1 per pagina").arg(o.kadersPerPagina) + crlf;
     }
     return s;
 }

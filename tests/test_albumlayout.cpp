@@ -136,6 +136,14 @@ private slots:
             placed << place(k);
         QCOMPARE(placed, (QStringList{"56,94 22x30", "83,94 22x30", "110,94 22x30", "137,94 22x30", "70,170 22x30",
                                       "97,170 22x30", "124,170 22x30"}));
+        // 25 stamps of 22 x 26 mm fit one Letter page by size, 6 across and 5
+        // down: 20 to a page as pages always held, all 25 in five even rows
+        // where the style allows 30.
+        const QList<StampFrame> many = frames(25, 22, 26);
+        LayoutSettings dertig = s;
+        dertig.kadersPerPagina = 30;
+        QCOMPARE(layAlbum(many, s, letter).size(), 2);
+        QCOMPARE(rowSizes(layAlbum(many, dertig, letter)), (QList<int>{5, 5, 5, 5, 5}));
 
         // A tall stamp at the end of a row costs a page: greedy rows
         // 60x80 40x110 | 60x120 39x80 are 110 + 12 + 120 mm high. Rows of

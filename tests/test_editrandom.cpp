@@ -1,5 +1,5 @@
 // The canvas under any input at any moment: presses, moves, releases and
-// double-clicks with keys, Undo, Redo, paper changes and new frames and
+// double-clicks with keys, Undo, Redo, paper and style changes and new frames and
 // lines of text in between, from a fixed seed. After every step the page
 // holds together; at the end Undo goes all the way back to the first page.
 
@@ -74,9 +74,19 @@ private slots:
                 m.action("EditUndo")->trigger();
             } else if (what < 92) {
                 m.action("EditRedo")->trigger();
-            } else if (what < 96) {
+            } else if (what < 94) {
                 h.extra.papieren.enqueue(sheets[below(3)]);
                 m.action("ExtraPapierformaat")->trigger();
+            } else if (what < 96) {
+                // A style, often one A5 cannot take; its frame limit at
+                // times below the frames the page has, which is refused.
+                PaginaOpmaak o;
+                o.rand = Rand(below(5));
+                o.links = 5 + below(56);
+                o.boven = 5 + below(56);
+                o.kadersPerPagina = below(2) ? 20 : 2 + below(30);
+                h.extra.opmaken.enqueue(OpmaakKeuze{o, false});
+                m.action("ExtraPaginaOpmaak")->trigger();
             } else if (what < 98) {
                 h.extra.kaders.enqueue(KaderInvoer{below(100), below(150), 1 + below(40), 1 + below(40), false, QStringLiteral("K"), {}});
                 m.action("ExtraKaderInvoeren")->trigger();
@@ -89,9 +99,14 @@ private slots:
             for (int t = 1; t <= d.TekstCount; ++t)
                 QVERIFY2(checkTekst(d.tekst(t), d.sheet).isEmpty(), qPrintable(QString("step %1, text %2").arg(step).arg(t)));
             QVERIFY(m.chosenKader() >= 0 && m.chosenKader() <= d.KaderCount);
+            // The page keeps a style it can have, and the canvas shows it.
+            QVERIFY2(opmaakVoorPagina(d.opmaak, d.sheet, d.KaderCount).isEmpty(), qPrintable(QString("step %1").arg(step)));
+            QVERIFY2(m.pic()->canvasOpmaak() == canvasOpmaak(m.pic()->sheetGeometry(), d.opmaak, d.sheet),
+                     qPrintable(QString("step %1").arg(step)));
             // While the button is held, nothing but the dragged item changes.
             if (gesture) {
-                QCOMPARE(std::tuple(d.KaderCount, d.TekstCount, d.sheet), std::tuple(atPress.KaderCount, atPress.TekstCount, atPress.sheet));
+                QCOMPARE(std::tuple(d.KaderCount, d.TekstCount, d.sheet, d.opmaak),
+                         std::tuple(atPress.KaderCount, atPress.TekstCount, atPress.sheet, atPress.opmaak));
                 int changed = 0;
                 for (int k = 1; k <= d.KaderCount; ++k)
                     changed += d.kader(k) == atPress.kader(k) ? 0 : 1;
@@ -110,6 +125,7 @@ private slots:
             m.action("EditUndo")->trigger();
         QVERIFY(sameSavedPage(m.design(), first));
         QCOMPARE(m.design().sheet, first.sheet);
+        QCOMPARE(m.design().opmaak, first.opmaak);
     }
 };
 

@@ -1024,6 +1024,50 @@ SG 8; 21.5; 25; 3</translation>
         <source>geen lijn</source>
         <translation>no line</translation>
     </message>
+    <message>
+        <source>Kader %1.: </source>
+        <translation>Frame %1.: </translation>
+    </message>
+    <message>
+        <source>lijn van het menu Tools</source>
+        <translation>line of the Tools menu</translation>
+    </message>
+    <message>
+        <source>geen</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>enkel, %1 mm</source>
+        <translation>single, %1 mm</translation>
+    </message>
+    <message>
+        <source>dubbel, %1 en %2 mm, %3 mm ertussen</source>
+        <translation>double, %1 and %2 mm, %3 mm between</translation>
+    </message>
+    <message>
+        <source>drievoudig, %1 en %2 mm, %3 mm ertussen</source>
+        <translation>triple, %1 and %2 mm, %3 mm between</translation>
+    </message>
+    <message>
+        <source>, zwart</source>
+        <translation>, black</translation>
+    </message>
+    <message>
+        <source>Opmaak..........: </source>
+        <translation>Style...........: </translation>
+    </message>
+    <message>
+        <source>Randafstand.....: %1 / %2 / %3 / %4 mm (links / rechts / boven / onder)</source>
+        <translation>Border distance.: %1 / %2 / %3 / %4 mm (left / right / top / bottom)</translation>
+    </message>
+    <message>
+        <source>Tekstgrootte....: titel %1, subtitel %2, paginanummer %3 pt</source>
+        <translation>Text size.......: title %1, subtitle %2, page number %3 pt</translation>
+    </message>
+    <message>
+        <source>Kaders..........: %1 per pagina</source>
+        <translation>Frames..........: %1 per page</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -1270,14 +1314,6 @@ SG 8; 21.5; 25; 3</translation>
         <translation>Bottom</translation>
     </message>
     <message>
-        <source>Standaard (Arial)</source>
-        <translation>Default (Arial)</translation>
-    </message>
-    <message>
-        <source>Lettertype</source>
-        <translation>Font</translation>
-    </message>
-    <message>
         <source>Titel</source>
         <translation>Title</translation>
     </message>
@@ -1288,14 +1324,6 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>Paginanummer</source>
         <translation>Page number</translation>
-    </message>
-    <message>
-        <source>Onderschriften</source>
-        <translation>Captions</translation>
-    </message>
-    <message>
-        <source>Onderschriften cursief</source>
-        <translation>Captions in italics</translation>
     </message>
     <message>
         <source>Kaders per pagina</source>
