@@ -143,7 +143,8 @@ private slots:
         LayoutSettings dertig = s;
         dertig.kadersPerPagina = 30;
         QCOMPARE(layAlbum(many, s, letter).size(), 2);
-        QCOMPARE(rowSizes(layAlbum(many, dertig, letter)), (QList<int>{5, 5, 5, 5, 5}));
+        pages = layAlbum(many, dertig, letter);
+        QCOMPARE(std::pair(int(pages.size()), rowSizes(pages)), std::pair(1, QList<int>{5, 5, 5, 5, 5}));
 
         // A tall stamp at the end of a row costs a page: greedy rows
         // 60x80 40x110 | 60x120 39x80 are 110 + 12 + 120 mm high. Rows of
