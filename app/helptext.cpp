@@ -64,6 +64,9 @@ QString buildHelpText()
         QCoreApplication::translate("HelpText", "   mm van boven en van links of in het midden; kiezen,"),
         QCoreApplication::translate("HelpText", "   slepen, wijzigen en weghalen gaat als bij een kader."),
         QCoreApplication::translate("HelpText", "   Extra: Papierformaat (A4, Letter, A5...), Afbeeldingen."),
+        QCoreApplication::translate("HelpText", "   Pagina-opmaak (Extra): een rand van een, twee of drie"),
+        QCoreApplication::translate("HelpText", "   lijnen op eigen afstanden (ruimte voor perforatie), de"),
+        QCoreApplication::translate("HelpText", "   grootte van titel en paginanummer, tot 100 kaders."),
         QString(),
         QCoreApplication::translate("HelpText", "   Plenvik - gemaakt door de makers van Plenvik"),
     };

@@ -874,6 +874,18 @@ SG 8; 21.5; 25; 3</translation>
         <source>   Rij kaders; in de lijst: NVPH 1 | 5 c blauw | 1852).</source>
         <translation>   Row of frames; in the list: NVPH 1 | 5 c blue | 1852).</translation>
     </message>
+    <message>
+        <source>   Pagina-opmaak (Extra): een rand van een, twee of drie</source>
+        <translation>   Page Style (Extra): a border of one, two or three</translation>
+    </message>
+    <message>
+        <source>   lijnen op eigen afstanden (ruimte voor perforatie), de</source>
+        <translation>   lines at distances of your own (room for punch holes), the</translation>
+    </message>
+    <message>
+        <source>   grootte van titel en paginanummer, tot 100 kaders.</source>
+        <translation>   size of the title and page number, up to 100 frames.</translation>
+    </message>
 </context>
 <context>
     <name>IjkDialog</name>
