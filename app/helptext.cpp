@@ -66,7 +66,7 @@ QString buildHelpText()
         QCoreApplication::translate("HelpText", "   Extra: Papierformaat (A4, Letter, A5...), Afbeeldingen."),
         QCoreApplication::translate("HelpText", "   Pagina-opmaak (Extra): een rand van een, twee of drie"),
         QCoreApplication::translate("HelpText", "   lijnen op eigen afstanden (ruimte voor perforatie), de"),
-        QCoreApplication::translate("HelpText", "   grootte van titel en paginanummer, tot 100 kaders."),
+        QCoreApplication::translate("HelpText", "   lettertype en de grootten van de teksten, tot 100 kaders."),
         QString(),
         QCoreApplication::translate("HelpText", "   Plenvik - gemaakt door de makers van Plenvik"),
     };

@@ -70,10 +70,10 @@ private:
 // The room an issue's heading takes above its rows, in tenths of a
 // millimetre: its letters from the top of the capitals to the bottom of the
 // descenders, and a gap of 2 mm under them.
-int headingTenths(int points, const Sheet &sheet)
+int headingTenths(int points, const Sheet &sheet, const QString &lettertype)
 {
     constexpr int kGapTenths = 20;
-    const double letters = tekstVorm(Tekst{QStringLiteral("X"), 0, 0, false, points, true}, sheet).vak.height;
+    const double letters = tekstVorm(Tekst{QStringLiteral("X"), 0, 0, false, points, true}, sheet, lettertype).vak.height;
     return int(std::ceil(letters * 10)) + kGapTenths;
 }
 
@@ -106,15 +106,15 @@ void Main::onExtraAlbumIndelen()
         QStringList faults;
         if (text.size() > kListMaxBytes)
             faults << tr("De lijst is groter dan 1 MB; dat is te veel voor een album.");
-        // Laid out on the paper chosen for new pages.
-        // Inside the border of the style new pages are given.
+        // Laid out on the paper chosen for new pages, inside the border of
+        // the style they are given.
         const PaginaOpmaak opmaak = nieuweOpmaakOp(m_chosenSheet);
         const LayoutArea area = indelenArea(opmaak, m_chosenSheet);
         LayoutSettings layout = v.layout;
         layout.kadersPerPagina = opmaak.kadersPerPagina;
         // Each named issue's heading above its rows, when asked: its letters'
         // height and a gap under them.
-        const int band = v.koppen ? headingTenths(v.kopPunten, m_chosenSheet) : 0;
+        const int band = v.koppen ? headingTenths(v.kopPunten, m_chosenSheet, opmaak.lettertype) : 0;
         const StampListResult read = faults.isEmpty() ? readStampList(text, v.margeTiende, area, band) : StampListResult{};
         faults << read.errors;
         // Each picture is taken in once for its frame, however often the
@@ -159,14 +159,14 @@ void Main::onExtraAlbumIndelen()
             for (const QString &name : read.list.issues)
                 headings << (name.isEmpty() ? 0 : band);
             for (const QString &name : read.list.issues)
-                if (!name.isEmpty() && tekstVorm(Tekst{name + v.vervolg, 0, 0, true, v.kopPunten, true}, m_chosenSheet).vak.width > m_chosenSheet.widthMm)
+                if (!name.isEmpty() && tekstVorm(Tekst{name + v.vervolg, 0, 0, true, v.kopPunten, true}, m_chosenSheet, opmaak.lettertype).vak.width > m_chosenSheet.widthMm)
                     faults << tr("De kop '%1' is breder dan het blad; maak de koppen kleiner.").arg(name);
             if (!faults.isEmpty())
                 return {faults.mid(0, kFaultsShown).join(QLatin1Char('\n')), int(shown.pages.size()), false};
         }
         // Frames whose captions reach past the gap take room enough for them.
         QList<StampFrame> frames = read.list.frames;
-        measureCaptions(frames);
+        measureCaptions(frames, opmaak);
         const QList<LaidPage> laid = layAlbum(frames, layout, area, headings);
         Indeling next;
         next.names = albumPageNames(v.naam, v.eerstePagina, int(laid.size()));

@@ -150,6 +150,10 @@ bool Main::openPage(const QString &name)
     // LoadPage
     m_design = page->design;
     applyBorderToControls();
+    if (const QString font = standInFont(); !font.isEmpty()) {
+        m_info->setText(name + QStringLiteral(": ") + font);
+        m_info->adjustSize();
+    }
     // An empty text blanks its label and leaves it where it stood.
     struct LoadedText {
         Pic::PageText label;

@@ -43,6 +43,14 @@ void Main::showOpmaak()
             m_pic->centrePageText(label, text);
 }
 
+QString Main::standInFont() const
+{
+    const QString &wanted = m_design.opmaak.lettertype;
+    if (wanted.isEmpty() || !installedPageFamily(wanted).isEmpty())
+        return {};
+    return tr("%1 staat in voor %2, dat op deze computer ontbreekt").arg(pageFont({}, 10).family(), wanted);
+}
+
 PaginaOpmaak Main::nieuweOpmaakOp(const Sheet &sheet) const
 {
     // A style kept for new pages that does not fit their paper is not taken.

@@ -351,6 +351,8 @@ void Main::UpdateListing()
     m_pic->setTeksten(canvasTeksten(m_design, m_pic->sheetGeometry()));
     if (const QString clashes = markClashingCaptions(*m_pic, m_design); !clashes.isEmpty())
         m_listing += QStringLiteral("\r\n") + clashes;
+    if (const QString font = standInFont(); !font.isEmpty())
+        m_listing += QStringLiteral("\r\n") + tr("Lettertype......: ") + font + QStringLiteral("\r\n");
     QString shown = m_listing;
     shown.remove(QLatin1Char('\r'));
     m_text->setPlainText(shown);

@@ -149,6 +149,9 @@ private:
     // The page's style on the canvas: its border and the page texts' places.
     void showOpmaak();
     PaginaOpmaak nieuweOpmaakOp(const Sheet &sheet) const;
+    // Which font stands in for the page's own where this computer lacks
+    // it; empty when it has it.
+    QString standInFont() const;
     void showDrawingColour();
     void applyBorderToControls();
     void placeLabels();

@@ -124,7 +124,7 @@ void EditTool::editChosenTekst(const Tekst &changed)
 void EditTool::moveChosen(int dx, int dy)
 {
     if (m_gestureItem.tekst)
-        editChosenTekst(movedTekst(m_originalTekst, tekstVorm(m_originalTekst, m_design.sheet).vak, dx, dy, m_design.sheet));
+        editChosenTekst(movedTekst(m_originalTekst, tekstVorm(m_originalTekst, m_design.sheet, m_design.opmaak.lettertype).vak, dx, dy, m_design.sheet));
     else
         editChosen(movedKader(m_original, dx, dy, m_design.sheet));
 }

@@ -120,26 +120,27 @@ void paintFrameOn(QImage &picture, QPoint from, QPoint to, const QColor &outline
     }
 }
 
-void paintCaptionOn(QImage &picture, const QString &caption, double x1, double x2, double y2)
+void paintCaptionOn(QImage &picture, const QString &caption, double x1, double x2, double y2, const CaptionFace &face)
 {
     if (caption.isEmpty())
         return;
-    const CanvasCaption line = firstCaptionLine(caption, x1, x2, y2);
+    const CanvasCaption line = firstCaptionLine(caption, x1, x2, y2, face);
     QPainter p(&picture);
     p.setFont(line.font);
     p.setPen(kCaptionColour);
     p.drawText(line.baseline, line.text);
 }
 
-void paintKaderOn(QImage &picture, const Kader &kader, const QColor &outline, const CanvasGeometry &geometry)
+void paintKaderOn(QImage &picture, const Kader &kader, const QColor &outline, const CanvasGeometry &geometry,
+                  const CaptionFace &face)
 {
     const QRect corners = canvasRectOf(kader, geometry);
     if (kader.vorm == Vorm::Rechthoek && kader.lijn == Lijn::Doorgetrokken)
         paintFrameOn(picture, corners.topLeft(), corners.bottomRight(), outline, kader.Binnenrand == 1);
     else
         paintShapeOn(picture, kader, corners, outline, kFrameInside);
-    paintCaptionOn(picture, kader.Onderschrift, corners.left(), corners.right(), corners.bottom());
-    paintMoreCaptionLinesOn(picture, kader, corners, kCaptionColour);
+    paintCaptionOn(picture, kader.Onderschrift, corners.left(), corners.right(), corners.bottom(), face);
+    paintMoreCaptionLinesOn(picture, kader, corners, kCaptionColour, face);
 }
 
 void FrameTool::paintFrame(QPoint from, QPoint to, bool inner)
@@ -149,7 +150,7 @@ void FrameTool::paintFrame(QPoint from, QPoint to, bool inner)
 
 void FrameTool::paintCaption(const QString &caption, double x1, double x2, double y2)
 {
-    paintCaptionOn(m_pic.picture(), caption, x1, x2, y2);
+    paintCaptionOn(m_pic.picture(), caption, x1, x2, y2, captionFaceOf(m_design.opmaak));
 }
 
 void FrameTool::release(double x, double y)
@@ -194,7 +195,8 @@ bool FrameTool::placeFrame(const QRect &corners, const Kader &kader)
         paintFrame(corners.topLeft(), corners.bottomRight(), kader.Binnenrand == 1);
         paintCaption(kader.Onderschrift, corners.left(), corners.right(), corners.bottom());
     } else {
-        paintKaderOn(m_pic.picture(), kader, QColor(m_design.ColourR, m_design.ColourG, m_design.ColourB), m_pic.sheetGeometry());
+        paintKaderOn(m_pic.picture(), kader, QColor(m_design.ColourR, m_design.ColourG, m_design.ColourB), m_pic.sheetGeometry(),
+                     captionFaceOf(m_design.opmaak));
     }
     m_design.appendKader(kader);
     m_pic.pictureChanged();

@@ -3,6 +3,7 @@
 // drive the rubber band and read-outs, release paints and stores the frame
 // and asks for its caption.
 
+#include "canvas/shapedraw.h"
 #include "design/canvasgeometry.h"
 
 #include <QColor>
@@ -24,9 +25,10 @@ struct PageDesign;
 // corner pixels with its light-grey inside and, when asked, the inner box
 // 5 pixels in; and its caption centred under it.
 void paintFrameOn(QImage &picture, QPoint from, QPoint to, const QColor &outline, bool inner);
-void paintCaptionOn(QImage &picture, const QString &caption, double x1, double x2, double y2);
+void paintCaptionOn(QImage &picture, const QString &caption, double x1, double x2, double y2, const CaptionFace &face = {});
 // A frame given in millimetres, as "Kader invoeren" paints it.
-void paintKaderOn(QImage &picture, const Kader &kader, const QColor &outline, const CanvasGeometry &geometry);
+void paintKaderOn(QImage &picture, const Kader &kader, const QColor &outline, const CanvasGeometry &geometry,
+                  const CaptionFace &face = {});
 
 class FrameTool {
 public:

@@ -14,7 +14,7 @@ QImage pagePicture(const PageDesign &design)
     DrawGrid(picture);
     const QColor outline(design.ColourR, design.ColourG, design.ColourB);
     for (int k = 1; k <= design.KaderCount && k <= kMaxKaders; ++k)
-        paintKaderOn(picture, design.kader(k), outline, g);
+        paintKaderOn(picture, design.kader(k), outline, g, captionFaceOf(design.opmaak));
     return picture;
 }
 

@@ -46,9 +46,10 @@ void Pic::scalePageTextFonts()
     // The page's own sizes in the proportion of today's 16, 12 and 12 points.
     const PaginaOpmaak today;
     auto of = [](int points, int todays) { return points == todays ? 1.0 : double(points) / todays; };
-    m_titel.font = screenFont(Face::Arial, 12 * scale * of(m_style.titelPunten, today.titelPunten), true);
-    m_subTitel.font = screenFont(Face::Arial, 8.25 * scale * of(m_style.subtitelPunten, today.subtitelPunten));
-    m_pagina.font = screenFont(Face::Arial, 9.75 * scale * of(m_style.nummerPunten, today.nummerPunten), true);
+    const QString &f = m_style.lettertype;
+    m_titel.font = pageFont(f, 12 * scale * of(m_style.titelPunten, today.titelPunten), true);
+    m_subTitel.font = pageFont(f, 8.25 * scale * of(m_style.subtitelPunten, today.subtitelPunten));
+    m_pagina.font = pageFont(f, 9.75 * scale * of(m_style.nummerPunten, today.nummerPunten), true);
 }
 
 void Pic::setSheetGeometry(const CanvasGeometry &geometry)

@@ -59,27 +59,41 @@ int px(double v)
 }
 } // namespace
 
-CanvasCaption firstCaptionLine(const QString &caption, double x1, double x2, double y2)
+CaptionFace captionFaceOf(const PaginaOpmaak &style)
+{
+    return {style.lettertype, style.onderschriftPunten, style.cursief};
+}
+
+namespace {
+// The canvas's caption sizes are those of 10 points on paper; another size
+// in proportion.
+double scaled(const CaptionFace &face, double points)
+{
+    return face.points == 10 ? points : points * face.points / 10.0;
+}
+} // namespace
+
+CanvasCaption firstCaptionLine(const QString &caption, double x1, double x2, double y2, const CaptionFace &face)
 {
     // Measured in the face's regular cut and drawn bold, as it always was.
-    const QFontMetricsF measure(screenFont(Face::Arial, 8.25));
+    const QFontMetricsF measure(pageFont(face.lettertype, scaled(face, 8.25), false, face.italic));
     const double w = measure.horizontalAdvance(caption);
     const double left = x1 + (x2 - x1) / 2.0 - w / 2.0;
     const double top = y2 + 2.0;
-    const QFont font = screenFont(Face::Arial, 8, true);
+    const QFont font = pageFont(face.lettertype, scaled(face, 8), true, face.italic);
     return {QPoint(px(left), px(top) + QFontMetrics(font).ascent()), font, caption, 1};
 }
 
-QList<CanvasCaption> canvasCaptions(const Kader &kader, const QRect &corners)
+QList<CanvasCaption> canvasCaptions(const Kader &kader, const QRect &corners, const CaptionFace &face)
 {
     QList<CanvasCaption> out;
     if (!kader.Onderschrift.isEmpty())
-        out << firstCaptionLine(kader.Onderschrift, corners.left(), corners.right(), corners.bottom());
+        out << firstCaptionLine(kader.Onderschrift, corners.left(), corners.right(), corners.bottom(), face);
     if (kader.Regel2.isEmpty() && kader.Regel3.isEmpty())
         return out;
-    const QFont font = screenFont(Face::Arial, 8);
+    const QFont font = pageFont(face.lettertype, scaled(face, 8), false, face.italic);
     const QFontMetricsF measure(font);
-    const int step = QFontMetrics(screenFont(Face::Arial, 8, true)).height();
+    const int step = QFontMetrics(pageFont(face.lettertype, scaled(face, 8), true, face.italic)).height();
     const double middle = corners.left() + (corners.right() - corners.left()) / 2.0;
     int top = corners.bottom() + 2;
     int regel = 1;
@@ -94,11 +108,12 @@ QList<CanvasCaption> canvasCaptions(const Kader &kader, const QRect &corners)
     return out;
 }
 
-void paintMoreCaptionLinesOn(QImage &picture, const Kader &kader, const QRect &corners, const QColor &colour)
+void paintMoreCaptionLinesOn(QImage &picture, const Kader &kader, const QRect &corners, const QColor &colour,
+                             const CaptionFace &face)
 {
     QPainter p(&picture);
     p.setPen(colour);
-    for (const CanvasCaption &c : canvasCaptions(kader, corners)) {
+    for (const CanvasCaption &c : canvasCaptions(kader, corners, face)) {
         if (c.regel == 1)
             continue;
         p.setFont(c.font);
@@ -116,7 +131,7 @@ QList<CanvasCaption> clashingCaptions(const PageDesign &d, const QList<CaptionCl
     }
     QList<CanvasCaption> out;
     for (int k = 1; k <= d.KaderCount && k <= kMaxKaders; ++k)
-        for (const CanvasCaption &c : canvasCaptions(d.kader(k), canvasRectOf(d.kader(k), g)))
+        for (const CanvasCaption &c : canvasCaptions(d.kader(k), canvasRectOf(d.kader(k), g), captionFaceOf(d.opmaak)))
             if (red.contains({k, c.regel}))
                 out << c;
     return out;

@@ -33,16 +33,26 @@ struct CanvasCaption {
     int regel = 1;
 };
 
+// The face a page's captions are drawn in: its font, size and slant.
+struct CaptionFace {
+    QString lettertype; // empty: the program's own
+    int points = 10;
+    bool italic = false;
+    bool operator==(const CaptionFace &) const = default;
+};
+CaptionFace captionFaceOf(const PaginaOpmaak &style);
+
 // The caption's first line under a frame from x1 to x2 whose bottom is y2,
 // in canvas units.
-CanvasCaption firstCaptionLine(const QString &caption, double x1, double x2, double y2);
+CanvasCaption firstCaptionLine(const QString &caption, double x1, double x2, double y2, const CaptionFace &face = {});
 
 // Every caption line of the frame: the first bold, lines 2 and 3 in its
 // font, regular, each a line below the one before.
-QList<CanvasCaption> canvasCaptions(const Kader &kader, const QRect &corners);
+QList<CanvasCaption> canvasCaptions(const Kader &kader, const QRect &corners, const CaptionFace &face = {});
 
 // Lines 2 and 3 under the caption.
-void paintMoreCaptionLinesOn(QImage &picture, const Kader &kader, const QRect &corners, const QColor &colour);
+void paintMoreCaptionLinesOn(QImage &picture, const Kader &kader, const QRect &corners, const QColor &colour,
+                             const CaptionFace &face = {});
 
 // The caption lines that touch something on paper, to be drawn in red
 // over the page picture, which stays as it is.

@@ -105,11 +105,14 @@ QString buildListing(const PageDesign &d)
         s += Listing::tr("Randafstand.....: %1 / %2 / %3 / %4 mm (links / rechts / boven / onder)")
                  .arg(mm(o.links), mm(o.rechts), mm(o.boven), mm(o.onder))
              + crlf;
-        s += Listing::tr("Tekstgrootte....: titel %1, subtitel %2, paginanummer %3 pt")
+        if (!o.lettertype.isEmpty())
+            s += Listing::tr("Lettertype......: ") + o.lettertype + crlf;
+        s += Listing::tr("Tekstgrootte....: titel %1, subtitel %2, paginanummer %3, onderschriften %4 pt")
                  .arg(o.titelPunten)
                  .arg(o.subtitelPunten)
                  .arg(o.nummerPunten)
-             + crlf;
+                 .arg(o.onderschriftPunten)
+             + (o.cursief ? Listing::tr(", cursief") : QString()) + crlf;
         s += Listing::tr("Kaders..........: %1 per pagina").arg(o.kadersPerPagina) + crlf;
     }
     return s;

@@ -63,6 +63,24 @@ const QStringList &installedFontFamilies()
     return families;
 }
 
+QString installedPageFamily(const QString &lettertype)
+{
+    if (lettertype.isEmpty())
+        return {};
+    for (const QString &f : installedFontFamilies())
+        if (f.compare(lettertype, Qt::CaseInsensitive) == 0)
+            return f;
+    return {};
+}
+
+QFont pageFont(const QString &lettertype, double points, bool bold, bool italic)
+{
+    QFont font = screenFont(Face::Arial, points, bold, italic);
+    if (const QString family = installedPageFamily(lettertype); !family.isEmpty())
+        font.setFamily(family);
+    return font;
+}
+
 QFont screenFont(Face face, double points, bool bold, bool italic)
 {
     // Take the first family that is really installed: fontconfig would

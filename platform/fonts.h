@@ -22,4 +22,12 @@ QFont screenFont(Face face, double points, bool bold = false, bool italic = fals
 // once a run, when first asked.
 const QStringList &installedFontFamilies();
 
+// A page's own font ('lettertype', empty for the program's own): its
+// installed name, or empty when it is the program's own or not installed,
+// so that the program's font stands in for it.
+QString installedPageFamily(const QString &lettertype);
+// The font a page is drawn in on the screen: its own where installed, else
+// the program's face, as screenFont() gives it.
+QFont pageFont(const QString &lettertype, double points, bool bold = false, bool italic = false);
+
 } // namespace plenvik

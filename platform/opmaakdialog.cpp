@@ -66,18 +66,28 @@ std::optional<OpmaakKeuze> QtExtraDialogs::paginaOpmaak(const OpmaakKeuze &curre
         form->addRow(OpmaakDialog::tr(plaatsen[i]), afstand[i]);
     }
 
-    // The page texts' sizes; the font itself and the captions' size and
-    // slant are kept with a page but not yet offered here.
-    Q_UNUSED(families);
-    NumberField *punten[3];
+    // The program's own font first; a font the page names that this
+    // computer lacks stays in the list by its name.
+    auto *font = new QComboBox(&dialog);
+    font->addItem(OpmaakDialog::tr("Standaard (Arial)"));
+    font->addItems(families);
+    if (!s.lettertype.isEmpty() && !families.contains(s.lettertype))
+        font->addItem(s.lettertype);
+    font->setCurrentIndex(s.lettertype.isEmpty() ? 0 : font->findText(s.lettertype));
+    form->addRow(OpmaakDialog::tr("Lettertype"), font);
+    NumberField *punten[4];
     const char *const teksten[] = {QT_TRANSLATE_NOOP("OpmaakDialog", "Titel"), QT_TRANSLATE_NOOP("OpmaakDialog", "Subtitel"),
-                                   QT_TRANSLATE_NOOP("OpmaakDialog", "Paginanummer")};
-    const int grootten[] = {s.titelPunten, s.subtitelPunten, s.nummerPunten};
-    for (int i = 0; i < 3; ++i) {
+                                   QT_TRANSLATE_NOOP("OpmaakDialog", "Paginanummer"),
+                                   QT_TRANSLATE_NOOP("OpmaakDialog", "Onderschriften")};
+    const int grootten[] = {s.titelPunten, s.subtitelPunten, s.nummerPunten, s.onderschriftPunten};
+    for (int i = 0; i < 4; ++i) {
         punten[i] = mmField(&dialog, OpmaakDialog::tr(teksten[i]), kMinOpmaakPunten, kMaxOpmaakPunten, grootten[i],
                             QStringLiteral(" pt"));
         form->addRow(OpmaakDialog::tr(teksten[i]), punten[i]);
     }
+    auto *cursief = new QCheckBox(OpmaakDialog::tr("Onderschriften cursief"), &dialog);
+    cursief->setChecked(s.cursief);
+    form->addRow(QString(), cursief);
     NumberField *kaders = mmField(&dialog, OpmaakDialog::tr("Kaders per pagina"), kMinKadersPerPagina, kMaxKaders,
                                   s.kadersPerPagina, QString());
     form->addRow(OpmaakDialog::tr("Kaders per pagina"), kaders);
@@ -99,18 +109,18 @@ std::optional<OpmaakKeuze> QtExtraDialogs::paginaOpmaak(const OpmaakKeuze &curre
         binnen->setEnabled(lijnen >= 2);
         ruimte->setEnabled(lijnen >= 2);
         const QString problem = fieldsProblem({buiten, binnen, ruimte, afstand[0], afstand[1], afstand[2], afstand[3],
-                                               punten[0], punten[1], punten[2], kaders});
+                                               punten[0], punten[1], punten[2], punten[3], kaders});
         showHint(hint, problem,
                  fieldsConversions({buiten, binnen, ruimte, afstand[0], afstand[1], afstand[2], afstand[3]}));
         buttons->button(QDialogButtonBox::Ok)->setEnabled(problem.isEmpty());
     };
     QObject::connect(rand, &QComboBox::currentIndexChanged, &dialog, update);
     for (NumberField *field : {buiten, binnen, ruimte, afstand[0], afstand[1], afstand[2], afstand[3], punten[0], punten[1],
-                               punten[2], kaders})
+                               punten[2], punten[3], kaders})
         QObject::connect(field, &QLineEdit::textChanged, &dialog, update);
     update();
-    tabChain({rand, buiten, binnen, ruimte, kleur, afstand[0], afstand[1], afstand[2], afstand[3], punten[0], punten[1],
-              punten[2], kaders, nieuw});
+    tabChain({rand, buiten, binnen, ruimte, kleur, afstand[0], afstand[1], afstand[2], afstand[3], font, punten[0], punten[1],
+              punten[2], punten[3], cursief, kaders, nieuw});
     focusFirstField(rand);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
@@ -131,9 +141,11 @@ std::optional<OpmaakKeuze> QtExtraDialogs::paginaOpmaak(const OpmaakKeuze &curre
     double *plaats[] = {&o.links, &o.rechts, &o.boven, &o.onder};
     for (int i = 0; i < 4; ++i)
         *plaats[i] = afstand[i]->number().value_or(*plaats[i]);
-    int *grootte[] = {&o.titelPunten, &o.subtitelPunten, &o.nummerPunten};
-    for (int i = 0; i < 3; ++i)
+    o.lettertype = font->currentIndex() == 0 ? QString() : font->currentText();
+    int *grootte[] = {&o.titelPunten, &o.subtitelPunten, &o.nummerPunten, &o.onderschriftPunten};
+    for (int i = 0; i < 4; ++i)
         *grootte[i] = punten[i]->value().value_or(*grootte[i]);
+    o.cursief = cursief->isChecked();
     o.kadersPerPagina = kaders->value().value_or(o.kadersPerPagina);
     out.ookNieuw = nieuw->isChecked();
     return out;

@@ -174,6 +174,7 @@ void QtPrinterSurface::print(const QString &text)
     QFont font(m_face);
     font.setPointSizeF(m_points);
     font.setBold(m_bold);
+    font.setItalic(m_italic);
     m_painter->setFont(font);
     m_painter->setPen(m_fore);
     const QFontMetricsF fm(font, &m_printer);
@@ -189,6 +190,7 @@ void QtPrinterSurface::printOnBaseline(QPointF origin, const QString &text)
     QFont font(m_face);
     font.setPointSizeF(m_points);
     font.setBold(m_bold);
+    font.setItalic(m_italic);
     // Placed as measured: the face's own widths, not those of hinted pixels.
     font.setHintingPreference(QFont::PreferNoHinting);
     m_painter->setFont(font);

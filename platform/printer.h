@@ -38,6 +38,9 @@ public:
     virtual void setFontName(const QString &face) = 0;
     virtual void setFontSize(double points) = 0;
     virtual void setFontBold(bool bold) = 0;
+    // Upright unless a page's captions are italic; a surface that cannot
+    // slant its letters prints them upright.
+    virtual void setFontItalic(bool) {}
     virtual void setForeColor(const QColor &c) = 0;
     virtual void setFillStyle(FillStyle s) = 0;
     virtual void setFillColor(const QColor &c) = 0;
@@ -93,6 +96,7 @@ public:
     void setFontName(const QString &face) override { m_ops.push_back({Op::FontName, {}, {}, {}, 0, face}); }
     void setFontSize(double points) override { m_ops.push_back({Op::FontSize, {}, {}, {}, points, {}}); }
     void setFontBold(bool bold) override { m_ops.push_back({Op::FontBold, {}, {}, {}, bold ? 1.0 : 0.0, {}}); }
+    void setFontItalic(bool italic) override { m_ops.push_back({Op::FontItalic, {}, {}, {}, italic ? 1.0 : 0.0, {}}); }
     void setForeColor(const QColor &c) override { m_ops.push_back({Op::ForeColor, {}, {}, c, 0, {}}); }
     void setFillStyle(FillStyle s) override { m_ops.push_back({Op::FillStyle, {}, {}, {}, s == FillStyle::Solid ? 1.0 : 0.0, {}}); }
     void setFillColor(const QColor &c) override { m_ops.push_back({Op::FillColor, {}, {}, c, 0, {}}); }
@@ -134,7 +138,7 @@ public:
 
 private:
     struct Op {
-        enum Kind { FontName, FontSize, FontBold, ForeColor, FillStyle, FillColor, Box, FilledBox, CurrentX, CurrentY, Print, NewPage, SheetSize, Picture, Baseline, Polygon, Clip } kind;
+        enum Kind { FontName, FontSize, FontBold, FontItalic, ForeColor, FillStyle, FillColor, Box, FilledBox, CurrentX, CurrentY, Print, NewPage, SheetSize, Picture, Baseline, Polygon, Clip } kind;
         QPointF a, b;
         QColor colour;
         double value;
@@ -171,6 +175,7 @@ public:
     void setFontName(const QString &face) override { m_face = face; }
     void setFontSize(double points) override { m_points = points; }
     void setFontBold(bool bold) override { m_bold = bold; }
+    void setFontItalic(bool italic) override { m_italic = italic; }
     void setForeColor(const QColor &c) override { m_fore = c; }
     void setFillStyle(FillStyle s) override { m_fillStyle = s; }
     void setFillColor(const QColor &c) override { m_fill = c; }
@@ -209,6 +214,7 @@ private:
     QString m_face = QStringLiteral("Arial");
     double m_points = 10;
     bool m_bold = false;
+    bool m_italic = false;
     QColor m_fore = Qt::black;
     FillStyle m_fillStyle = FillStyle::Transparent;
     QColor m_fill = Qt::black;

@@ -98,6 +98,7 @@ bool PrintJob::replay(PrinterSurface &t) const
         case Op::FontName: t.setFontName(op.text); break;
         case Op::FontSize: t.setFontSize(op.value); break;
         case Op::FontBold: t.setFontBold(op.value != 0); break;
+        case Op::FontItalic: t.setFontItalic(op.value != 0); break;
         case Op::ForeColor: t.setForeColor(op.colour); break;
         case Op::FillStyle: t.setFillStyle(op.value != 0 ? FillStyle::Solid : FillStyle::Transparent); break;
         case Op::FillColor: t.setFillColor(op.colour); break;

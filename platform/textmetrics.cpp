@@ -23,9 +23,9 @@ struct TextMetricsTexts {
 constexpr int kMeasurePixels = 1000;
 } // namespace
 
-TekstVorm tekstVorm(const Tekst &t, const Sheet &sheet)
+TekstVorm tekstVorm(const Tekst &t, const Sheet &sheet, const QString &lettertype)
 {
-    QFont font = screenFont(Face::Arial, 1, t.Vet);
+    QFont font = pageFont(lettertype, 1, t.Vet);
     font.setPixelSize(kMeasurePixels);
     font.setHintingPreference(QFont::PreferNoHinting);
     const QFontMetricsF fm(font);
@@ -48,7 +48,12 @@ TekstVorm tekstVorm(const Tekst &t, const Sheet &sheet)
 
 double penBeforeCentreMm(const QString &text, double points, bool bold)
 {
-    QFont font = screenFont(Face::Arial, 1, bold);
+    return penBeforeCentreIn({}, false, text, points, bold);
+}
+
+double penBeforeCentreIn(const QString &lettertype, bool italic, const QString &text, double points, bool bold)
+{
+    QFont font = pageFont(lettertype, 1, bold, italic);
     font.setPixelSize(kMeasurePixels);
     font.setHintingPreference(QFont::PreferNoHinting);
     const QRectF ink = QFontMetricsF(font).tightBoundingRect(text);
@@ -57,21 +62,19 @@ double penBeforeCentreMm(const QString &text, double points, bool bold)
 }
 
 namespace {
-constexpr double kCaptionPoints = 10;
-
-QFontMetricsF captionMetrics()
+QFontMetricsF captionMetrics(const PaginaOpmaak &style)
 {
-    QFont font = screenFont(Face::Arial, 1);
+    QFont font = pageFont(style.lettertype, 1, false, style.cursief);
     font.setPixelSize(kMeasurePixels);
     font.setHintingPreference(QFont::PreferNoHinting);
     return QFontMetricsF(font);
 }
 } // namespace
 
-void measureCaptions(QList<StampFrame> &frames)
+void measureCaptions(QList<StampFrame> &frames, const PaginaOpmaak &style)
 {
-    const QFontMetricsF fm = captionMetrics();
-    const double mmPerPixel = kCaptionPoints * 25.4 / 72.0 / kMeasurePixels;
+    const QFontMetricsF fm = captionMetrics(style);
+    const double mmPerPixel = style.onderschriftPunten * 25.4 / 72.0 / kMeasurePixels;
     // Shaping each of ten thousand captions takes a fifth of a second; their
     // letters' advances and the bearings at either end give the ink's width
     // to within the kerning of a pair, which the whole millimetre rounded
@@ -79,7 +82,9 @@ void measureCaptions(QList<StampFrame> &frames)
     struct Letter {
         double advance, left, right;
     };
-    static QHash<QChar, Letter> letters;
+    // A cache for each face the captions are measured in.
+    static QHash<QString, QHash<QChar, Letter>> faces;
+    QHash<QChar, Letter> &letters = faces[installedPageFamily(style.lettertype) + (style.cursief ? u'/' : u' ')];
     auto letter = [&](QChar c) {
         auto at = letters.constFind(c);
         if (at == letters.cend())
@@ -110,8 +115,8 @@ void measureCaptions(QList<StampFrame> &frames)
 QList<CaptionInk> captionInks(const PageDesign &d)
 {
     constexpr double kCellBelowFrameMm = 4; // 1 mm in the printable area, which starts 3 mm in
-    const QFontMetricsF fm = captionMetrics();
-    const double mmPerPixel = kCaptionPoints * 25.4 / 72.0 / kMeasurePixels;
+    const QFontMetricsF fm = captionMetrics(d.opmaak);
+    const double mmPerPixel = d.opmaak.onderschriftPunten * 25.4 / 72.0 / kMeasurePixels;
     QList<CaptionInk> out;
     for (int k = 1; k <= d.KaderCount && k <= kMaxKaders; ++k) {
         const Kader &f = d.kader(k);

@@ -20,20 +20,25 @@ struct TekstVorm {
     double beginMm = 0;     // where the text is drawn from, from the left of the sheet
 };
 
-TekstVorm tekstVorm(const Tekst &tekst, const Sheet &sheet);
+// In the page's own font 'lettertype' where it is installed (empty, or
+// missing: the program's face).
+TekstVorm tekstVorm(const Tekst &tekst, const Sheet &sheet, const QString &lettertype = {});
 
 // How far left of a centre a text in the program's printing face starts
-// (its pen) for its ink to lie centred there, in millimetres at 'points'.
+// (its pen) for its ink to lie centred there, in millimetres at 'points';
+// and the same in a page's own font, upright or italic.
 double penBeforeCentreMm(const QString &text, double points, bool bold);
+double penBeforeCentreIn(const QString &lettertype, bool italic, const QString &text, double points, bool bold);
 
-// The ink of every caption line of the page as printing puts it: 10
-// points, centred under its frame, the first line's cell 4 mm below the
-// frame and each further line a line lower.
+// The ink of every caption line of the page as printing puts it: in the
+// page's caption size (10 points unless its style says otherwise), centred
+// under its frame, the first line's cell 4 mm below the frame and each
+// further line a line lower.
 QList<CaptionInk> captionInks(const PageDesign &design);
 
-// Each frame's captionWidth: its widest caption line's ink as printed,
-// in whole millimetres rounded up.
-void measureCaptions(QList<StampFrame> &frames);
+// Each frame's captionWidth: its widest caption line's ink as printed in
+// the style 'style' gives captions, in whole millimetres rounded up.
+void measureCaptions(QList<StampFrame> &frames, const PaginaOpmaak &style = {});
 
 // Why the line cannot stand on the sheet, in the program's words: wider
 // than the sheet, or off it; empty when it can.

@@ -26,7 +26,10 @@ void DrawPage(const PageDesign &d, PrinterSurface &pr, const CentreMeasure &meas
 {
     const QColor colour(d.ColourR, d.ColourG, d.ColourB);
     pr.setSheet(d.sheet);
-    pr.setFontName(QStringLiteral("Arial"));
+    // The page's own font where this computer has it; the program's face
+    // stands in for one it lacks.
+    const QString family = installedPageFamily(d.opmaak.lettertype);
+    pr.setFontName(family.isEmpty() ? QStringLiteral("Arial") : family);
     pr.setFillStyle(FillStyle::Transparent);
 
     // On any sheet as on A4: the border at its distances from the edges
@@ -67,7 +70,7 @@ void DrawPage(const PageDesign &d, PrinterSurface &pr, const CentreMeasure &meas
     auto centredText = [&](const QString &text, double points, bool bold, double top) {
         pr.setFontSize(points);
         pr.setFontBold(bold);
-        pr.setCurrentX(centre - measure(text, points, bold));
+        pr.setCurrentX(centre - measure(s.lettertype, false, text, points, bold));
         pr.setCurrentY(top);
         pr.setForeColor(kBlack);
         pr.print(text);
@@ -114,25 +117,30 @@ void DrawPage(const PageDesign &d, PrinterSurface &pr, const CentreMeasure &meas
                     pr.clip({});
             }
         }
-        pr.setFontSize(10);
+        const int points = s.onderschriftPunten;
+        pr.setFontSize(points);
         pr.setFontBold(false);
-        pr.setCurrentX((f.LeftMm + f.WidthMm / 2 - 3) - measure(f.Onderschrift, 10, false));
+        if (s.cursief)
+            pr.setFontItalic(true);
+        pr.setCurrentX((f.LeftMm + f.WidthMm / 2 - 3) - measure(s.lettertype, s.cursief, f.Onderschrift, points, false));
         pr.setCurrentY(f.TopMm + f.HeightMm + 1);
         pr.setForeColor(kBlack);
         pr.print(f.Onderschrift);
         // Each further line where printing the one before left off.
         if (!f.Regel2.isEmpty() || !f.Regel3.isEmpty())
             for (const QString &line : {f.Regel2, f.Regel3}) {
-                pr.setCurrentX((f.LeftMm + f.WidthMm / 2 - 3) - measure(line, 10, false));
+                pr.setCurrentX((f.LeftMm + f.WidthMm / 2 - 3) - measure(s.lettertype, s.cursief, line, points, false));
                 pr.print(line);
             }
+        if (s.cursief)
+            pr.setFontItalic(false);
     }
 
     // The lines of text: the top of their letters and their ink where their
     // millimetres say, measured on the face as paper has it.
     for (int t = 1; t <= d.TekstCount && t <= kMaxTeksten; ++t) {
         const Tekst &x = d.tekst(t);
-        const TekstVorm v = tekstVorm(x, d.sheet);
+        const TekstVorm v = tekstVorm(x, d.sheet, s.lettertype);
         pr.setFontSize(x.Punten);
         pr.setFontBold(x.Vet);
         pr.setForeColor(kBlack);

@@ -3,6 +3,7 @@
 // Opmaak.ini, the window's " Pagina-opmaak", and the lines on paper.
 
 #include "fakes.h"
+#include "fixtures.h"
 
 #include "design/canvasgeometry.h"
 #include "design/pagestyle.h"
@@ -13,6 +14,7 @@
 #include "canvas/pagerender.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QBuffer>
 #include <QPrinter>
 #include <QProcess>
@@ -132,7 +134,7 @@ private slots:
         QCOMPARE(m.design().opmaak, dubbel());
         QVERIFY2(m.listingText().endsWith("Opmaak..........: dubbel, 0,5 en 0,3 mm, 1 mm ertussen, zwart\r\n"
                                          "Randafstand.....: 25 / 15 / 15 / 15 mm (links / rechts / boven / onder)\r\n"
-                                         "Tekstgrootte....: titel 16, subtitel 12, paginanummer 12 pt\r\n"
+                                         "Tekstgrootte....: titel 16, subtitel 12, paginanummer 12, onderschriften 10 pt\r\n"
                                          "Kaders..........: 30 per pagina\r\n"), qPrintable(m.listingText().right(300)));
         QCOMPARE(fileBytes(h.dir.filePath("Opmaak.ini")), opmaakSettingsBytes(dubbel()));
         for (int i = 0; i < 21; ++i)
@@ -163,10 +165,21 @@ private slots:
         // A new page takes the style kept for new pages; a new window too.
         m.action("FileNew")->trigger();
         QCOMPARE(m.design().opmaak, dubbel());
+        // A page whose font this computer lacks opens, says which font
+        // stands in, and keeps its font's name.
         Harness again;
+        PageDesign zonder;
+        zonder.opmaak.lettertype = QStringLiteral("Garamond Premier Nergens");
+        zonder.appendKader(Kader{30, 40, 20, 20, 0, QStringLiteral("NVPH 1")});
+        QVERIFY(savePageFiles(again.library(), QStringLiteral("Zonder"), pagePicture(zonder), zonder));
         QVERIFY(QFile::copy(h.dir.filePath("Opmaak.ini"), again.dir.filePath("Opmaak.ini")));
         again.start().action("FileNew")->trigger();
         QCOMPARE(again.main->design().opmaak, dubbel());
+        doubleClickEntry(*again.main, QStringLiteral("Zonder"));
+        QCOMPARE(again.main->design(), zonder);
+        const QString standIn = QStringLiteral("Liberation Sans staat in voor Garamond Premier Nergens, dat op deze computer ontbreekt");
+        QVERIFY2(again.main->listingText().endsWith("Lettertype......: " + standIn + "\r\n"), qPrintable(again.main->listingText()));
+        QCOMPARE(qobject_cast<QLabel *>(again.main->control("InfoLabel"))->text(), "Zonder: " + standIn);
     }
 
     // On paper at 254 dpi, ten pixels a millimetre: each line's edges within
@@ -180,7 +193,10 @@ private slots:
         PageDesign d;
         d.opmaak = dubbel();
         d.opmaak.dikteBuiten = 1;
+        d.opmaak.lettertype = QStringLiteral("Liberation Serif");
+        d.opmaak.cursief = true;
         d.PageTitle = QStringLiteral("Europa");
+        d.appendKader(Kader{100, 200, 20, 20, 0, QStringLiteral("NVPH 1")});
         QVERIFY(savePageFiles(dir.path(), QStringLiteral("Dubbel"), pagePicture(d), d));
         const std::optional<PageDesign> read = readPageForPrinting(dir.path(), QStringLiteral("Dubbel"));
         QVERIFY(read && *read == d);
@@ -192,6 +208,12 @@ private slots:
         p.start(pdftoppm, {"-r", "254", "-gray", "-png", "-singlefile", dir.filePath("page.pdf"), dir.filePath("page")});
         QVERIFY(p.waitForFinished(60000));
         const QImage img(dir.filePath("page.png"));
+        // The page's font, the title bold and the caption italic.
+        p.start(QStringLiteral("pdffonts"), {dir.filePath("page.pdf")});
+        QVERIFY(p.waitForFinished(60000));
+        const QString fonts = QString::fromLatin1(p.readAllStandardOutput());
+        QVERIFY2(fonts.contains("LiberationSerif-Bold ") && fonts.contains("LiberationSerif-Italic ") && !fonts.contains("Sans"),
+                 qPrintable(fonts));
         auto dark = [&](int x, int y) { return qGray(img.pixel(x, y)) < 128; };
         // The edges along row 150 mm and column 50 mm, where ink starts and ends.
         QList<int> across, down;

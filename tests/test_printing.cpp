@@ -29,7 +29,7 @@ using namespace plenvik::test;
 namespace {
 // Fixed widths so centring is checked by arithmetic, not by a font: 2 mm
 // a character, so the pen starts 1 mm a character left of the centre.
-double fixedTwips(const QString &text, double, bool)
+double fixedTwips(const QString &, bool, const QString &text, double, bool)
 {
     return text.size() * 1.0;
 }

@@ -883,8 +883,8 @@ SG 8; 21.5; 25; 3</translation>
         <translation>   lines at distances of your own (room for punch holes), the</translation>
     </message>
     <message>
-        <source>   grootte van titel en paginanummer, tot 100 kaders.</source>
-        <translation>   size of the title and page number, up to 100 frames.</translation>
+        <source>   lettertype en de grootten van de teksten, tot 100 kaders.</source>
+        <translation>   font and the sizes of the texts, up to 100 frames.</translation>
     </message>
 </context>
 <context>
@@ -1073,12 +1073,20 @@ SG 8; 21.5; 25; 3</translation>
         <translation>Border distance.: %1 / %2 / %3 / %4 mm (left / right / top / bottom)</translation>
     </message>
     <message>
-        <source>Tekstgrootte....: titel %1, subtitel %2, paginanummer %3 pt</source>
-        <translation>Text size.......: title %1, subtitle %2, page number %3 pt</translation>
-    </message>
-    <message>
         <source>Kaders..........: %1 per pagina</source>
         <translation>Frames..........: %1 per page</translation>
+    </message>
+    <message>
+        <source>Lettertype......: </source>
+        <translation>Font............: </translation>
+    </message>
+    <message>
+        <source>Tekstgrootte....: titel %1, subtitel %2, paginanummer %3, onderschriften %4 pt</source>
+        <translation>Text size.......: title %1, subtitle %2, page number %3, captions %4 pt</translation>
+    </message>
+    <message>
+        <source>, cursief</source>
+        <translation>, italic</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1352,22 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>Ook voor nieuwe pagina&apos;s</source>
         <translation>Also for new pages</translation>
+    </message>
+    <message>
+        <source>Standaard (Arial)</source>
+        <translation>Default (Arial)</translation>
+    </message>
+    <message>
+        <source>Lettertype</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Onderschriften</source>
+        <translation>Captions</translation>
+    </message>
+    <message>
+        <source>Onderschriften cursief</source>
+        <translation>Captions in italics</translation>
     </message>
 </context>
 <context>
@@ -2277,6 +2301,14 @@ Your changes are now only in the window; Save puts them over the new one.</trans
 Het papier blijft %3.</source>
         <translation>The style of this page does not fit %1: %2
 The paper stays %3.</translation>
+    </message>
+    <message>
+        <source>%1 staat in voor %2, dat op deze computer ontbreekt</source>
+        <translation>%1 stands in for %2, which this computer lacks</translation>
+    </message>
+    <message>
+        <source>Lettertype......: </source>
+        <translation>Font............: </translation>
     </message>
 </context>
 </TS>
