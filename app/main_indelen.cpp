@@ -107,11 +107,12 @@ void Main::onExtraAlbumIndelen()
         if (text.size() > kListMaxBytes)
             faults << tr("De lijst is groter dan 1 MB; dat is te veel voor een album.");
         // Laid out on the paper chosen for new pages, inside the border of
-        // the style they are given.
-        const PaginaOpmaak opmaak = nieuweOpmaakOp(m_chosenSheet);
+        // the style they are given, as many frames to a page as "Kaders per
+        // pagina" says, which the pages' style then allows.
+        PaginaOpmaak opmaak = nieuweOpmaakOp(m_chosenSheet);
+        opmaak.kadersPerPagina = v.layout.kadersPerPagina;
         const LayoutArea area = indelenArea(opmaak, m_chosenSheet);
-        LayoutSettings layout = v.layout;
-        layout.kadersPerPagina = opmaak.kadersPerPagina;
+        const LayoutSettings &layout = v.layout;
         // Each named issue's heading above its rows, when asked: its letters'
         // height and a gap under them.
         const int band = v.koppen ? headingTenths(v.kopPunten, m_chosenSheet, opmaak.lettertype) : 0;

@@ -65,6 +65,7 @@ IndelenVelden parseIndelenSettings(const QByteArray &data, const QString &vervol
     if (koppen == "1" || koppen == "0")
         v.koppen = koppen == "1";
     readWholeNumber(lines.value(9), kMinPunten, kMaxPunten, &v.kopPunten);
+    readWholeNumber(lines.value(10), kMinKadersPerPagina, kMaxKaders, &v.layout.kadersPerPagina);
     return v;
 }
 
@@ -82,6 +83,10 @@ QByteArray indelenSettingsBytes(const IndelenVelden &v)
     out += '"' + QByteArray(cp1252.encode(makeFileSafe(v.vervolg))) + "\"\r\n";
     out += QByteArray(v.koppen ? "1" : "0") + "\r\n";
     out += QByteArray::number(v.kopPunten) + "\r\n";
+    // Frames per page only where they are not the 20 pages always held,
+    // so the file of before stays as it was.
+    if (v.layout.kadersPerPagina != kMinKadersPerPagina)
+        out += QByteArray::number(v.layout.kadersPerPagina) + "\r\n";
     return out;
 }
 

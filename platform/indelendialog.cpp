@@ -59,6 +59,8 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
     auto *koppen = new QCheckBox(AlbumIndelen::tr("Koppen boven de uitgiften"), &dialog);
     koppen->setChecked(start.koppen);
     NumberField *kopPunten = mmField(&dialog, AlbumIndelen::tr("Grootte van de koppen"), kMinPunten, kMaxPunten, start.kopPunten, QStringLiteral(" pt"));
+    NumberField *kaders = mmField(&dialog, AlbumIndelen::tr("Kaders per pagina"), kMinKadersPerPagina, kMaxKaders,
+                                  start.layout.kadersPerPagina, QString());
 
     auto *preview = new QLabel(&dialog);
     preview->setFixedSize(kCanvasWidth + 2, kCanvasHeight + 2);
@@ -86,6 +88,7 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
     form->addRow(AlbumIndelen::tr("Vervolgtekst"), vervolg);
     form->addRow(QString(), koppen);
     form->addRow(AlbumIndelen::tr("Grootte van de koppen"), kopPunten);
+    form->addRow(AlbumIndelen::tr("Kaders per pagina"), kaders);
     auto *left = new QVBoxLayout;
     auto *listHead = new QHBoxLayout;
     listHead->addWidget(new QLabel(AlbumIndelen::tr("Lijst van zegels"), &dialog));
@@ -111,7 +114,7 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
     auto *outer = new QVBoxLayout(&dialog);
     outer->addLayout(columns, 1);
     outer->addLayout(buttons);
-    tabChain({lijst, openen, naam, titel, eerste, tussenruimte, rijafstand, marge, nieuwePagina, vervolg, koppen, kopPunten,
+    tabChain({lijst, openen, naam, titel, eerste, tussenruimte, rijafstand, marge, nieuwePagina, vervolg, koppen, kopPunten, kaders,
               vorige, volgende, inBibliotheek, sluiten});
     dialog.resize(860, 640);
 
@@ -121,7 +124,8 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
                              titel->text(),
                              eerste->value().value_or(start.eerstePagina),
                              LayoutSettings{tussenruimte->value().value_or(start.layout.gap),
-                                            rijafstand->value().value_or(start.layout.rowDistance), nieuwePagina->isChecked()},
+                                            rijafstand->value().value_or(start.layout.rowDistance), nieuwePagina->isChecked(),
+                                            kaders->value().value_or(start.layout.kadersPerPagina)},
                              int(qRound(marge->number().value_or(start.margeTiende / 10.0) * 10)),
                              vervolg->text(),
                              koppen->isChecked(),
@@ -149,7 +153,7 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
     auto layOut = [&] {
         // A field that cannot be taken is named, and nothing goes into the
         // library until it can.
-        const QString problem = fieldsProblem({eerste, tussenruimte, rijafstand, marge, kopPunten});
+        const QString problem = fieldsProblem({eerste, tussenruimte, rijafstand, marge, kopPunten, kaders});
         const IndelenUitkomst uit = h.indelen(lijst->toPlainText(), velden());
         regel->setText(problem.isEmpty() ? uit.regel : problem);
         current = uit.goed && problem.isEmpty();
@@ -165,7 +169,7 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
     QObject::connect(lijst, &QPlainTextEdit::textChanged, &dialog, changed);
     for (QLineEdit *e : {naam, titel, vervolg})
         QObject::connect(e, &QLineEdit::textChanged, &dialog, changed);
-    for (NumberField *b : {eerste, tussenruimte, rijafstand, marge, kopPunten})
+    for (NumberField *b : {eerste, tussenruimte, rijafstand, marge, kopPunten, kaders})
         QObject::connect(b, &QLineEdit::textChanged, &dialog, changed);
     QObject::connect(koppen, &QCheckBox::toggled, &dialog, changed);
     QObject::connect(nieuwePagina, &QCheckBox::toggled, &dialog, changed);

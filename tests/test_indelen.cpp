@@ -132,10 +132,13 @@ private slots:
         QCOMPARE(h.extra.indelenVoorbeelden.value(0).size(), QSize(kCanvasWidth, kCanvasHeight));
         QCOMPARE(fileBytes(h.dir.filePath("Indelen.ini")),
                  QByteArray("Blad\r\nProef\r\n1\r\n5\r\n12\r\n0.0\r\n0\r\n\" (vervolg)\"\r\n0\r\n12\r\n"));
-        // A name Windows-1252 cannot hold comes back as it was typed.
+        // A name Windows-1252 cannot hold comes back as it was typed; frames
+        // per page other than 20 take an eleventh line.
         velden.naam = QStringLiteral("Ωmega");
         velden.vervolg = QStringLiteral(" (cont.)");
+        velden.layout.kadersPerPagina = 30;
         QCOMPARE(indelenSettingsBytes(velden).left(16), QByteArray("U\"%CE%A9mega\"\r\nP"));
+        QVERIFY(indelenSettingsBytes(velden).endsWith("\r\n12\r\n30\r\n"));
         QCOMPARE(parseIndelenSettings(indelenSettingsBytes(velden), QStringLiteral(" (vervolg)")), velden);
 
         // The same page by hand, at the places worked out above.

@@ -163,6 +163,10 @@ SG 8; 21.5; 25; 3</translation>
         <source>Pagina %1 van %2 van de vorige, goede lijst</source>
         <translation>Page %1 of %2 of the last good list</translation>
     </message>
+    <message>
+        <source>Kaders per pagina</source>
+        <translation>Frames per page</translation>
+    </message>
 </context>
 <context>
     <name>Calibration</name>
