@@ -49,17 +49,7 @@ void BM_DragStepHundredFrames(benchmark::State &state)
         page.appendKader(Kader{25.0 + 16 * (i % 10), 30.0 + 24 * (i / 10), 12, 16, 1, QStringLiteral("NVPH %1").arg(i + 1)});
     WindowOnPage opened(page);
     Main &window = *opened.window;
-    const QPoint middle = canvasRectOf(window.design().kader(1), window.pic()->sheetGeometry()).center();
-    window.onPicMouseDown(Qt::LeftButton, {}, middle.x(), middle.y());
-    window.onPicMouseUp(Qt::NoButton, {}, middle.x(), middle.y());
-    window.onPicMouseDown(Qt::LeftButton, {}, middle.x(), middle.y());
-    QImage screen(window.pic()->size(), QImage::Format_RGB32);
-    int step = 0;
-    for (auto _ : state) {
-        window.onPicMouseMove(Qt::LeftButton, {}, middle.x() + (++step % 2) * 3, middle.y());
-        window.pic()->render(&screen);
-    }
-    window.onPicMouseUp(Qt::NoButton, {}, middle.x(), middle.y());
+    dragStepsOnFrameOne(state, window);
     state.counters["frames"] = window.design().KaderCount;
 }
 BENCHMARK(BM_DragStepHundredFrames)->Unit(benchmark::kMillisecond);

@@ -27,17 +27,7 @@ void BM_ShapedDragStep(benchmark::State &state)
     }
     WindowOnPage opened(page);
     Main &window = *opened.window;
-    const QPoint middle = canvasRectOf(window.design().kader(1), window.pic()->sheetGeometry()).center();
-    window.onPicMouseDown(Qt::LeftButton, {}, middle.x(), middle.y());
-    window.onPicMouseUp(Qt::NoButton, {}, middle.x(), middle.y());
-    window.onPicMouseDown(Qt::LeftButton, {}, middle.x(), middle.y());
-    QImage screen(window.pic()->size(), QImage::Format_RGB32);
-    int step = 0;
-    for (auto _ : state) {
-        window.onPicMouseMove(Qt::LeftButton, {}, middle.x() + (++step % 2) * 3, middle.y());
-        window.pic()->render(&screen);
-    }
-    window.onPicMouseUp(Qt::NoButton, {}, middle.x(), middle.y());
+    dragStepsOnFrameOne(state, window);
 }
 BENCHMARK(BM_ShapedDragStep)->Unit(benchmark::kMillisecond);
 

@@ -9,6 +9,8 @@
 
 #include "standins.h"
 
+#include <benchmark/benchmark.h>
+
 #include <QDir>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -32,5 +34,22 @@ struct WindowOnPage {
         window->onList1DblClick();
     }
 };
+
+// Frame 1 chosen, then held and moved 3 pixels to and fro, the canvas
+// painted after each move: one drag step a round.
+inline void dragStepsOnFrameOne(benchmark::State &state, Main &window)
+{
+    const QPoint middle = canvasRectOf(window.design().kader(1), window.pic()->sheetGeometry()).center();
+    window.onPicMouseDown(Qt::LeftButton, {}, middle.x(), middle.y());
+    window.onPicMouseUp(Qt::NoButton, {}, middle.x(), middle.y());
+    window.onPicMouseDown(Qt::LeftButton, {}, middle.x(), middle.y());
+    QImage screen(window.pic()->size(), QImage::Format_RGB32);
+    int step = 0;
+    for (auto _ : state) {
+        window.onPicMouseMove(Qt::LeftButton, {}, middle.x() + (++step % 2) * 3, middle.y());
+        window.pic()->render(&screen);
+    }
+    window.onPicMouseUp(Qt::NoButton, {}, middle.x(), middle.y());
+}
 
 } // namespace plenvik
