@@ -274,15 +274,7 @@ void Pic::paintEvent(QPaintEvent *)
         for (int i = 0; i < m_lijstWidth; ++i)
             p.drawRect(m_opmaak.lijst.adjusted(i, i, -i - 1, -i - 1));
     }
-    // The collector's lines, each a band inwards from its outer edge.
-    for (int i = 0; i < m_opmaak.lijnen.size(); ++i) {
-        const QRect &r = m_opmaak.lijnen.at(i);
-        const QSize d = m_opmaak.dikten.at(i);
-        p.fillRect(QRect(r.left(), r.top(), r.width(), d.height()), m_lijnColour);
-        p.fillRect(QRect(r.left(), r.bottom() - d.height() + 1, r.width(), d.height()), m_lijnColour);
-        p.fillRect(QRect(r.left(), r.top(), d.width(), r.height()), m_lijnColour);
-        p.fillRect(QRect(r.right() - d.width() + 1, r.top(), d.width(), r.height()), m_lijnColour);
-    }
+    paintRandLijnen(p, m_opmaak, m_lijnColour);
 
     p.setPen(Qt::black);
     for (const TextLabel *l : {&m_titel, &m_subTitel, &m_pagina}) {

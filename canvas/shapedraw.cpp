@@ -121,6 +121,18 @@ void paintMoreCaptionLinesOn(QImage &picture, const Kader &kader, const QRect &c
     }
 }
 
+void paintRandLijnen(QPainter &p, const CanvasOpmaak &opmaak, const QColor &colour)
+{
+    for (int i = 0; i < opmaak.lijnen.size(); ++i) {
+        const QRect &r = opmaak.lijnen.at(i);
+        const QSize d = opmaak.dikten.at(i);
+        p.fillRect(QRect(r.left(), r.top(), r.width(), d.height()), colour);
+        p.fillRect(QRect(r.left(), r.bottom() - d.height() + 1, r.width(), d.height()), colour);
+        p.fillRect(QRect(r.left(), r.top(), d.width(), r.height()), colour);
+        p.fillRect(QRect(r.right() - d.width() + 1, r.top(), d.width(), r.height()), colour);
+    }
+}
+
 QList<CanvasCaption> clashingCaptions(const PageDesign &d, const QList<CaptionClash> &clashes, const CanvasGeometry &g)
 {
     QSet<std::pair<int, int>> red;

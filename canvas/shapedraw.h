@@ -13,6 +13,8 @@
 #include <QPolygonF>
 #include <QRect>
 
+class QPainter;
+
 namespace plenvik {
 
 // Points in millimetres within 'box' to canvas pixels within 'corners',
@@ -53,6 +55,9 @@ QList<CanvasCaption> canvasCaptions(const Kader &kader, const QRect &corners, co
 // Lines 2 and 3 under the caption.
 void paintMoreCaptionLinesOn(QImage &picture, const Kader &kader, const QRect &corners, const QColor &colour,
                              const CaptionFace &face = {});
+
+// The collector's border lines, each a band inwards from its outer edge.
+void paintRandLijnen(QPainter &p, const CanvasOpmaak &opmaak, const QColor &colour);
 
 // The caption lines that touch something on paper, to be drawn in red
 // over the page picture, which stays as it is.

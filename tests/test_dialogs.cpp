@@ -195,6 +195,25 @@ private slots:
         QCOMPARE(dialogs.printerIjken(QStringLiteral("Proef"), QStringLiteral("geen"), maten), IjkKeuze::Annuleren);
     }
 
+    // " Pagina-opmaak": a list chosen by its first letter, millimetres with
+    // a comma; a distance out of its range holds OK back.
+    void paginaOpmaakTakesWhatWasTyped()
+    {
+        QtExtraDialogs dialogs;
+        QString title;
+        typeWhenOpen({"D", "\t", "1,5", "\t", "\t", "\t", "Z", "\t", "25,5", "\n"}, &title);
+        const std::optional<OpmaakKeuze> chosen = dialogs.paginaOpmaak(OpmaakKeuze{}, {QStringLiteral("Liberation Serif")});
+        QCOMPARE(title, QStringLiteral(" Pagina-opmaak"));
+        PaginaOpmaak expected;
+        expected.rand = Rand::Dubbel;
+        expected.dikteBuiten = 1.5;
+        expected.zwart = true;
+        expected.links = 25.5;
+        QCOMPARE(chosen, std::optional(OpmaakKeuze{expected, false}));
+        typeWhenOpen({"\t", "4", "\n"});
+        QCOMPARE(dialogs.paginaOpmaak(OpmaakKeuze{}, {}), std::nullopt); // Links 4 mm: Return did nothing
+    }
+
     // Every number field keeps what was typed and takes only what was
     // meant: "1,5" and "1.5" are one and a half in either language, never
     // fifteen; a unit after a length is turned into millimetres, rounded

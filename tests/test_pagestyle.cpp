@@ -162,6 +162,10 @@ private slots:
         m.action("EditUndo")->trigger(); // the style alone
         QCOMPARE(std::pair(m.design().opmaak, int(m.design().KaderCount)), std::pair(dubbel(), 21));
         QCOMPARE(m.pic()->canvasOpmaak(), canvasOpmaak(m.pic()->sheetGeometry(), dubbel(), kSheetA4));
+        // Drawn: the outer line black at 25 mm (pixel 40), one pixel wide.
+        const QImage shown = m.pic()->grab().toImage();
+        QCOMPARE(shown.pixel(40, 300) & 0xffffff, 0u);
+        QVERIFY(qGray(shown.pixel(39, 300)) > 150 && qGray(shown.pixel(41, 300)) > 150);
         // A new page takes the style kept for new pages; a new window too.
         m.action("FileNew")->trigger();
         QCOMPARE(m.design().opmaak, dubbel());
