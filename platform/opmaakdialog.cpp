@@ -2,6 +2,7 @@
 
 #include "platform/dialogstyle.h"
 #include "platform/extradialogs.h"
+#include "platform/fonts.h"
 #include "platform/numberfield.h"
 
 #include <QCheckBox>
@@ -67,8 +68,11 @@ std::optional<OpmaakKeuze> QtExtraDialogs::paginaOpmaak(const OpmaakKeuze &curre
     }
 
     // The program's own font first; a font the page names that this
-    // computer lacks stays in the list by its name.
+    // computer lacks stays in the list by its name. A name may be typed,
+    // completed from the list.
     auto *font = new QComboBox(&dialog);
+    font->setEditable(true);
+    font->setInsertPolicy(QComboBox::NoInsert);
     font->addItem(OpmaakDialog::tr("Standaard (Arial)"));
     font->addItems(families);
     if (!s.lettertype.isEmpty() && !families.contains(s.lettertype))
@@ -141,7 +145,10 @@ std::optional<OpmaakKeuze> QtExtraDialogs::paginaOpmaak(const OpmaakKeuze &curre
     double *plaats[] = {&o.links, &o.rechts, &o.boven, &o.onder};
     for (int i = 0; i < 4; ++i)
         *plaats[i] = afstand[i]->number().value_or(*plaats[i]);
-    o.lettertype = font->currentIndex() == 0 ? QString() : font->currentText();
+    // As installed where it is, else as typed: the page keeps the name.
+    const QString typed = font->currentText().trimmed();
+    const QString installed = installedPageFamily(typed);
+    o.lettertype = typed.isEmpty() || typed == font->itemText(0) ? QString() : installed.isEmpty() ? typed : installed;
     int *grootte[] = {&o.titelPunten, &o.subtitelPunten, &o.nummerPunten, &o.onderschriftPunten};
     for (int i = 0; i < 4; ++i)
         *grootte[i] = punten[i]->value().value_or(*grootte[i]);

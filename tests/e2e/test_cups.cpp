@@ -317,6 +317,80 @@ private slots:
         QFile::remove(pdf);
     }
 
+    // A page in a style of its own, set in " Pagina-opmaak" with the keys:
+    // a double black border 25 / 15 / 15 / 15 mm from the edges in
+    // Liberation Serif, 30 frames in three rows, saved, opened again and
+    // through the queue: each line's edges within 0.1 mm, the title centred
+    // between the border's sides.
+    void styleThroughTheQueue()
+    {
+        Program p;
+        QDir(p.dir.path()).mkdir("work");
+        QVERIFY(p.start());
+        p.menu(3, 6); // Extra > Pagina-opmaak...
+        // Rand, Buitenste lijn, Binnenste lijnen, Tussen de lijnen, Kleur,
+        // Links, Rechts, Boven, Onder, Lettertype, Titel, Subtitel,
+        // Paginanummer, Onderschriften, cursief, Kaders per pagina.
+        QVERIFY(p.fill(QStringLiteral("Pagina-opmaak"), {"D", "Tab", "1", "Tab", "Tab", "Tab", "Z", "Tab", "25", "Tab", "15", "Tab",
+                                                         "15", "Tab", "15", "Tab", "Liberation Serif", "Tab", "Tab", "Tab",
+                                                         "Tab", "Tab", "Tab", "30"}));
+        for (const char *boven : {"50", "80", "110"}) {
+            p.menu(3, 3); // Extra > Rij kaders...
+            QVERIFY(p.fill(QStringLiteral("Rij kaders"), {"10", "Tab", "12", "Tab", "20", "Tab", "3", "Tab", boven}));
+        }
+        p.menu(2, 5); // Tools > Titel
+        QVERIFY(p.answer(QStringLiteral("^ Titel$"), QStringLiteral("Europa")));
+        const QString lib = p.dir.filePath("Voorbeelden");
+        p.menu(0, 2); // File > Opslaan
+        QVERIFY(p.answer(QStringLiteral("Supplement opslaan"), QStringLiteral("Stijl")));
+        const QByteArray sup = contents(lib + "/Stijl.sup");
+        QVERIFY2(sup.startsWith("\"Varnholt Software 2009\"\r\n30\r\n")
+                     && sup.endsWith("\"Opmaak\",\"Dubbel\",1,0.3,1,\"Zwart\",25,15,15,15,\"Liberation Serif\",16,12,12,10,0,30\r\n"),
+                 sup.constData());
+        p.menu(0, 1); // File > Nieuw
+        QVERIFY(p.answer(QStringLiteral("Nieuw")));
+        p.doubleClickList(0);
+
+        const QSet<QString> before = outputFiles();
+        p.menu(0, 3); // File > Print Supplement
+        QVERIFY(p.answer(QStringLiteral("^ Print$")));
+        const QString pdf = waitForNewPdf(before);
+        QVERIFY2(!pdf.isEmpty(), "no sheet came out of the queue");
+        // The queue's driver turns every font into drawn letters (Type 3),
+        // so the font is seen in the saved file above, not in this PDF.
+        const QImage img = render(pdf, p.dir.filePath("work"));
+        QVERIFY(!img.isNull());
+        // Where ink starts and ends along row 200 mm (under the frames) and
+        // column 28 mm (between the border and the frames).
+        auto edges = [&](bool across, int at) {
+            QList<int> out;
+            const int n = across ? img.width() : img.height();
+            for (int i = 1; i < n; ++i)
+                if (dark(img, across ? i : at, across ? at : i) != dark(img, across ? i - 1 : at, across ? at : i - 1))
+                    out << i;
+            return out;
+        };
+        const QList<int> x = edges(true, 2000), y = edges(false, 280);
+        const QList<int> wantX = {250, 260, 270, 273, 1927, 1930, 1940, 1950};
+        const QList<int> wantY = {150, 160, 170, 173, 2797, 2800, 2810, 2820};
+        QCOMPARE(x.size(), wantX.size());
+        QCOMPARE(y.size(), wantY.size());
+        for (int i = 0; i < wantX.size(); ++i) {
+            QVERIFY2(qAbs(x[i] - wantX[i]) <= 1, qPrintable(QStringLiteral("x %1: %2").arg(i).arg(x[i])));
+            QVERIFY2(qAbs(y[i] - wantY[i]) <= 1, qPrintable(QStringLiteral("y %1: %2").arg(i).arg(y[i])));
+        }
+        // The title's ink centred on 110 mm, the middle between 25 and 195.
+        int inkLeft = 9999, inkRight = 0;
+        for (int yy = 200; yy < 300; ++yy)
+            for (int xx = 400; xx < 1800; ++xx)
+                if (dark(img, xx, yy)) {
+                    inkLeft = qMin(inkLeft, xx);
+                    inkRight = qMax(inkRight, xx);
+                }
+        QVERIFY2(qAbs(inkLeft + inkRight + 1 - 2200) <= 2, qPrintable(QStringLiteral("%1..%2").arg(inkLeft).arg(inkRight)));
+        QFile::remove(pdf);
+    }
+
     // A Letter page through the queue: asked for on Letter paper, the frame
     // 30 mm from the left edge within 0.1 mm, the stamp's picture in it.
     void letterThroughTheQueue()
