@@ -9,7 +9,7 @@ set -e
 # The image format plugins read TIFF pictures of the stamps.
 build="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-image-formats-plugins
        libxcb1-dev fonts-liberation file"
-tests="xvfb xauth xdotool x11-utils imagemagick poppler-utils clang libclang-rt-14-dev libbenchmark-dev
+tests="xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick poppler-utils clang libclang-rt-14-dev libbenchmark-dev
        cups cups-client printer-driver-cups-pdf desktop-file-utils appstream lintian strace"
 case "${1:-build}" in
     build) packages="$build" ;;

@@ -31,6 +31,28 @@ inline QString xdo(const QStringList &args)
     return run(QStringLiteral("xdotool"), args);
 }
 
+// Types text into the focused window. xdotool types a character the
+// keyboard map lacks by binding it to a spare key for that one press and
+// unbinding it at once; a loaded machine lets the program read the map after
+// the unbinding and lose the character. So such characters get spare keys
+// that stay bound; the program reads the map when told it changed, and that
+// word reaches it before the first key does.
+inline void type(const QString &text)
+{
+    // Bound again each time: the X server forgets the map when its last
+    // client goes, between one started program and the next.
+    static const int spare[] = {93, 97, 103, 120, 132, 149, 154, 168, 178};
+    QString bound;
+    for (const QChar c : text) {
+        if (c.unicode() < 0x7f || bound.contains(c) || bound.size() == int(std::size(spare)))
+            continue;
+        const QString sym = QStringLiteral("U%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+        run(QStringLiteral("xmodmap"), {"-e", QStringLiteral("keycode %1 = %2 %2").arg(spare[bound.size()]).arg(sym)});
+        bound += c;
+    }
+    xdo({"type", "--delay", "20", text});
+}
+
 inline QByteArray contents(const QString &path)
 {
     QFile f(path);
@@ -157,7 +179,7 @@ public:
         if (replaceField)
             xdo({"key", "ctrl+a"});
         if (!text.isEmpty())
-            xdo({"type", "--delay", "20", text});
+            type(text);
         xdo({"key", "Return"});
         for (int i = 0; i < 50; ++i) {
             if (xdo({"search", "--onlyvisible", "--name", title}).isEmpty())
@@ -197,7 +219,7 @@ public:
             if (k == QLatin1String("Tab"))
                 xdo({"key", "Tab"});
             else
-                xdo({"type", "--delay", "20", k});
+                type(k);
         }
         xdo({"key", "Return"});
         for (int i = 0; i < 50 && !xdo({"search", "--onlyvisible", "--name", title}).isEmpty(); ++i)
