@@ -5,6 +5,7 @@
 #include "app/mainwindow.h"
 
 #include "library/album.h"
+#include "library/albumfile.h"
 #include "library/pagefiles.h"
 #include "platform/dialogs.h"
 #include "platform/extradialogs.h"
@@ -32,7 +33,29 @@ void Main::onExtraAlbum()
     QHash<QString, QString> nameOf;
     for (int i = 0; i < files->size(); ++i)
         nameOf.insert(shown.at(i), files->at(i).chopped(4));
-    const std::optional<AlbumKeuze> keuze = m_services.extra->albumAfdrukken(shown);
+    // The albums kept are offered with their pages in order, the one put
+    // last chosen at first.
+    QHash<QString, QString> entryOf;
+    for (auto it = nameOf.cbegin(); it != nameOf.cend(); ++it)
+        entryOf.insert(it.value().toLower(), it.key());
+    QList<AfdrukAlbum> albums;
+    int gekozen = -1;
+    const QString last = readLastAlbum(m_paths.settingsFile(QLatin1String(kLastAlbumFileName)));
+    for (const QString &naam : listAlbums(m_paths.library)) {
+        const std::optional<BewaardAlbum> album = readAlbum(m_paths.library, naam);
+        if (!album)
+            continue;
+        AfdrukAlbum offered{naam, {}};
+        for (const QString &page : album->paginas)
+            if (const QString entry = entryOf.value(page.toLower()); !entry.isEmpty())
+                offered.pages << entry;
+        if (offered.pages.isEmpty())
+            continue;
+        if (naam == last)
+            gekozen = int(albums.size());
+        albums << offered;
+    }
+    const std::optional<AlbumKeuze> keuze = m_services.extra->albumAfdrukken(shown, albums, gekozen);
     if (!keuze)
         return;
     if (keuze->pages.isEmpty()) {

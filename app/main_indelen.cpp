@@ -8,6 +8,7 @@
 #include "design/pageedit.h"
 #include "design/stamplist.h"
 #include "design/textsafe.h"
+#include "library/albumfile.h"
 #include "library/indelensettings.h"
 #include "library/pagefiles.h"
 #include "library/paths.h"
@@ -29,14 +30,6 @@ namespace plenvik {
 namespace {
 // Faults shown at once; more are counted.
 constexpr int kFaultsShown = 8;
-// Pages named in a message or question; more are counted.
-constexpr int kNamed = 10;
-
-QString fewNamed(const QStringList &names)
-{
-    const QString named = names.mid(0, kNamed).join(QStringLiteral(", "));
-    return names.size() > kNamed ? Main::tr("%1 en nog %2").arg(named).arg(names.size() - kNamed) : named;
-}
 
 // Pictures named in a stamp list, taken in for their frames and kept while
 // the window is open: a file is read again only when it changed.
@@ -80,7 +73,7 @@ int headingTenths(int points, const Sheet &sheet, const QString &lettertype)
 // The pages worked out last, ready to be shown and put into the library.
 struct Indeling {
     QList<PageDesign> pages;
-    QStringList names;
+    BewaardAlbum album; // its fields, list and page names
 };
 } // namespace
 
@@ -91,16 +84,49 @@ void Main::onExtraAlbumIndelen()
     // The program's own text, kept by a window of either language, is the
     // program's own in this one too; only a text of the user's stays as typed.
     IndelenVelden saved = readIndelenSettings(settingsPath, tr(" (vervolg)"));
-    if (saved.vervolg == QLatin1String(" (vervolg)") || saved.vervolg == QLatin1String(" (continued)"))
-        saved.vervolg = tr(" (vervolg)");
+    auto ownVervolg = [this](IndelenVelden &v) {
+        if (v.vervolg == QLatin1String(" (vervolg)") || v.vervolg == QLatin1String(" (continued)"))
+            v.vervolg = tr(" (vervolg)");
+    };
+    ownVervolg(saved);
     Indeling shown;  // what the preview shows
     bool good = false;
     // Pictures named in the list stand beside it; a list typed in the
     // window has the home folder.
     QString listFolder = QDir::homePath();
     PictureIntake pictures;
-
+    // The window opens on the album put last, with its list and fields.
     IndelenHandlers handlers;
+    QString keptList; // the list of the album last opened or put here
+    const QString lastAlbum = readLastAlbum(m_paths.settingsFile(QLatin1String(kLastAlbumFileName)));
+    IndelenVelden start = saved;
+    if (std::optional<BewaardAlbum> last = lastAlbum.isEmpty() ? std::nullopt : readAlbum(m_paths.library, lastAlbum)) {
+        start = last->velden;
+        ownVervolg(start);
+        keptList = handlers.lijst = last->lijst;
+        if (QFileInfo(last->map).isDir())
+            listFolder = last->map;
+    }
+    handlers.albums = [this] { return listAlbums(m_paths.library); };
+    handlers.album = [&](const QString &naam, const QString &inWindow) -> std::optional<std::pair<IndelenVelden, QString>> {
+        QString why;
+        std::optional<BewaardAlbum> kept = readAlbum(m_paths.library, naam, &why);
+        if (!kept) {
+            m_services.dialogs->message(tr("Het album %1 kan niet worden gelezen: %2").arg(naam, why));
+            return std::nullopt;
+        }
+        // A list of the user's own that no album keeps goes only when asked.
+        if (!inWindow.trimmed().isEmpty() && inWindow != keptList && inWindow != kept->lijst
+            && !m_services.dialogs->question(tr("De lijst in het venster staat in geen album. Het album %1 openen en die lijst "
+                                                "laten gaan?").arg(naam),
+                                             tr(" Album indelen")))
+            return std::nullopt;
+        keptList = kept->lijst;
+        if (QFileInfo(kept->map).isDir())
+            listFolder = kept->map;
+        ownVervolg(kept->velden);
+        return std::pair{kept->velden, kept->lijst};
+    };
     handlers.indelen = [&](const QString &text, const IndelenVelden &v) -> IndelenUitkomst {
         good = false;
         QStringList faults;
@@ -170,13 +196,14 @@ void Main::onExtraAlbumIndelen()
         measureCaptions(frames, opmaak);
         const QList<LaidPage> laid = layAlbum(frames, layout, area, headings);
         Indeling next;
-        next.names = albumPageNames(v.naam, v.eerstePagina, int(laid.size()));
+        next.album = BewaardAlbum{v, text, listFolder, albumPageNames(v.naam, v.eerstePagina, int(laid.size()))};
         for (int i = 0; i < laid.size(); ++i) {
             // Border and colour of the open page; inner frames as the Edit
             // menu stands.
             PageDesign d = m_design;
             d.sheet = m_chosenSheet;
             d.opmaak = opmaak;
+            d.album = AlbumHerkomst{}; // the put gives it its album
             d.KaderCount = 0;
             d.Kaders = {};
             d.TekstCount = 0;
@@ -222,7 +249,11 @@ void Main::onExtraAlbumIndelen()
     handlers.inBibliotheek = [&]() -> QString {
         if (!good)
             return {};
-        return putPagesInLibrary(shown.names, shown.pages);
+        bool put = false;
+        const QString said = putAlbumInLibrary(shown.album, shown.pages, &put);
+        if (put)
+            keptList = shown.album.lijst;
+        return said;
     };
     handlers.openen = [&](const QString &path) -> std::optional<QString> {
         QString why;
@@ -234,64 +265,9 @@ void Main::onExtraAlbumIndelen()
         return text;
     };
 
-    const IndelenVelden closed = m_services.extra->albumIndelen(saved, handlers);
+    const IndelenVelden closed = m_services.extra->albumIndelen(start, handlers);
     if (closed != saved)
         writeIndelenSettings(settingsPath, closed);
-}
-
-QString Main::putPagesInLibrary(const QStringList &names, const QList<PageDesign> &pages)
-{
-    const QString folder = m_paths.library;
-    QStringList existing;
-    for (const QString &name : names)
-        if (!findPage(folder, name).files.isEmpty())
-            existing << name;
-    if (!existing.isEmpty()) {
-        // A long album names its first few; the count says how many.
-        const QString named = existing.mid(0, kNamed).join(QStringLiteral(", "));
-        const QString question =
-            existing.size() == 1      ? tr("Het supplement %1 bestaat al. Overschrijven?").arg(named)
-            : existing.size() > kNamed ? tr("Deze %1 supplementen bestaan al, waaronder %2. Overschrijven?").arg(existing.size()).arg(named)
-                                       : tr("Deze %1 supplementen bestaan al: %2. Overschrijven?").arg(existing.size()).arg(named);
-        if (!m_services.dialogs->question(question, tr(" Album indelen")))
-            return tr("Niets in de bibliotheek gezet.");
-    }
-    // Each page is saved as a save writes it, both files whole; one that
-    // fails leaves its old files, and the others go on. A large album shows
-    // its progress, and Cancel stops before the next page.
-    QStringList failed;
-    int done = 0;
-    {
-        const int count = int(pages.size());
-        const std::unique_ptr<Progress> progress = m_services.extra->progress(tr(" Album indelen"), count, 500);
-        for (; done < count; ++done) {
-            progress->step(done, count, tr("Supplement %1 van %2: %3").arg(done + 1).arg(count).arg(names.at(done)));
-            if (progress->cancelled())
-                break;
-            if (!savePageFiles(folder, names.at(done), pagePicture(pages.at(done)), pages.at(done)))
-                failed << names.at(done);
-        }
-    }
-    RefreshLibrary();
-    QStringList put = names.mid(0, done);
-    for (const QString &name : failed)
-        put.removeAll(name);
-    followPutOverOpenPage(put);
-    if (!failed.isEmpty()) {
-        // Why, as start-up says it, when the folder is the cause.
-        const QString why = libraryWriteProblem(folder);
-        m_services.dialogs->message(
-            why.isEmpty() ? tr("Niet in de bibliotheek gezet: %1.").arg(fewNamed(failed))
-                          : tr("Niet in de bibliotheek gezet: %1.\nDe supplementen kunnen niet worden opgeslagen in %2: %3.")
-                                .arg(fewNamed(failed), QDir::toNativeSeparators(folder), why));
-    }
-    if (done < pages.size() || !failed.isEmpty()) {
-        const int put = done - int(failed.size());
-        return pages.size() == 1 ? tr("%1 van 1 supplement in de bibliotheek gezet.").arg(put)
-                                 : tr("%1 van de %2 supplementen in de bibliotheek gezet.").arg(put).arg(pages.size());
-    }
-    return pages.size() == 1 ? tr("1 supplement in de bibliotheek gezet.")
-                             : tr("%1 supplementen in de bibliotheek gezet.").arg(pages.size());
 }
 
 } // namespace plenvik

@@ -5,6 +5,7 @@
 #include "library/paths.h"
 #include "library/settings.h"
 #include "canvas/undostore.h"
+#include "design/albumkept.h"
 #include "design/calibration.h"
 #include "design/pagedesign.h"
 #include "design/pageedit.h"
@@ -182,9 +183,10 @@ private:
     bool mayDropPage();
     // The save with its name question; true when the page was saved.
     bool savePage();
-    // Saves laid-out pages into the library after one question for the
-    // names that exist; what to tell under the preview.
-    QString putPagesInLibrary(const QStringList &names, const QList<PageDesign> &pages);
+    // Puts an album's laid-out pages and the album into the library as one,
+    // after a question for the pages it replaces or leaves over; what to
+    // tell under the preview.
+    QString putAlbumInLibrary(const BewaardAlbum &album, const QList<PageDesign> &pages, bool *put);
     // The calibration of the printer a job goes to; none for a PDF file.
     PrinterCorrection correctionFor(const QString &pdfPath);
 

@@ -42,7 +42,11 @@ public:
     {
         return start;
     }
-    std::optional<AlbumKeuze> albumAfdrukken(const QStringList &pages) override { return AlbumKeuze{pages, true}; }
+    std::optional<AlbumKeuze> albumAfdrukken(const QStringList &pages, const QList<AfdrukAlbum> &, int) override
+    {
+        return AlbumKeuze{pages, true, {}};
+    }
+    AlbumAntwoord albumVervangen(const QString &) override { return AlbumAntwoord::Vervangen; }
     class Quiet : public Progress {
         void step(int, int, const QString &) override {}
         bool cancelled() override { return false; }

@@ -18,6 +18,7 @@ void PageDesign::resetForNewPage()
     TekstCount = 0;
     Teksten.fill(Tekst{});
     opmaak = PaginaOpmaak{};
+    album = AlbumHerkomst{};
 }
 
 bool PageDesign::addFrame(double x1, double y1, double x2, double y2, bool inner)

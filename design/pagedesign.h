@@ -66,6 +66,16 @@ struct Colour {
 inline constexpr Colour kDefaultDrawingColour{120, 180, 120};
 inline constexpr Colour kDefaultPanelColour{220, 220, 140};
 
+// The album a page was laid out for by "Album indelen", and the fingerprint
+// of the page as it was put; empty for a page of its own, whose files keep
+// what they always held.
+struct AlbumHerkomst {
+    QString naam;
+    QString vingerafdruk;
+    bool isEmpty() const { return naam.isEmpty(); }
+    bool operator==(const AlbumHerkomst &) const = default;
+};
+
 struct PageDesign {
     std::uint8_t KaderCount = 0;
     std::array<Kader, kMaxKaders> Kaders{}; // record k lives at index k - 1
@@ -89,6 +99,7 @@ struct PageDesign {
     // The border's lines and places, the font, the frames it may hold; a
     // page of today's style keeps its files as they always were.
     PaginaOpmaak opmaak;
+    AlbumHerkomst album;
 
     bool operator==(const PageDesign &) const = default;
 

@@ -15,10 +15,11 @@ namespace plenvik {
 
 namespace {
 const QLatin1String kTags[] = {QLatin1String(kDesignSheetTag), QLatin1String(kDesignPicturesTag), QLatin1String(kDesignTextTag),
-                               QLatin1String(kDesignFrameTag), QLatin1String(kDesignStyleTag)};
+                               QLatin1String(kDesignFrameTag), QLatin1String(kDesignStyleTag), QLatin1String(kDesignAlbumTag)};
 constexpr int kTextTag = 2;
 constexpr int kFrameTag = 3;
 constexpr int kStyleTag = 4;
+constexpr int kAlbumTag = 5;
 const QByteArray kCentred("Midden");
 
 // A sheet's size as the program writes it: millimetres in whole tenths,
@@ -69,6 +70,37 @@ std::optional<int> wholeIn(const FieldReader::Field &f, const FieldReader::Field
                  .arg(lo)
                  .arg(hi);
     return std::nullopt;
+}
+
+bool readAlbumLine(Parser &p, const FieldReader::Field &tag, AlbumHerkomst &album, QString *error)
+{
+    static const char *const what[] = {QT_TRANSLATE_NOOP("DesignFileText", "de naam van het album"),
+                                       QT_TRANSLATE_NOOP("DesignFileText", "de vingerafdruk")};
+    if (tag.lastOnLine) {
+        *error = DesignFileText::tr("regel %1: %2 ontbreekt").arg(tag.line).arg(DesignFileText::tr(what[0]));
+        return false;
+    }
+    const auto naam = p.anyText(what[0]);
+    if (!naam) {
+        *error = p.error;
+        return false;
+    }
+    if (naam->trimmed().isEmpty() || naam->size() > kMaxTekstTekens) {
+        *error = DesignFileText::tr("regel %1: de naam van het album kan geen naam zijn").arg(tag.line);
+        return false;
+    }
+    QList<FieldReader::Field> f;
+    FieldReader::Field rest = tag;
+    rest.lastOnLine = p.lastOnLine();
+    if (!restOfLine(p, rest, what + 1, 1, f, error))
+        return false;
+    static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{40}$"));
+    if (!f[0].quoted || !hex.match(QString::fromLatin1(f[0].text)).hasMatch()) {
+        *error = DesignFileText::tr("regel %1: de vingerafdruk moet 40 tekens 0-9 en a-f tussen aanhalingstekens zijn").arg(tag.line);
+        return false;
+    }
+    album = AlbumHerkomst{*naam, QString::fromLatin1(f[0].text)};
+    return true;
 }
 
 bool readSheet(Parser &p, const FieldReader::Field &tag, Sheet &sheet, QString *error)
@@ -197,6 +229,9 @@ void appendDesignTail(QByteArray &out, const PageDesign &d)
     }
     appendFrameLines(out, d);
     appendStyleLine(out, d);
+    if (!d.album.isEmpty())
+        appendLine(out, quotedField(QString::fromLatin1(kDesignAlbumTag)) + ',' + anyTextField(d.album.naam) + ','
+                            + quotedField(d.album.vingerafdruk));
 }
 
 bool readDesignTail(Parser &p, PageDesign &d, bool *picturesExpected, QString *error)
@@ -208,6 +243,7 @@ bool readDesignTail(Parser &p, PageDesign &d, bool *picturesExpected, QString *e
     d.TekstCount = 0;
     d.Teksten.fill(Tekst{});
     d.opmaak = PaginaOpmaak{};
+    d.album = AlbumHerkomst{};
     *picturesExpected = false;
     int styleLine = 0;
     // A page holds the frames its style allows, and a style fits its paper.
@@ -264,6 +300,11 @@ bool readDesignTail(Parser &p, PageDesign &d, bool *picturesExpected, QString *e
             return false;
         }
         seen[known] = true;
+        if (known == kAlbumTag) {
+            if (!readAlbumLine(p, *tag, d.album, error))
+                return false;
+            continue;
+        }
         if (known == kStyleTag) {
             styleLine = tag->line;
             if (!readStyleLine(p, *tag, d.opmaak, error))

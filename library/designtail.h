@@ -12,6 +12,12 @@ namespace plenvik {
 
 class Parser;
 
+// The last line of a page "Album indelen" put, after every other:
+//   "Album","Nederland","<40 hexadecimal digits>"
+// its album's name (as a text that may hold any character) and the
+// fingerprint of the page as put (albumkept.h).
+inline constexpr char kDesignAlbumTag[] = "Album";
+
 void appendDesignTail(QByteArray &out, const PageDesign &design);
 
 // Reads the lines after the page number into 'design'. A line that is not

@@ -62,7 +62,8 @@ QList<PageFile> filesIgnoringCase(const QString &folder, const QString &name, QS
         return out;
     const QStringList entries = listed ? *listed : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QString &e : entries) {
-        if (records && recordedPage(e).compare(name, Qt::CaseInsensitive) == 0)
+        // An album's record may name any page.
+        if (records && (recordedPage(e).compare(name, Qt::CaseInsensitive) == 0 || !recordedAlbum(e).isEmpty()))
             *records << e;
         if (e.size() != name.size() + 4)
             continue;

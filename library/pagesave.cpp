@@ -22,16 +22,21 @@ namespace plenvik {
 namespace {
 const QLatin1String kRecordMark(".plenvik-paar");
 const QByteArray kRecordHeader("Plenvik paar 1");
+// An album's pages and its file put as one.
+const QLatin1String kAlbumRecordMark(".plenvik-albumpaar");
+const QByteArray kAlbumRecordHeader("Plenvik albumpaar 1");
+const QLatin1String kAlbumFileExt(".album");
 constexpr qint64 kMaxRecordBytes = 64 * 1024;
+constexpr qint64 kMaxAlbumRecordBytes = 16 * 1024 * 1024;
 
 struct Record {
     QList<std::pair<QString, QString>> placed; // file, its part file
     QStringList removed;
 };
 
-QByteArray recordBytes(const Record &r)
+QByteArray recordBytes(const Record &r, const QByteArray &header = kRecordHeader)
 {
-    QByteArray out = kRecordHeader + "\r\n";
+    QByteArray out = header + "\r\n";
     for (const auto &[file, part] : r.placed)
         out += file.toUtf8() + '\t' + part.toUtf8() + "\r\n";
     for (const QString &file : r.removed)
@@ -52,52 +57,68 @@ bool entryExists(const QString &path)
     return QFileInfo(path).exists() || QFileInfo(path).isSymLink();
 }
 
-// Reads the record of page 'name' and checks that it names only the page's
-// own files and their part files.
-std::optional<Record> readRecord(const QDir &dir, const QString &recordFile, const QString &name)
+bool isPageFileName(const QString &file)
+{
+    return file.size() > 4 && QStringList{".bmp", ".sup", ".afb"}.contains(file.right(4).toLower());
+}
+
+// Reads the record of page 'name', or of album 'name' with its pages, and
+// checks that it names only the pages' own files, the album's file, and
+// their part files.
+std::optional<Record> readRecord(const QDir &dir, const QString &recordFile, const QString &name, bool album)
 {
     QFile f;
-    if (!openPlainFile(f, dir.filePath(recordFile)) || f.size() > kMaxRecordBytes)
+    if (!openPlainFile(f, dir.filePath(recordFile)) || f.size() > (album ? kMaxAlbumRecordBytes : kMaxRecordBytes))
         return std::nullopt;
     // Put in place whole, so never cut short: its lines are all there.
     QList<QByteArray> lines = fileLines(f.readAll());
-    if (lines.isEmpty() || lines.takeFirst() != kRecordHeader)
+    if (lines.isEmpty() || lines.takeFirst() != (album ? kAlbumRecordHeader : kRecordHeader))
         return std::nullopt;
-    const QStringList pageFiles = pageFilesAnyCase(dir.path(), name);
-    Record r;
+    lines.removeAll(QByteArray()); // after the last line end
+    QList<std::pair<QString, QString>> entries;
+    QStringList names;
+    if (!album)
+        names << name;
     for (const QByteArray &line : std::as_const(lines)) {
-        if (line.isEmpty())
-            continue; // after the last line end
         const QList<QByteArray> fields = line.split('\t');
         if (fields.size() != 2)
             return std::nullopt;
-        const QString second = QString::fromUtf8(fields[1]);
-        if (fields[0] == "-") {
-            // A file the record removes is the page's, or was: one removed
+        entries.append({QString::fromUtf8(fields[0]), QString::fromUtf8(fields[1])});
+        // An album's record names the pages it puts and removes.
+        const QString file = fields[0] == "-" ? entries.constLast().second : entries.constLast().first;
+        if (album && isPageFileName(file) && !names.contains(file.chopped(4), Qt::CaseInsensitive))
+            names << file.chopped(4);
+    }
+    QStringList pageFiles;
+    for (const QString &n : std::as_const(names))
+        pageFiles << pageFilesAnyCase(dir.path(), n);
+    Record r;
+    for (const auto &[first, second] : std::as_const(entries)) {
+        if (first == QLatin1String("-")) {
+            // A file the record removes is a page's, or was: one removed
             // already before the record was cut off is gone.
-            const bool gone = !entryExists(dir.filePath(second)) && second.size() == name.size() + 4
-                              && second.startsWith(name, Qt::CaseInsensitive)
-                              && QStringList{".bmp", ".sup", ".afb"}.contains(second.right(4).toLower());
+            const bool gone = !entryExists(dir.filePath(second)) && isPageFileName(second)
+                              && names.contains(second.chopped(4), Qt::CaseInsensitive);
             if (!pageFiles.contains(second) && !gone)
                 return std::nullopt;
             r.removed << second;
             continue;
         }
-        const QString file = QString::fromUtf8(fields[0]);
-        if (file != name + QLatin1String(".bmp") && file != name + QLatin1String(".sup") && file != name + QLatin1String(".afb"))
+        const bool pageFile = isPageFileName(first) && names.contains(first.chopped(4)) && first.right(4) == first.right(4).toLower();
+        if (!pageFile && !(album && first == name + kAlbumFileExt))
             return std::nullopt;
-        if (!isPartFileOf(second, QFileInfo(writtenPath(dir.filePath(file))).fileName()))
+        if (!isPartFileOf(second, QFileInfo(writtenPath(dir.filePath(first))).fileName()))
             return std::nullopt;
-        r.placed.append({file, second});
+        r.placed.append({first, second});
     }
     return r;
 }
 
 // Carries out one record. Each step can be taken again, so a finish that is
 // itself cut off is finished by the next one.
-bool finishRecord(const QDir &dir, const QString &recordFile, const QString &name)
+bool finishRecord(const QDir &dir, const QString &recordFile, const QString &name, bool album = false)
 {
-    const auto record = readRecord(dir, recordFile, name);
+    const auto record = readRecord(dir, recordFile, name, album);
     if (record) {
         // A part file that is not a plain file of the user's own was not
         // written by a save: the record is not acted on at all.
@@ -147,22 +168,36 @@ QString recordedPage(const QString &entry)
     return entry.mid(1, entry.size() - 1 - kRecordMark.size());
 }
 
+QString albumRecordName(const QString &album)
+{
+    return QLatin1Char('.') + album + kAlbumRecordMark;
+}
+
+QString recordedAlbum(const QString &entry)
+{
+    if (entry.size() <= 1 + kAlbumRecordMark.size() || !entry.startsWith(QLatin1Char('.')) || !entry.endsWith(kAlbumRecordMark))
+        return {};
+    return entry.mid(1, entry.size() - 1 - kAlbumRecordMark.size());
+}
+
 bool finishPageRecord(const QString &folder, const QString &recordFile)
 {
     const QDir dir(folder);
-    const QString page = recordedPage(recordFile);
+    const QString album = recordedAlbum(recordFile);
+    const QString page = album.isEmpty() ? recordedPage(recordFile) : album;
     // Only a plain file can be a record the program put in place; anything
     // else of that name is not the program's and is left alone.
     const QFileInfo info(dir.filePath(recordFile));
     if (page.isEmpty() || !info.isFile() || info.isSymLink())
         return true;
-    return finishRecord(dir, recordFile, page);
+    return finishRecord(dir, recordFile, page, !album.isEmpty());
 }
 
 void finishAllPageSaves(const QString &folder)
 {
     const QDir dir(folder);
-    for (const QString &e : dir.entryList({QLatin1String(".*") + kRecordMark}, QDir::Files | QDir::Hidden | QDir::System))
+    for (const QString &e : dir.entryList({QLatin1String(".*") + kAlbumRecordMark, QLatin1String(".*") + kRecordMark},
+                                          QDir::Files | QDir::Hidden | QDir::System))
         finishPageRecord(folder, e);
 }
 
@@ -258,6 +293,35 @@ bool savePageFiles(const QString &folder, const QString &name, const QImage &pic
     return finishRecord(dir, pageRecordName(name), name);
 }
 
+bool placeUnderAlbumRecord(const QString &folder, const QString &album, const QList<std::pair<QString, QString>> &placed,
+                           const QStringList &removed, const SaveSteps &steps)
+{
+    const QDir dir(folder);
+    Record record{placed, removed};
+    const QString recordName = albumRecordName(album);
+    const QString recordPath = dir.filePath(recordName);
+    auto dropParts = [&] {
+        for (const auto &[file, part] : placed)
+            QFile::remove(QDir(partFolder(dir, file)).filePath(part));
+    };
+    if (!writeFileWhole(recordPath, recordBytes(record, kAlbumRecordHeader))) {
+        dropParts();
+        return false;
+    }
+    if (steps.reached)
+        steps.reached(SaveStep::RecordWritten);
+    // From here the record stands for the put: what is not finished now is
+    // finished by the next look at the library.
+    for (qsizetype i = 0; i < placed.size(); ++i) {
+        const auto &[file, part] = placed.at(i);
+        if (!placePart(QDir(partFolder(dir, file)).filePath(part), dir.filePath(file)))
+            return false;
+        if (i == 0 && steps.reached)
+            steps.reached(SaveStep::PicturePlaced);
+    }
+    return finishRecord(dir, recordName, album, true);
+}
+
 DeleteResult deletePageFiles(const QString &folder, const QString &name, const SaveSteps &steps)
 {
     const QDir dir(folder);
@@ -306,10 +370,10 @@ void sweepLeftParts(const QString &folder)
     // The parts that records still waiting to be finished name.
     QStringList named;
     for (const QString &e : entries) {
-        if (recordedPage(e).isEmpty())
+        if (recordedPage(e).isEmpty() && recordedAlbum(e).isEmpty())
             continue;
         QFile f;
-        if (openPlainFile(f, dir.filePath(e)) && f.size() <= kMaxRecordBytes)
+        if (openPlainFile(f, dir.filePath(e)) && f.size() <= kMaxAlbumRecordBytes)
             for (const QByteArray &line : fileLines(f.readAll()))
                 named << QString::fromUtf8(line.mid(line.indexOf('\t') + 1));
     }
@@ -320,8 +384,7 @@ void sweepLeftParts(const QString &folder)
         if (mark < 5 || named.contains(e))
             continue;
         const QString target = e.mid(1, mark - 1);
-        const QString ext = target.right(4).toLower();
-        if (ext != QLatin1String(".bmp") && ext != QLatin1String(".sup") && ext != QLatin1String(".afb"))
+        if (!isPageFileName(target) && !target.endsWith(kAlbumFileExt))
             continue;
         const QString path = dir.filePath(e);
         if (!isPartFileOf(e, target) || !isOwnPlainFile(path)

@@ -18,15 +18,34 @@
 // name proves to be the program's own: the files are the page's, the part
 // files are part files of them.
 
+#include <QList>
 #include <QString>
+#include <QStringList>
+#include <utility>
 
 namespace plenvik {
+
+struct SaveSteps;
 
 // The record's file name for a page.
 QString pageRecordName(const QString &name);
 
 // The page a folder entry is the record of; empty when it is none.
 QString recordedPage(const QString &entry);
+
+// An album's pages, its file and the pages it no longer has, put as one
+// under a record ".<album>.plenvik-albumpaar" of the same form ("Plenvik
+// albumpaar 1"): it names the part files of the pages (of any name) and of
+// "<album>.album", and the page files it removes.
+QString albumRecordName(const QString &album);
+QString recordedAlbum(const QString &entry);
+
+// Puts the part files 'placed' (file, part file, all written whole already)
+// in place and removes the page files 'removed', under one album record. A
+// failure before the record stands removes the part files and changes
+// nothing; after it, the next look at the library finishes the put.
+bool placeUnderAlbumRecord(const QString &folder, const QString &album, const QList<std::pair<QString, QString>> &placed,
+                           const QStringList &removed, const SaveSteps &steps);
 
 // Finishes the save that the record 'recordFile' stands for. False when the
 // record could not be finished: the page's files may then be of two saves

@@ -6,11 +6,14 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,7 +28,7 @@ struct AlbumDialog {
 };
 } // namespace
 
-std::optional<AlbumKeuze> QtExtraDialogs::albumAfdrukken(const QStringList &pages)
+std::optional<AlbumKeuze> QtExtraDialogs::albumAfdrukken(const QStringList &pages, const QList<AfdrukAlbum> &albums, int gekozen)
 {
     QDialog dialog(m_parent);
     dialog.setWindowTitle(AlbumDialog::tr(" Album afdrukken"));
@@ -54,18 +57,40 @@ std::optional<AlbumKeuze> QtExtraDialogs::albumAfdrukken(const QStringList &page
     order->addButton(opNummer);
     opNaam->setChecked(true);
     QDialogButtonBox *buttons = okCancelButtons(dialog);
+    // An album ticks its own pages and no others.
+    auto *album = new QComboBox(&dialog);
+    album->addItem(AlbumDialog::tr("(geen)"));
+    for (const AfdrukAlbum &a : albums)
+        album->addItem(a.naam);
+    auto chooseAlbum = [=](int index) {
+        if (index < 1 || index > albums.size())
+            return;
+        for (int i = 0; i < list->count(); ++i)
+            list->item(i)->setCheckState(albums.at(index - 1).pages.contains(list->item(i)->text()) ? Qt::Checked : Qt::Unchecked);
+    };
+    QObject::connect(album, &QComboBox::activated, &dialog, chooseAlbum);
+    if (gekozen >= 0 && gekozen < albums.size()) {
+        album->setCurrentIndex(gekozen + 1);
+        chooseAlbum(gekozen + 1);
+    }
+    auto *albumRow = new QHBoxLayout;
+    albumRow->addWidget(new QLabel(AlbumDialog::tr("Album"), &dialog));
+    albumRow->addWidget(album, 1);
+    album->setVisible(!albums.isEmpty());
+    albumRow->itemAt(0)->widget()->setVisible(!albums.isEmpty());
 
     auto *tick = new QHBoxLayout;
     tick->addWidget(alles);
     tick->addWidget(niets);
     tick->addStretch();
     auto *outer = new QVBoxLayout(&dialog);
+    outer->addLayout(albumRow);
     outer->addWidget(list, 1);
     outer->addLayout(tick);
     outer->addWidget(opNaam);
     outer->addWidget(opNummer);
     outer->addWidget(buttons);
-    tabChain({list, alles, niets, opNaam, opNummer, buttons});
+    tabChain({album, list, alles, niets, opNaam, opNummer, buttons});
 
     focusFirstField(list);
     if (dialog.exec() != QDialog::Accepted)
@@ -75,7 +100,37 @@ std::optional<AlbumKeuze> QtExtraDialogs::albumAfdrukken(const QStringList &page
         if (list->item(i)->checkState() == Qt::Checked)
             keuze.pages << list->item(i)->text();
     keuze.opPaginanummer = opNummer->isChecked();
+    // The album's pages as ticked by it: printed in its order.
+    const int chosen = album->currentIndex() - 1;
+    if (chosen >= 0 && chosen < albums.size()) {
+        QStringList own = albums.at(chosen).pages;
+        own.removeIf([&](const QString &p) { return !pages.contains(p); });
+        QStringList sorted = own, ticked = keuze.pages;
+        sorted.sort();
+        ticked.sort();
+        if (sorted == ticked && !own.isEmpty()) {
+            keuze.pages = own;
+            keuze.album = albums.at(chosen).naam;
+        }
+    }
     return keuze;
+}
+
+AlbumAntwoord QtExtraDialogs::albumVervangen(const QString &text)
+{
+    QMessageBox box(m_parent);
+    box.setWindowTitle(AlbumDialog::tr(" Album indelen"));
+    box.setText(text);
+    box.setIcon(QMessageBox::NoIcon);
+    QPushButton *vervangen = box.addButton(AlbumDialog::tr("Vervangen"), QMessageBox::DestructiveRole);
+    QPushButton *bewaren = box.addButton(AlbumDialog::tr("Eigen bewaren"), QMessageBox::AcceptRole);
+    QPushButton *stoppen = box.addButton(AlbumDialog::tr("Stoppen"), QMessageBox::RejectRole);
+    box.setDefaultButton(bewaren);
+    box.setEscapeButton(stoppen);
+    box.exec();
+    if (box.clickedButton() == vervangen)
+        return AlbumAntwoord::Vervangen;
+    return box.clickedButton() == bewaren ? AlbumAntwoord::EigenBewaren : AlbumAntwoord::Stoppen;
 }
 
 namespace {

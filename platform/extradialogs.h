@@ -56,13 +56,35 @@ struct IndelenHandlers {
     std::function<QString()> inBibliotheek;
     // A list file's text; nothing when it cannot be read (the program says why).
     std::function<std::optional<QString>(const QString &bestand)> openen;
+    // The list the window opens with, and the albums kept, which "Naam"
+    // offers.
+    QString lijst;
+    std::function<QStringList()> albums;
+    // The kept album chosen in "Naam": its fields and list, or nothing to
+    // leave the window as it is. 'lijst' is the list the window holds.
+    std::function<std::optional<std::pair<IndelenVelden, QString>>(const QString &naam, const QString &lijst)> album;
 };
+
+// An album kept in the library, as " Album afdrukken" offers it: its pages
+// as the list shows them, in the album's order.
+struct AfdrukAlbum {
+    QString naam;
+    QStringList pages;
+    bool operator==(const AfdrukAlbum &) const = default;
+};
+
+// What the collector answers when an album laid out again would replace
+// pages changed by hand, or leave pages over.
+enum class AlbumAntwoord { Vervangen, EigenBewaren, Stoppen };
 
 // What " Album afdrukken" returns: the ticked pages in the library's order
 // and the order to print them in.
 struct AlbumKeuze {
     QStringList pages;
     bool opPaginanummer = false;
+    // The album chosen, when the ticked pages are exactly its pages: they
+    // are then in the album's order.
+    QString album;
     bool operator==(const AlbumKeuze &) const = default;
 };
 
@@ -136,7 +158,13 @@ public:
                                   const std::function<void(const QString &)> &print) = 0;
     // " Album afdrukken": the pages with a check box each, all ticked, the
     // buttons "Alles" and "Niets", the order "Op naam" or "Op paginanummer".
-    virtual std::optional<AlbumKeuze> albumAfdrukken(const QStringList &pages) = 0;
+    // With albums, "Album" offers them: choosing one ticks its pages and no
+    // others; 'gekozen' (an index into 'albums', or -1) is chosen at first.
+    virtual std::optional<AlbumKeuze> albumAfdrukken(const QStringList &pages, const QList<AfdrukAlbum> &albums,
+                                                     int gekozen) = 0;
+    // The question before an album laid out again replaces or removes
+    // pages: "Vervangen", "Eigen bewaren" (the default) and "Stoppen".
+    virtual AlbumAntwoord albumVervangen(const QString &text) = 0;
     // A progress window, shown once the work has taken 'showAfterMs'.
     virtual std::unique_ptr<Progress> progress(const QString &title, int total, int showAfterMs = 0) = 0;
     // " Printer ijken": A, B, C and D in millimetres with tenths (a comma or
@@ -179,7 +207,8 @@ public:
                                              const std::function<void(const TekstInvoer &)> &preview) override;
     StrokenVelden stroken(const StrokenVelden &start, const std::function<StrokenUitkomst(const StrokenVelden &)> &cutList,
                           const std::function<void(const QString &)> &print) override;
-    std::optional<AlbumKeuze> albumAfdrukken(const QStringList &pages) override;
+    std::optional<AlbumKeuze> albumAfdrukken(const QStringList &pages, const QList<AfdrukAlbum> &albums, int gekozen) override;
+    AlbumAntwoord albumVervangen(const QString &text) override;
     std::unique_ptr<Progress> progress(const QString &title, int total, int showAfterMs = 0) override;
     IjkKeuze printerIjken(const QString &printer, const QString &inForce, IjkMaten &maten) override;
     IndelenVelden albumIndelen(const IndelenVelden &start, const IndelenHandlers &handlers) override;

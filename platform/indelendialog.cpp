@@ -8,6 +8,7 @@
 #include "design/stamplist.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include "platform/numberfield.h"
@@ -46,7 +47,19 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
                                  "(mm, een komma of een punt; het aantal mag weg)\n\n"
                                  "= 1852 Koning Willem III\nNVPH 1; 22; 26\nNVPH 2; 22; 26\n"
                                  "= 1864 Koning Willem III\nNVPH 4; 21,5; 25; 3"));
-    auto *naam = new QLineEdit(start.naam, &dialog);
+    // The albums kept are offered; a new name is typed.
+    auto *naam = new QComboBox(&dialog);
+    naam->setEditable(true);
+    naam->setInsertPolicy(QComboBox::NoInsert);
+    auto offerAlbums = [=] {
+        const QString typed = naam->currentText();
+        naam->clear();
+        if (h.albums)
+            naam->addItems(h.albums());
+        naam->setEditText(typed);
+    };
+    naam->setEditText(start.naam);
+    offerAlbums();
     auto *titel = new QLineEdit(start.titel, &dialog);
     NumberField *eerste = mmField(&dialog, AlbumIndelen::tr("Eerste paginanummer"), 1, kMaxEerstePagina, start.eerstePagina, QString());
     NumberField *tussenruimte = mmField(&dialog, AlbumIndelen::tr("Tussenruimte"), 0, kAreaWidthMm, start.layout.gap);
@@ -120,7 +133,7 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
 
     auto velden = [=] {
         // A field that cannot be taken keeps the value it opened with.
-        return IndelenVelden{naam->text(),
+        return IndelenVelden{naam->currentText(),
                              titel->text(),
                              eerste->value().value_or(start.eerstePagina),
                              LayoutSettings{tussenruimte->value().value_or(start.layout.gap),
@@ -167,8 +180,30 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
     QObject::connect(&settle, &QTimer::timeout, &dialog, layOut);
     auto changed = [&] { settle.start(); };
     QObject::connect(lijst, &QPlainTextEdit::textChanged, &dialog, changed);
-    for (QLineEdit *e : {naam, titel, vervolg})
+    for (QLineEdit *e : {titel, vervolg})
         QObject::connect(e, &QLineEdit::textChanged, &dialog, changed);
+    QObject::connect(naam, &QComboBox::editTextChanged, &dialog, changed);
+    // A kept album chosen brings back its list and fields.
+    QObject::connect(naam, &QComboBox::activated, &dialog, [&, naam](int index) {
+        if (!h.album || index < 0)
+            return;
+        const auto kept = h.album(naam->itemText(index), lijst->toPlainText());
+        if (!kept)
+            return;
+        const IndelenVelden &v = kept->first;
+        naam->setEditText(v.naam);
+        titel->setText(v.titel);
+        eerste->setNumber(v.eerstePagina);
+        tussenruimte->setNumber(v.layout.gap);
+        rijafstand->setNumber(v.layout.rowDistance);
+        marge->setNumber(v.margeTiende / 10.0);
+        nieuwePagina->setChecked(v.layout.issuePerPage);
+        vervolg->setText(v.vervolg);
+        koppen->setChecked(v.koppen);
+        kopPunten->setNumber(v.kopPunten);
+        kaders->setNumber(v.layout.kadersPerPagina);
+        lijst->setPlainText(kept->second);
+    });
     for (NumberField *b : {eerste, tussenruimte, rijafstand, marge, kopPunten, kaders})
         QObject::connect(b, &QLineEdit::textChanged, &dialog, changed);
     QObject::connect(koppen, &QCheckBox::toggled, &dialog, changed);
@@ -198,11 +233,14 @@ IndelenVelden QtExtraDialogs::albumIndelen(const IndelenVelden &start, const Ind
             settle.stop();
             layOut();
         }
-        if (inBibliotheek->isEnabled())
+        if (inBibliotheek->isEnabled()) {
             regel->setText(h.inBibliotheek());
+            offerAlbums(); // the album just put is one of them now
+        }
     });
     QObject::connect(sluiten, &QPushButton::clicked, &dialog, &QDialog::accept);
 
+    lijst->setPlainText(h.lijst);
     layOut();
     focusFirstField(lijst);
     dialog.exec();

@@ -132,9 +132,13 @@ public:
         IndelenVelden velden;
         QList<int> bekijk;
         bool inBibliotheek = false;
+        QString album; // a kept album chosen in "Naam", with 'lijst' in the window
     };
     QList<IndelenStap> indelenStappen;
     QList<IndelenVelden> indelenStarts;
+    QStringList indelenLijsten;                             // the list each opening showed
+    QList<QStringList> indelenAlbums;                       // the albums "Naam" offered
+    QList<std::pair<IndelenVelden, QString>> indelenGekozen; // what choosing one brought back
     QList<IndelenUitkomst> indelenUitkomsten;
     QList<QImage> indelenVoorbeelden;
     QStringList indelenMeldingen;
@@ -190,10 +194,20 @@ public:
         return fields;
     }
 
-    std::optional<AlbumKeuze> albumAfdrukken(const QStringList &pages) override
+    std::optional<AlbumKeuze> albumAfdrukken(const QStringList &pages, const QList<AfdrukAlbum> &kept, int gekozen) override
     {
         albumOffers << pages;
+        albumsOffered.append({kept, gekozen});
         return albums.isEmpty() ? std::nullopt : albums.dequeue();
+    }
+    QList<std::pair<QList<AfdrukAlbum>, int>> albumsOffered;
+    // The questions before an album replaces pages, and the answers.
+    QStringList vervangVragen;
+    QQueue<AlbumAntwoord> vervangAntwoorden;
+    AlbumAntwoord albumVervangen(const QString &text) override
+    {
+        vervangVragen << text;
+        return vervangAntwoorden.isEmpty() ? AlbumAntwoord::Stoppen : vervangAntwoorden.dequeue();
     }
 
     class ScriptedProgress : public Progress {
@@ -254,9 +268,16 @@ public:
     IndelenVelden albumIndelen(const IndelenVelden &start, const IndelenHandlers &handlers) override
     {
         indelenStarts << start;
+        indelenLijsten << handlers.lijst;
         IndelenVelden velden = start;
         for (const IndelenStap &stap : indelenStappen) {
             velden = stap.velden;
+            if (!stap.album.isEmpty()) {
+                indelenAlbums << handlers.albums();
+                if (const auto kept = handlers.album(stap.album, stap.lijst))
+                    indelenGekozen << *kept;
+                continue;
+            }
             indelenUitkomsten << handlers.indelen(stap.lijst, velden);
             for (int page : stap.bekijk)
                 indelenVoorbeelden << handlers.voorbeeld(page);

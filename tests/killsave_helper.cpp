@@ -5,7 +5,9 @@
 //             it in the middle of a write (SIGXFSZ), as a full disk or a
 //             crash inside write() would cut it;
 //   delete:K  deletes the page and kills itself at the K-th point of the
-//             delete.
+//             delete;
+//   album:K   puts an album of two pages and kills itself at the K-th point;
+//   albumloop puts albums again and again until it is killed from outside.
 // Writes 's' before each save and 'd' after it, unbuffered, so the test can
 // tell which versions were saved and whether the kill fell inside a save.
 
@@ -59,6 +61,25 @@ int main(int argc, char *argv[])
         const bool deleted = say('r') && say('s')
                              && plenvik::deletePageFiles(folder, QStringLiteral("Blad"), steps) == plenvik::DeleteResult::Deleted;
         return deleted && say('d') ? 0 : 1;
+    }
+    if (std::strncmp(mode, "album", 5) == 0) {
+        const bool loop = std::strcmp(mode, "albumloop") == 0;
+        if (!loop) {
+            const int stop = std::atoi(mode + 6);
+            steps.reached = [stop](plenvik::SaveStep step) {
+                if (int(step) == stop)
+                    ::raise(SIGKILL);
+            };
+        }
+        if (!say('r'))
+            return 1;
+        for (;; version += 2) {
+            if (!say('s') || plenvik::putAlbumFiles(folder, plenvik::test::killAlbum(version), [](int) { return true; }, steps)
+                                 != plenvik::ZetUitkomst::Gezet || !say('d'))
+                return 1;
+            if (!loop)
+                return 0;
+        }
     }
     if (!say('r'))
         return 1;

@@ -4,6 +4,7 @@
 
 #include "canvas/grid.h"
 #include "design/pagedesign.h"
+#include "library/albumput.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -55,6 +56,19 @@ inline QImage killPagePicture(int version)
     QPainter(&img).fillRect(QRect(50, 50 + (version % 2) * 200, 200, 100),
                             QColor(version & 0xff, (version >> 8) & 0xff, 128));
     return img;
+}
+
+// An album of two pages put as one; version v holds pages v and v + 1, and
+// says v in its title.
+inline AlbumZetten killAlbum(int version)
+{
+    AlbumZetten z;
+    z.album.velden.naam = QStringLiteral("Kill");
+    z.album.velden.titel = QString::number(version);
+    z.album.lijst = QStringLiteral("A; 20; 20; %1").arg(version + 1);
+    z.album.paginas = {QStringLiteral("Kill 1"), QStringLiteral("Kill 2")};
+    z.pagina = [version](int i) { return std::pair{killPagePicture(version + i), killPageDesign(version + i)}; };
+    return z;
 }
 
 } // namespace plenvik::test

@@ -276,9 +276,9 @@ private slots:
         };
         const QStringList pages{"Blad 10", "Blad 2", "Zonder"};
         clickWhenOpen({"Niets"});
-        QCOMPARE(dialogs.albumAfdrukken(pages), (AlbumKeuze{{}, false}));
+        QCOMPARE(dialogs.albumAfdrukken(pages, {}, -1), (AlbumKeuze{{}, false, {}}));
         clickWhenOpen({"Niets", "Alles", "Op paginanummer"});
-        QCOMPARE(dialogs.albumAfdrukken(pages), (AlbumKeuze{pages, true}));
+        QCOMPARE(dialogs.albumAfdrukken(pages, {}, -1), (AlbumKeuze{pages, true, {}}));
     }
 
     // While the heights cannot be read the hint stands under the field, and

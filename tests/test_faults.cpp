@@ -153,12 +153,12 @@ private slots:
         m->action("FileSave")->trigger();
         h.dialogs.inputs.enqueue(QStringLiteral("Nieuw blad"));
         m->action("FileSave")->trigger();
-        // Album indelen names the pages and, as start-up does, why.
+        // Album indelen says the album is not put and, as start-up does, why.
         h.extra.indelenStappen = {{"A; 20; 20", IndelenVelden{}, {}, true}};
         m->action("ExtraAlbumIndelen")->trigger();
         QCOMPARE(h.dialogs.messages(),
                  (QStringList{startUp, "Kan dit supplement niet opslaan!", "Kan dit supplement niet opslaan!",
-                              QStringLiteral("Niet in de bibliotheek gezet: Album 01.\nDe supplementen kunnen niet worden "
+                              QStringLiteral("Het album Album is niet in de bibliotheek gezet.\nDe supplementen kunnen niet worden "
                                              "opgeslagen in %1/Voorbeelden: de schijf is alleen te lezen.")
                                   .arg(disk.path)}));
         QVERIFY(m->close());

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace plenvik;
@@ -157,8 +158,13 @@ private slots:
         m.action("ToolsPaginanummer")->trigger();
         h.dialogs.inputs.enqueue(QStringLiteral("Met de hand"));
         m.action("FileSave")->trigger();
-        for (const char *ext : {".bmp", ".sup"})
-            QCOMPARE(fileBytes(h.library() + "/Blad 01" + ext), fileBytes(h.library() + "/Met de hand" + ext));
+        QCOMPARE(fileBytes(h.library() + "/Blad 01.bmp"), fileBytes(h.library() + "/Met de hand.bmp"));
+        // The laid-out page says, on a line of its own at the end, that it
+        // is the album's.
+        const QByteArray laid = fileBytes(h.library() + "/Blad 01.sup"), hand = fileBytes(h.library() + "/Met de hand.sup");
+        QCOMPARE(laid.left(hand.size()), hand);
+        QVERIFY2(QRegularExpression("^\"Album\",\"Blad\",\"[0-9a-f]{40}\"\r\n$").match(QString::fromLatin1(laid.mid(hand.size()))).hasMatch(),
+                 laid.mid(hand.size()).constData());
     }
 
     // Headings of 12 pt take 3.81 mm of letters ((1409 + 434) / 2048 of
@@ -204,42 +210,41 @@ private slots:
         Main &m = h.start();
         const QString list = QStringLiteral("A; 150; 100; 5");
         h.extra.indelenStappen = {{list, IndelenVelden{}, {}, true}};
-        h.dialogs.answers.enqueue(false);
+        // Files of the names the album did not lay out are named; Stoppen
+        // leaves them.
         m.action("ExtraAlbumIndelen")->trigger();
-        QCOMPARE(h.dialogs.calls.last().text, QStringLiteral("Deze 2 supplementen bestaan al: Album 02, Album 03. Overschrijven?"));
-        QCOMPARE(h.dialogs.calls.last().title, QStringLiteral(" Album indelen"));
+        QCOMPARE(h.extra.vervangVragen.last().section('\n', 0, 2),
+                 QStringLiteral("Het album Album wordt opnieuw ingedeeld.\nAlbum 02 is niet door dit album ingedeeld.\n"
+                                "Album 03 is niet door dit album ingedeeld."));
+        QCOMPARE(h.extra.indelenMeldingen.last(), QStringLiteral("Niets in de bibliotheek gezet."));
         QCOMPARE(QDir(h.library()).entryList(QDir::Files), (QStringList{"Album 02.sup", "Album 03.bmp"}));
 
-        // Yes, with a folder standing where page 2's design file goes.
+        // Vervangen, with a folder standing where page 2's design file goes:
+        // nothing of the album is put.
         QVERIFY(QFile::remove(h.library() + "/Album 02.sup") && QDir(h.library()).mkdir("Album 02.sup"));
+        h.extra.vervangAntwoorden.enqueue(AlbumAntwoord::Vervangen);
         m.action("ExtraAlbumIndelen")->trigger();
-        QCOMPARE(h.dialogs.messages(), QStringList{"Niet in de bibliotheek gezet: Album 02."});
-        QCOMPARE(h.extra.indelenMeldingen.last(), QStringLiteral("2 van de 3 supplementen in de bibliotheek gezet."));
-        QCOMPARE(QDir(h.library()).entryList(QDir::Files),
-                 (QStringList{"Album 01.bmp", "Album 01.sup", "Album 03.bmp", "Album 03.sup"}));
-        auto *entries = qobject_cast<QListWidget *>(m.control("List1"));
-        QCOMPARE(entries->count(), 2);
+        QCOMPARE(h.dialogs.messages(), QStringList{"Het album Album is niet in de bibliotheek gezet."});
+        QCOMPARE(h.extra.indelenMeldingen.last(), QStringLiteral("Niets in de bibliotheek gezet."));
+        QCOMPARE(QDir(h.library()).entryList(QDir::Files | QDir::Hidden), QStringList{"Album 03.bmp"});
 
-        // Cancel in the progress stops before the next page.
+        // Cancel in the progress stops with nothing put.
         QVERIFY(QDir(h.library()).rmdir("Album 02.sup"));
-        h.extra.progressSteps.clear();
         h.extra.cancelAtStep = 2;
-        h.dialogs.answers.enqueue(true);
+        h.extra.vervangAntwoorden.enqueue(AlbumAntwoord::Vervangen);
         m.action("ExtraAlbumIndelen")->trigger();
-        QCOMPARE(h.extra.indelenMeldingen.last(), QStringLiteral("1 van de 3 supplementen in de bibliotheek gezet."));
-        QVERIFY(!QFile::exists(h.library() + "/Album 02.sup"));
+        QCOMPARE(h.extra.indelenMeldingen.last(), QStringLiteral("Niets in de bibliotheek gezet."));
+        QCOMPARE(QDir(h.library()).entryList(QDir::Files | QDir::Hidden), QStringList{"Album 03.bmp"});
         h.extra.cancelAtStep = -1;
 
-        // More than ten that exist are counted, the first ten named.
+        // More than ten are named one a line, the rest counted.
         for (int i = 1; i <= 12; ++i) {
             QFile own(h.library() + QStringLiteral("/Album %1.sup").arg(i, 2, 10, QLatin1Char('0')));
             QVERIFY(own.open(QIODevice::Append));
         }
         h.extra.indelenStappen = {{"A; 150; 150; 12", IndelenVelden{}, {}, true}};
-        h.dialogs.answers.enqueue(false);
         m.action("ExtraAlbumIndelen")->trigger();
-        QCOMPARE(h.dialogs.calls.last().text.left(46), QStringLiteral("Deze 12 supplementen bestaan al, waaronder Alb"));
-        QVERIFY(h.dialogs.calls.last().text.endsWith("Album 09, Album 10. Overschrijven?"));
+        QVERIFY(h.extra.vervangVragen.last().contains("\nAlbum 10 is niet door dit album ingedeeld.\n... en nog 2\n\nVervangen: "));
 
         // Nine faults: eight shown, one counted.
         h.extra.indelenStappen = {{"x\nx\nx\nx\nx\nx\nx\nx\nx", IndelenVelden{}, {}, false}};

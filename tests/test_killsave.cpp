@@ -4,6 +4,7 @@
 // save: the one it held, or the one being saved.
 
 #include "killsave_pages.h"
+#include "library/albumfile.h"
 #include "library/designfile.h"
 #include "library/pagefiles.h"
 
@@ -56,6 +57,29 @@ int versionOnDisk(const QString &folder, int oldVersion, int newVersion, QString
     }
     *why = QStringLiteral("the picture and the design are not one version of %1 or %2").arg(oldVersion).arg(newVersion);
     return -1;
+}
+// The version an album put holds now, when its file and both its pages are
+// of that one put, each page as it was put.
+int albumOnDisk(const QString &folder, QString *why)
+{
+    const std::optional<BewaardAlbum> album = readAlbum(folder, QStringLiteral("Kill"), why);
+    if (!album)
+        return -1;
+    const int v = album->velden.titel.toInt();
+    for (int i = 0; i < 2; ++i) {
+        const QString name = QStringLiteral("Kill %1").arg(i + 1);
+        auto page = readPageFiles(folder, name, PageDesign{}, why);
+        if (!page)
+            return -1;
+        if (paginaStaat(folder, name, QStringLiteral("Kill")) != PaginaStaat::AlsIngedeeld)
+            *why = name + QStringLiteral(" is not as put");
+        page->design.album = {};
+        if (designFileBytes(page->design) != designFileBytes(killPageDesign(v + i)) || page->picture != killPagePicture(v + i))
+            *why = QStringLiteral("%1 is not of the album's version %2").arg(name).arg(v);
+        if (!why->isEmpty())
+            return -1;
+    }
+    return v;
 }
 } // namespace
 
@@ -129,6 +153,35 @@ private slots:
             QCOMPARE(listPages(dir.path()), QStringList{});
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' '), QString());
         }
+    }
+
+    // An album put with its pages, killed before its record, after it, after
+    // its first file is in place, and at random moments: its file and its
+    // pages are afterwards all of the old put or all of the new.
+    void killedAlbumPutsLeaveTheAlbumWithItsPages()
+    {
+        QTemporaryDir dir;
+        QVERIFY(putAlbumFiles(dir.path(), killAlbum(0), [](int) { return true; }) == ZetUitkomst::Gezet);
+        int onDisk = 0, next = 2, inside = 0;
+        QRandomGenerator random(20261209);
+        for (int round = 0; round < 43; ++round) {
+            const Run run = round < 3 ? runHelper(dir.path(), next, QStringLiteral("album:%1").arg(round))
+                                      : runHelper(dir.path(), next, QStringLiteral("albumloop"), random.bounded(30000));
+            QVERIFY(run.done >= 0);
+            QString why;
+            const int now = albumOnDisk(dir.path(), &why);
+            QVERIFY2(now >= 0, qPrintable(QStringLiteral("round %1: %2").arg(round).arg(why)));
+            const int last = run.done > 0 ? next + 2 * (run.done - 1) : onDisk;
+            const int cut = run.cut ? next + 2 * run.done : -1;
+            QVERIFY2(now == last || now == cut, qPrintable(QStringLiteral("round %1: %2").arg(round).arg(now)));
+            // Killed before its record the put is not there; after it, it is.
+            if (round < 3)
+                QCOMPARE(now, round == 0 ? onDisk : next);
+            onDisk = now;
+            next += 2 * (run.done + 1);
+            inside += run.cut && round >= 3 ? 1 : 0;
+        }
+        qInfo("40 random kills, %d of them inside a put", inside);
     }
 
     // A save is on the disk when it is reported done: the folder is synced

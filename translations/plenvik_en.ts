@@ -58,6 +58,77 @@
         <source>Annuleren</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>(geen)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source> Album indelen</source>
+        <translation> Lay out album</translation>
+    </message>
+    <message>
+        <source>Vervangen</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Eigen bewaren</source>
+        <translation>Keep own</translation>
+    </message>
+    <message>
+        <source>Stoppen</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
+    <name>AlbumFileText</name>
+    <message>
+        <source>regel %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>het album is groter dan 2 MB</source>
+        <translation>the album is larger than 2 MB</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; verwacht</source>
+        <translation>&quot;%1&quot; expected</translation>
+    </message>
+    <message>
+        <source>&quot;%1=&quot; verwacht</source>
+        <translation>&quot;%1=&quot; expected</translation>
+    </message>
+    <message>
+        <source>geen UTF-8</source>
+        <translation>not UTF-8</translation>
+    </message>
+    <message>
+        <source>%1 kan niet worden gelezen</source>
+        <translation>%1 cannot be read</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kan geen pagina van het album zijn</source>
+        <translation>&apos;%1&apos; cannot be a page of the album</translation>
+    </message>
+    <message>
+        <source>meer dan %1 pagina&apos;s</source>
+        <translation>more than %1 pages</translation>
+    </message>
+    <message>
+        <source>&quot;Pagina=&quot; of &quot;Lijst&quot; verwacht</source>
+        <translation>&quot;Pagina=&quot; or &quot;Lijst&quot; expected</translation>
+    </message>
+    <message>
+        <source>de lijst is groter dan 1 MB</source>
+        <translation>the list is larger than 1 MB</translation>
+    </message>
+    <message>
+        <source>regel 2: het album heet %1</source>
+        <translation>line 2: the album is called %1</translation>
+    </message>
 </context>
 <context>
     <name>AlbumIndelen</name>
@@ -166,6 +237,13 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>Kaders per pagina</source>
         <translation>Frames per page</translation>
+    </message>
+</context>
+<context>
+    <name>AlbumPutText</name>
+    <message>
+        <source>%1 staat al in de bibliotheek en is geen afbeeldingenbestand van Plenvik; geef het buiten Plenvik een andere naam.</source>
+        <translation>%1 is in the library already and is not a pictures file of Plenvik; rename it outside Plenvik.</translation>
     </message>
 </context>
 <context>
@@ -498,6 +576,22 @@ SG 8; 21.5; 25; 3</translation>
     <message>
         <source>regel 2: de pagina heeft %1 kaders, meer dan de %2 van haar opmaak</source>
         <translation>line 2: the page has %1 frames, more than the %2 of its style</translation>
+    </message>
+    <message>
+        <source>de naam van het album</source>
+        <translation>the name of the album</translation>
+    </message>
+    <message>
+        <source>de vingerafdruk</source>
+        <translation>the fingerprint</translation>
+    </message>
+    <message>
+        <source>regel %1: de naam van het album kan geen naam zijn</source>
+        <translation>line %1: the album&apos;s name cannot be a name</translation>
+    </message>
+    <message>
+        <source>regel %1: de vingerafdruk moet 40 tekens 0-9 en a-f tussen aanhalingstekens zijn</source>
+        <translation>line %1: the fingerprint must be 40 characters 0-9 and a-f between quotation marks</translation>
     </message>
 </context>
 <context>
@@ -2051,14 +2145,6 @@ SG 8; 21.5; 25; 3</translation>
         <translation>Nothing put in the library.</translation>
     </message>
     <message>
-        <source>Niet in de bibliotheek gezet: %1.</source>
-        <translation>Not put in the library: %1.</translation>
-    </message>
-    <message>
-        <source>%1 van de %2 supplementen in de bibliotheek gezet.</source>
-        <translation>%1 of the %2 pages put in the library.</translation>
-    </message>
-    <message>
         <source>1 supplement in de bibliotheek gezet.</source>
         <translation>1 page put in the library.</translation>
     </message>
@@ -2205,16 +2291,6 @@ Designing, loading and printing go on as usual.</translation>
         <translation>Page %1 of %2: %3</translation>
     </message>
     <message>
-        <source>Niet in de bibliotheek gezet: %1.
-De supplementen kunnen niet worden opgeslagen in %2: %3.</source>
-        <translation>Not put in the library: %1.
-Pages cannot be saved in %2: %3.</translation>
-    </message>
-    <message>
-        <source>%1 van 1 supplement in de bibliotheek gezet.</source>
-        <translation>%1 of 1 page put in the library.</translation>
-    </message>
-    <message>
         <source>Geef een titel voor dit supplement...</source>
         <comment>title</comment>
         <translation>Enter a title for this page...</translation>
@@ -2313,6 +2389,68 @@ The paper stays %3.</translation>
     <message>
         <source>Lettertype......: </source>
         <translation>Font............: </translation>
+    </message>
+    <message>
+        <source>... en nog %1</source>
+        <translation>... and %1 more</translation>
+    </message>
+    <message>
+        <source>Het album %1 wordt opnieuw ingedeeld.</source>
+        <translation>The album %1 is laid out again.</translation>
+    </message>
+    <message>
+        <source>Vervangen worden: %1.</source>
+        <translation>Replaced: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is na het indelen veranderd.</source>
+        <translation>%1 has changed since it was laid out.</translation>
+    </message>
+    <message>
+        <source>%1 is niet door dit album ingedeeld.</source>
+        <translation>%1 was not laid out by this album.</translation>
+    </message>
+    <message>
+        <source>%1 hoort niet meer bij het album.</source>
+        <translation>%1 no longer belongs to the album.</translation>
+    </message>
+    <message>
+        <source>Vervangen: alles vervangen en wat niet meer bij het album hoort verwijderen.
+Eigen bewaren: de veranderde supplementen eerst bewaren als &quot;... (eigen)&quot;; niets verwijderen.
+Stoppen: niets in de bibliotheek zetten.</source>
+        <translation>Replace: replace everything and delete what no longer belongs to the album.
+Keep own: first keep the changed pages as &quot;... (eigen)&quot;; delete nothing.
+Stop: put nothing in the library.</translation>
+    </message>
+    <message>
+        <source>De supplementen kunnen niet worden opgeslagen in %1: %2.</source>
+        <translation>Pages cannot be saved in %1: %2.</translation>
+    </message>
+    <message>
+        <source>Het album %1 is niet in de bibliotheek gezet.</source>
+        <translation>The album %1 has not been put in the library.</translation>
+    </message>
+    <message>
+        <source>Het album %1 is niet in de bibliotheek gezet.
+%2</source>
+        <translation>The album %1 has not been put in the library.
+%2</translation>
+    </message>
+    <message>
+        <source>Bewaard als eigen supplement: %1.</source>
+        <translation>Kept as a page of its own: %1.</translation>
+    </message>
+    <message>
+        <source>Verwijderd: %1.</source>
+        <translation>Deleted: %1.</translation>
+    </message>
+    <message>
+        <source>Het album %1 kan niet worden gelezen: %2</source>
+        <translation>The album %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>De lijst in het venster staat in geen album. Het album %1 openen en die lijst laten gaan?</source>
+        <translation>The list in the window is kept in no album. Open the album %1 and let that list go?</translation>
     </message>
 </context>
 </TS>
