@@ -84,4 +84,17 @@ QString firstUnstorable(const QString &text)
     return {};
 }
 
+bool isPlainPageName(const QString &name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    for (QChar c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return false;
+        if (QStringLiteral("/\\<>:\"|?*").contains(c))
+            return false;
+    }
+    return true;
+}
+
 } // namespace plenvik

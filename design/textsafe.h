@@ -30,4 +30,7 @@ bool isCp1252(char32_t c);
 // so a message can name it.
 QString firstUnstorable(const QString &text);
 
+// A name that can be a file name on every system the pages travel to.
+bool isPlainPageName(const QString &name);
+
 } // namespace plenvik

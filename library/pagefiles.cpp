@@ -257,19 +257,6 @@ bool isSameFile(const QString &a, const QString &b)
 #endif
 }
 
-bool isPlainPageName(const QString &name)
-{
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return false;
-    for (QChar c : name) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return false;
-        if (QStringLiteral("/\\<>:\"|?*").contains(c))
-            return false;
-    }
-    return true;
-}
-
 std::optional<QStringList> listPictureFiles(const QString &folder)
 {
     const QFileInfo info(folder);

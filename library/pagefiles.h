@@ -7,6 +7,7 @@
 
 #include "design/pagedesign.h"
 #include "design/strips.h"
+#include "design/textsafe.h"
 
 #include <QImage>
 #include <QString>
@@ -15,9 +16,6 @@
 #include <optional>
 
 namespace plenvik {
-
-// A name that can be a file name on every system the pages travel to.
-bool isPlainPageName(const QString &name);
 
 // The picture files of the library ("name.bmp", the extension in any case),
 // in case-insensitive alphabetical order of the names. nullopt when the
