@@ -279,6 +279,19 @@ private slots:
         QCOMPARE(dialogs.albumAfdrukken(pages, {}, -1), (AlbumKeuze{{}, false, {}}));
         clickWhenOpen({"Niets", "Alles", "Op paginanummer"});
         QCOMPARE(dialogs.albumAfdrukken(pages, {}, -1), (AlbumKeuze{pages, true, {}}));
+        // An album chosen ticks its pages alone, and they come in its order;
+        // ticked otherwise, the pages are no longer the album.
+        const QList<AfdrukAlbum> albums{{"Blad", {"Blad 2", "Blad 10"}}};
+        clickWhenOpen({});
+        QCOMPARE(dialogs.albumAfdrukken(pages, albums, 0), (AlbumKeuze{{"Blad 2", "Blad 10"}, false, "Blad"}));
+        clickWhenOpen({"Alles"});
+        QCOMPARE(dialogs.albumAfdrukken(pages, albums, 0), (AlbumKeuze{pages, false, {}}));
+        // Return in the question keeps the collector's pages.
+        QTimer::singleShot(0, [] {
+            if (QWidget *dlg = QApplication::activeModalWidget())
+                QTest::keyClick(dlg, Qt::Key_Return);
+        });
+        QCOMPARE(dialogs.albumVervangen(QStringLiteral("?")), AlbumAntwoord::EigenBewaren);
     }
 
     // While the heights cannot be read the hint stands under the field, and

@@ -305,8 +305,28 @@ private slots:
         // 48 + 49.7 = 97.7, the rows at 103.6 and 183.3 mm.
         QVERIFY2(sup.contains("\r\n7\r\n") && sup.contains("\r\n54,104,22,30,0\r\n\"NVPH 1\"\r\n"), sup.constData());
         QVERIFY(sup.contains("\r\n121,183,22,30,0\r\n\"NVPH 7\"\r\n"));
-        QVERIFY(sup.endsWith("\r\n\"Tekst\",98,\"Midden\",12,1,\"1852\"\r\n"));
+        QVERIFY(sup.contains("\r\n\"Tekst\",98,\"Midden\",12,1,\"1852\"\r\n\"Album\",\"Album\",\""));
         QVERIFY(QFile::exists(p.dir.filePath("Voorbeelden/Album 01.bmp")));
+        QVERIFY(contents(p.dir.filePath("Voorbeelden/Album.album")).endsWith("\r\nLijst\r\n= 1852\r\nNVPH 1; 22; 30; 7\r\n\r\n"));
+
+        // Opened again, the window holds the album's list: putting it again
+        // asks over the page it laid out, and Yes puts the same page.
+        p.menu(3, 4);
+        const QString again = xdo({"search", "--sync", "--onlyvisible", "--name", "^ Album indelen$"}).split('\n').value(0);
+        QVERIFY(!again.isEmpty());
+        QThread::msleep(800);
+        xdo({"mousemove", QString::number(x + w - 164), QString::number(y + h - 23)});
+        xdo({"click", "1"});
+        QStringList open;
+        for (int i = 0; i < 50 && open.size() < 2; ++i, QThread::msleep(100))
+            open = xdo({"search", "--onlyvisible", "--name", "^ Album indelen$"}).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(open.size(), 2); // the window and its question
+        xdo({"key", "Return"});
+        QThread::msleep(500);
+        xdo({"mousemove", QString::number(x + w - 52), QString::number(y + h - 23)});
+        xdo({"click", "1"});
+        QThread::msleep(500);
+        QCOMPARE(contents(p.dir.filePath("Voorbeelden/Album 01.sup")), sup);
     }
 
     void drawSaveNewLoadAndExit()
