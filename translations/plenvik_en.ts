@@ -984,6 +984,18 @@ SG 8; 21.5; 25; 3</translation>
         <source>   lettertype en de grootten van de teksten, tot 100 kaders.</source>
         <translation>   font and the sizes of the texts, up to 100 frames.</translation>
     </message>
+    <message>
+        <source>   In bibliotheek zetten bewaart ook de lijst; Naam biedt</source>
+        <translation>   Put in library keeps the list too; Name offers the</translation>
+    </message>
+    <message>
+        <source>   de bewaarde albums aan. Opnieuw indelen vraagt eerst</source>
+        <translation>   albums kept. Laying out again first asks about</translation>
+    </message>
+    <message>
+        <source>   voor elk supplement dat u met de hand veranderde.</source>
+        <translation>   each page you changed by hand.</translation>
+    </message>
 </context>
 <context>
     <name>IjkDialog</name>
