@@ -154,6 +154,13 @@ bool finishRecord(const QDir &dir, const QString &recordFile, const QString &nam
     return QFile::remove(dir.filePath(recordFile)) || !QFileInfo::exists(dir.filePath(recordFile));
 }
 
+// The name ".<name><mark>" stands for; empty when the entry is not so named.
+QString recordedName(const QString &entry, QLatin1String mark)
+{
+    if (entry.size() <= 1 + mark.size() || !entry.startsWith(QLatin1Char('.')) || !entry.endsWith(mark))
+        return {};
+    return entry.mid(1, entry.size() - 1 - mark.size());
+}
 } // namespace
 
 QString pageRecordName(const QString &name)
@@ -163,9 +170,7 @@ QString pageRecordName(const QString &name)
 
 QString recordedPage(const QString &entry)
 {
-    if (entry.size() <= 1 + kRecordMark.size() || !entry.startsWith(QLatin1Char('.')) || !entry.endsWith(kRecordMark))
-        return {};
-    return entry.mid(1, entry.size() - 1 - kRecordMark.size());
+    return recordedName(entry, kRecordMark);
 }
 
 QString albumRecordName(const QString &album)
@@ -175,9 +180,7 @@ QString albumRecordName(const QString &album)
 
 QString recordedAlbum(const QString &entry)
 {
-    if (entry.size() <= 1 + kAlbumRecordMark.size() || !entry.startsWith(QLatin1Char('.')) || !entry.endsWith(kAlbumRecordMark))
-        return {};
-    return entry.mid(1, entry.size() - 1 - kAlbumRecordMark.size());
+    return recordedName(entry, kAlbumRecordMark);
 }
 
 bool finishPageRecord(const QString &folder, const QString &recordFile)
