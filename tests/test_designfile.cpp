@@ -148,6 +148,10 @@ private slots:
         shaped.kader(20).Regel3 = QStringLiteral("\u03A9");
         QCOMPARE(designFileBytes(shaped), designFileBytes(letter) + "\"Kader\",2,\"Ruit\",\"Gestreept\",\"5 c blauw\",\"1852\"\r\n"
                                           "\"Kader\",20,\"Rechthoek\",\"Doorgetrokken\",\"\",U\"%CE%A9\"\r\n");
+        // A page an album put names it last, with its fingerprint.
+        shaped.album = {QStringLiteral("\u03A9 album"), QString(40, QLatin1Char('a'))};
+        QVERIFY(designFileBytes(shaped).endsWith("\"1852\"\r\n\"Kader\",20,\"Rechthoek\",\"Doorgetrokken\",\"\",U\"%CE%A9\"\r\n"
+                                                 "\"Album\",U\"%CE%A9%20album\",\"" + QByteArray(40, 'a') + "\"\r\n"));
         QVERIFY2(reader.read(designFileBytes(shaped), back), qPrintable(reader.errorString()));
         QVERIFY(back == shaped);
         // and a page read after it has plain frames again.
@@ -297,6 +301,11 @@ private slots:
                                           << QStringLiteral("regel 15: regel 3 ontbreekt");
         QTest::newRow("frame line long") << good + "\"Kader\",1,\"Ruit\",\"Geen\",\"\",\"\",\"\"\r\n"
                                          << QStringLiteral("regel 15: te veel velden");
+        QTest::newRow("album fingerprint short") << good + "\"Album\",\"A\",\"" + QByteArray(39, 'a') + "\"\r\n"
+                                                 << QStringLiteral("regel 15: de vingerafdruk moet 40 tekens");
+        QTest::newRow("album without fingerprint") << good + "\"Album\",\"A\"\r\n" << QStringLiteral("regel 15: de vingerafdruk ontbreekt");
+        QTest::newRow("album without a name") << good + "\"Album\",\" \",\"" + QByteArray(40, 'a') + "\"\r\n"
+                                              << QStringLiteral("regel 15: de naam van het album kan geen naam zijn");
         QTest::newRow("count 21") << replaced("\r\n2\r\n", "\r\n21\r\n") << QStringLiteral("regel 2");
         QTest::newRow("count 255") << replaced("\r\n2\r\n", "\r\n255\r\n") << QStringLiteral("regel 2");
         QTest::newRow("count -1") << replaced("\r\n2\r\n", "\r\n-1\r\n") << QStringLiteral("regel 2");
