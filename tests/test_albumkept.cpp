@@ -95,6 +95,14 @@ private slots:
         QCOMPARE(fileBytes(h.library() + "/Nederland 01 (eigen).sup"), edited);
         QCOMPARE(fileBytes(h.library() + "/Nederland 01 (eigen).bmp"), editedPicture);
         QCOMPARE(paginaStaat(h.library(), QStringLiteral("Nederland 01"), v.naam), PaginaStaat::AlsIngedeeld);
+        // The open page had no changes: the window shows the new one.
+        QVERIFY(!m.listingText().contains(",eigen"));
+        QVERIFY(!m.isPageChanged());
+
+        // Changed in the window and then replaced: the window says so and
+        // keeps its changes, marked changed.
+        h.extra.kaders.enqueue(KaderInvoer{10, 10, 20, 20, false, QStringLiteral("weer")});
+        m.action("ExtraKaderInvoeren")->trigger();
 
         // A shorter list: pages 2 and 3 are left over, and go on Vervangen.
         h.extra.indelenStappen = {{"NVPH 1; 150; 100; 2", v, {}, true}};
@@ -104,6 +112,8 @@ private slots:
                  QStringLiteral("Het album Nederland wordt opnieuw ingedeeld.\nVervangen worden: Nederland 01.\n"
                                 "Nederland 02 hoort niet meer bij het album.\nNederland 03 hoort niet meer bij het album.\n"));
         QCOMPARE(listEntries(m), (QStringList{"Nederland 01", "Nederland 01 (eigen)"}));
+        QVERIFY(h.dialogs.messages().last().startsWith("Het open supplement Nederland 01 is in de bibliotheek vervangen door het nieuwe."));
+        QVERIFY(m.listingText().contains(",weer") && m.isPageChanged());
 
         // A new window opens on the album with its list and fields; choosing
         // it in "Naam" over a list of the user's own asks first.
