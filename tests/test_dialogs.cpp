@@ -8,7 +8,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QPlainTextEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -292,6 +294,48 @@ private slots:
                 QTest::keyClick(dlg, Qt::Key_Return);
         });
         QCOMPARE(dialogs.albumVervangen(QStringLiteral("?")), AlbumAntwoord::EigenBewaren);
+    }
+
+    // " Album indelen" opens on the list it is given; an album chosen in
+    // "Naam" brings back its fields and list, and they are laid out.
+    void albumIndelenBringsBackAKeptAlbum()
+    {
+        QtExtraDialogs dialogs;
+        IndelenVelden kept;
+        kept.naam = QStringLiteral("Nederland");
+        kept.titel = QStringLiteral("Koninkrijk");
+        kept.margeTiende = 15;
+        kept.layout.kadersPerPagina = 30;
+        QStringList laidOut, askedWith;
+        IndelenHandlers h;
+        h.indelen = [&](const QString &lijst, const IndelenVelden &v) {
+            laidOut << lijst + QLatin1Char('|') + v.titel;
+            return IndelenUitkomst{};
+        };
+        h.voorbeeld = [](int) { return QImage(); };
+        h.inBibliotheek = [] { return QString(); };
+        h.openen = [](const QString &) { return std::nullopt; };
+        h.lijst = QStringLiteral("eigen; 20; 20");
+        h.albums = [] { return QStringList{"Europa", "Nederland"}; };
+        h.album = [&](const QString &naam, const QString &inWindow) -> std::optional<std::pair<IndelenVelden, QString>> {
+            askedWith << naam + QLatin1Char('|') + inWindow;
+            return std::pair{kept, QStringLiteral("NVPH 1; 22; 26")};
+        };
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            QWidget *dlg = QApplication::activeModalWidget();
+            auto *naam = dlg ? dlg->findChild<QComboBox *>() : nullptr;
+            if (!naam)
+                return;
+            QCOMPARE(naam->count(), 2);
+            emit naam->activated(1);
+            shown = dlg->findChild<QPlainTextEdit *>()->toPlainText();
+            QMetaObject::invokeMethod(dlg, "accept");
+        });
+        QCOMPARE(dialogs.albumIndelen(IndelenVelden{}, h), kept);
+        QCOMPARE(laidOut.constFirst(), QStringLiteral("eigen; 20; 20|"));
+        QCOMPARE(askedWith, QStringList{"Nederland|eigen; 20; 20"});
+        QCOMPARE(shown, QStringLiteral("NVPH 1; 22; 26"));
     }
 
     // While the heights cannot be read the hint stands under the field, and
