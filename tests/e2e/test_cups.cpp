@@ -62,6 +62,20 @@ QImage render(const QString &pdf, const QString &folder)
     return QImage(base + ".png");
 }
 
+// File > Print Supplement through the queue: the sheet that came out, at
+// 10 pixels a millimetre, and its file in 'pdf'; a null picture for none.
+QImage printOpenPage(Program &p, QString *pdf = nullptr)
+{
+    const QSet<QString> before = outputFiles();
+    p.menu(0, 3);
+    if (!p.answer(QStringLiteral("^ Print$")))
+        return {};
+    const QString out = waitForNewPdf(before);
+    if (pdf)
+        *pdf = out;
+    return out.isEmpty() ? QImage() : render(out, p.dir.filePath("work"));
+}
+
 bool dark(const QImage &img, int x, int y)
 {
     return img.rect().contains(x, y) && qGray(img.pixel(x, y)) < 160;
@@ -169,19 +183,15 @@ private slots:
         QVERIFY(p.answer(QStringLiteral("Onderschrift kader 1"), QStringLiteral("1598")));
 
         // A printer: Print Supplement asks for no file.
-        QSet<QString> before = outputFiles();
-        p.menu(0, 3);
-        QVERIFY(p.answer(QStringLiteral("^ Print$")));
-        QString pdf = waitForNewPdf(before);
-        QVERIFY2(!pdf.isEmpty(), "no sheet came out of the queue");
-        QImage img = render(pdf, p.dir.filePath("work"));
-        QVERIFY(!img.isNull());
+        QString pdf;
+        QImage img = printOpenPage(p, &pdf);
+        QVERIFY2(!img.isNull(), "no sheet came out of the queue");
         // The frame's left edge at 112 mm within 0.1 mm.
         QVERIFY2(qAbs(firstDarkFrom(img, 1000, 1100) - 1120) <= 1, qPrintable(QString::number(firstDarkFrom(img, 1000, 1100))));
         QFile::remove(pdf);
 
         // The calibration sheet, without correction: its lines at their places.
-        before = outputFiles();
+        QSet<QString> before = outputFiles();
         p.menu(3, 10); // Extra > Printer ijken...
         QVERIFY(p.answer(QStringLiteral("Printer ijken")));
         pdf = waitForNewPdf(before);
@@ -197,12 +207,8 @@ private slots:
         // 111.7 / 0.99 = 112.83 mm.
         QVERIFY(p.fill(QStringLiteral("Printer ijken"), {"178,2"}));
         QCOMPARE(contents(p.dir.filePath("Ijking.ini")), QByteArray("\"Proef\",178.2,270,30,30\r\n"));
-        before = outputFiles();
-        p.menu(0, 3);
-        QVERIFY(p.answer(QStringLiteral("^ Print$")));
-        pdf = waitForNewPdf(before);
-        QVERIFY2(!pdf.isEmpty(), "no corrected sheet came out of the queue");
-        img = render(pdf, p.dir.filePath("work"));
+        img = printOpenPage(p, &pdf);
+        QVERIFY2(!img.isNull(), "no corrected sheet came out of the queue");
         QVERIFY2(qAbs(firstDarkFrom(img, 1000, 1100) - 1128) <= 1, qPrintable(QString::number(firstDarkFrom(img, 1000, 1100))));
         QFile::remove(pdf);
     }
@@ -285,13 +291,9 @@ private slots:
         const QByteArray moved = contents(lib + "/Verschoven.sup");
         QVERIFY2(moved.contains("\r\n130,60,40,30,0\r\n\"NVPH 3\"\r\n") && moved.endsWith(tail), moved.constData());
 
-        const QSet<QString> before = outputFiles();
-        p.menu(0, 3); // File > Print Supplement
-        QVERIFY(p.answer(QStringLiteral("^ Print$")));
-        const QString pdf = waitForNewPdf(before);
-        QVERIFY2(!pdf.isEmpty(), "no sheet came out of the queue");
-        const QImage img = render(pdf, p.dir.filePath("work"));
-        QVERIFY(!img.isNull());
+        QString pdf;
+        const QImage img = printOpenPage(p, &pdf);
+        QVERIFY2(!img.isNull(), "no sheet came out of the queue");
         // Ink is anything darker than the frames' grey; 10 pixels a mm.
         auto ink = [&](int x, int y) { return qGray(img.pixel(x, y)) < 236; };
         auto firstDown = [&](int x, int y0) {
@@ -351,15 +353,11 @@ private slots:
         QVERIFY(p.answer(QStringLiteral("Nieuw")));
         p.doubleClickList(0);
 
-        const QSet<QString> before = outputFiles();
-        p.menu(0, 3); // File > Print Supplement
-        QVERIFY(p.answer(QStringLiteral("^ Print$")));
-        const QString pdf = waitForNewPdf(before);
-        QVERIFY2(!pdf.isEmpty(), "no sheet came out of the queue");
         // The queue's driver turns every font into drawn letters (Type 3),
         // so the font is seen in the saved file above, not in this PDF.
-        const QImage img = render(pdf, p.dir.filePath("work"));
-        QVERIFY(!img.isNull());
+        QString pdf;
+        const QImage img = printOpenPage(p, &pdf);
+        QVERIFY2(!img.isNull(), "no sheet came out of the queue");
         // Where ink starts and ends along row 200 mm (under the frames) and
         // column 28 mm (between the border and the frames).
         auto edges = [&](bool across, int at) {
