@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QTest>
 
+#include <random>
+
 using namespace plenvik;
 using namespace plenvik::test;
 
@@ -131,6 +133,63 @@ private slots:
         // "Album afdrukken" offers it with its one page, chosen.
         again.action("ExtraAlbum")->trigger();
         QCOMPARE(h.extra.albumsOffered.last(), (std::pair{QList<AfdrukAlbum>{{"Nederland", {"Nederland 01"}}}, 0}));
+    }
+
+    // Puts of longer and shorter lists, hand edits of the album's pages in
+    // the window and every answer, in any order from a fixed seed. After each
+    // step: every page the collector saved is in the library byte for byte,
+    // unless a question named it and was answered "Vervangen"; the album
+    // names the pages it put, and no part file or record is left.
+    void anyOrderLosesNoHandEdit()
+    {
+        Harness h;
+        Main &m = h.start();
+        IndelenVelden v;
+        v.naam = QStringLiteral("Reeks");
+        v.koppen = false;
+        std::mt19937 random(20261209);
+        QHash<QString, QByteArray> edits; // the page saved by hand, its design file
+        QStringList put;                  // the pages of the last put that went through
+        const QDir lib(h.library());
+        for (int step = 0; step < 60; ++step) {
+            if (put.isEmpty() || random() % 2 == 0) {
+                // Two frames of 150 x 100 mm to a page: 1 to 3 pages.
+                const int frames = 1 + int(random() % 6);
+                h.extra.indelenStappen = {{QStringLiteral("A; 150; 100; %1").arg(frames), v, {}, true}};
+                const auto answer = AlbumAntwoord(random() % 3);
+                h.extra.vervangAntwoorden.clear();
+                h.extra.vervangAntwoorden.enqueue(answer);
+                const qsizetype asked = h.extra.vervangVragen.size();
+                m.action("ExtraAlbumIndelen")->trigger();
+                const QString question = h.extra.vervangVragen.size() > asked ? h.extra.vervangVragen.last() : QString();
+                if (h.extra.indelenMeldingen.last() != QStringLiteral("Niets in de bibliotheek gezet.")) {
+                    put = albumPageNames(v.naam, 1, (frames + 1) / 2);
+                    for (const QString &name : edits.keys())
+                        if (answer == AlbumAntwoord::Vervangen && question.contains(QLatin1Char('\n') + name + QLatin1Char(' ')))
+                            edits.remove(name);
+                }
+            } else {
+                // A frame more on one of the album's pages, saved over it.
+                const QString name = put.at(int(random() % put.size()));
+                doubleClickEntry(m, name);
+                const QString caption = QStringLiteral("hand %1").arg(step);
+                h.extra.kaders.enqueue(KaderInvoer{10 + int(random() % 100), 10 + int(random() % 100), 10, 10, false, caption});
+                m.action("ExtraKaderInvoeren")->trigger();
+                h.dialogs.inputs.enqueue(name);
+                m.action("FileSave")->trigger();
+                const QByteArray saved = fileBytes(lib.filePath(name + ".sup"));
+                if (saved.contains(caption.toUtf8()))
+                    edits.insert(name, saved);
+            }
+            QSet<QByteArray> designs;
+            for (const QString &f : lib.entryList({"*.sup"}, QDir::Files))
+                designs.insert(fileBytes(lib.filePath(f)));
+            for (auto it = edits.cbegin(); it != edits.cend(); ++it)
+                QVERIFY2(designs.contains(it.value()), qPrintable(QStringLiteral("step %1: %2 lost").arg(step).arg(it.key())));
+            const std::optional<BewaardAlbum> album = readAlbum(h.library(), v.naam);
+            QCOMPARE(album ? album->paginas : QStringList(), put);
+            QCOMPARE(lib.entryList({".*plenvik*"}, QDir::Files | QDir::Hidden), QStringList());
+        }
     }
 };
 
